@@ -1,0 +1,88 @@
+#include "platform/window_win.h"
+
+#include <exception>
+
+#include "platform/text_win.h"
+
+namespace platform {
+namespace {
+
+// Marks our objects in GWLP_USERDATA so a foreign window is never cast.
+constexpr LONG_PTR kTagMask = 1;
+
+bool RegisterOnce(const WindowArgs& args, WNDPROC proc) {
+  WNDCLASSEXW existing{sizeof existing};
+  if (GetClassInfoExW(ModuleInstance(), args.className, &existing)) return true;
+  WNDCLASSEXW wc{sizeof wc};
+  wc.style = args.classStyle;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = ModuleInstance();
+  wc.hIcon = args.icon;
+  wc.hIconSm = args.icon;
+  wc.hCursor = args.cursor ? args.cursor : LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = args.background;
+  wc.lpszClassName = args.className;
+  return RegisterClassExW(&wc) != 0;
+}
+
+}  // namespace
+
+HINSTANCE ModuleInstance() { return GetModuleHandleW(nullptr); }
+
+Window::~Window() {
+  if (hwnd_) {
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
+}
+
+Window* Window::FromHandle(HWND window) {
+  LONG_PTR data = GetWindowLongPtrW(window, GWLP_USERDATA);
+  if (!(data & kTagMask)) return nullptr;
+  return reinterpret_cast<Window*>(data & ~kTagMask);
+}
+
+bool Window::CreateWindowFrom(const WindowArgs& args) {
+  if (!RegisterOnce(args, &Window::StaticProc)) return false;
+  HWND made = CreateWindowExW(args.exStyle, args.className, args.title.c_str(), args.style, args.x,
+                              args.y, args.width, args.height, args.parent, args.menuOrId,
+                              ModuleInstance(), this);
+  return made != nullptr;
+}
+
+LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return Default(message, wParam, lParam);
+}
+
+LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void Window::OnUnexpectedError(const char* what) {
+  MessageBoxW(hwnd_, Widen(what).c_str(), L"エラー -楓帳-", MB_OK | MB_ICONERROR);
+}
+
+LRESULT CALLBACK Window::StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->hwnd_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self) | kTagMask);
+  }
+  Window* self = FromHandle(window);
+  if (!self) return DefWindowProcW(window, message, wParam, lParam);
+  LRESULT result = 0;
+  try {
+    result = self->OnMessage(message, wParam, lParam);
+  } catch (const std::exception& e) {
+    self->OnUnexpectedError(e.what());
+  } catch (...) {
+    self->OnUnexpectedError("unexpected error");
+  }
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+  }
+  return result;
+}
+
+}  // namespace platform

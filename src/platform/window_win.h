@@ -1,0 +1,56 @@
+#pragma once
+// One small base class for the program's windows: the static window
+// procedure forwards to the object stored in GWLP_USERDATA, and no C++
+// exception ever leaves a window procedure.
+#include <windows.h>
+
+#include <string>
+
+namespace platform {
+
+struct WindowArgs {
+  const wchar_t* className = nullptr;  // the program's type name, e.g. L"TSeMCal"
+  std::wstring title;
+  DWORD style = WS_OVERLAPPEDWINDOW;
+  DWORD exStyle = 0;
+  int x = CW_USEDEFAULT;
+  int y = CW_USEDEFAULT;
+  int width = CW_USEDEFAULT;
+  int height = CW_USEDEFAULT;
+  HWND parent = nullptr;
+  HMENU menuOrId = nullptr;
+  // Class attributes, used when the class is registered the first time.
+  UINT classStyle = CS_DBLCLKS;
+  HICON icon = nullptr;
+  HCURSOR cursor = nullptr;          // arrow when null
+  HBRUSH background = nullptr;       // none: the window paints everything
+};
+
+class Window {
+ public:
+  Window() = default;
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+  virtual ~Window();
+
+  HWND hwnd() const { return hwnd_; }
+  // The object behind a window made by this class, or null.
+  static Window* FromHandle(HWND window);
+
+ protected:
+  bool CreateWindowFrom(const WindowArgs& args);
+  // Messages not handled here go to DefWindowProc.
+  virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // Called when a handler threw; shows the text and carries on.
+  virtual void OnUnexpectedError(const char* what);
+  LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  static LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  HWND hwnd_ = nullptr;
+};
+
+// The HINSTANCE of the running module.
+HINSTANCE ModuleInstance();
+
+}  // namespace platform
