@@ -1,0 +1,69 @@
+#include "store/color_text.h"
+
+#include <array>
+#include <cstdio>
+
+#include "store/number_text.h"
+
+namespace store {
+namespace {
+
+struct NamedColor {
+  const char* name;
+  Color value;
+};
+
+constexpr std::array<NamedColor, 16> kStandard{{
+    {"clBlack", 0x000000}, {"clMaroon", 0x000080}, {"clGreen", 0x008000}, {"clOlive", 0x008080},
+    {"clNavy", 0x800000},  {"clPurple", 0x800080}, {"clTeal", 0x808000},  {"clGray", 0x808080},
+    {"clSilver", 0xC0C0C0}, {"clRed", 0x0000FF},   {"clLime", 0x00FF00},  {"clYellow", 0x00FFFF},
+    {"clBlue", 0xFF0000},  {"clFuchsia", 0xFF00FF}, {"clAqua", 0xFFFF00}, {"clWhite", 0xFFFFFF},
+}};
+
+// In the order of the Win32 system colour indexes (COLOR_SCROLLBAR = 0 ...
+// COLOR_INFOBK = 24); the value is 0x80000000 + index.
+constexpr std::array<const char*, 25> kSystem{
+    "clScrollBar",     "clBackground",        "clActiveCaption",  "clInactiveCaption",
+    "clMenu",          "clWindow",            "clWindowFrame",    "clMenuText",
+    "clWindowText",    "clCaptionText",       "clActiveBorder",   "clInactiveBorder",
+    "clAppWorkSpace",  "clHighlight",         "clHighlightText",  "clBtnFace",
+    "clBtnShadow",     "clGrayText",          "clBtnText",        "clInactiveCaptionText",
+    "clBtnHighlight",  "cl3DDkShadow",        "cl3DLight",        "clInfoText",
+    "clInfoBk",
+};
+
+constexpr Color kSystemBase = 0x80000000;
+
+bool SameAsciiText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool IsSystemColor(Color color) { return color >= kSystemBase && color < kSystemBase + kSystem.size(); }
+
+std::string ColorToText(Color color) {
+  for (const auto& c : kStandard)
+    if (c.value == color) return c.name;
+  if (IsSystemColor(color)) return kSystem[color - kSystemBase];
+  char text[12];
+  std::snprintf(text, sizeof text, "$%.8X", static_cast<unsigned>(color));
+  return text;
+}
+
+std::optional<Color> ParseColorText(std::string_view text) {
+  for (const auto& c : kStandard)
+    if (SameAsciiText(text, c.name)) return c.value;
+  for (size_t i = 0; i < kSystem.size(); ++i)
+    if (SameAsciiText(text, kSystem[i])) return static_cast<Color>(kSystemBase + i);
+  auto number = ParseInt32(text);
+  if (!number) return std::nullopt;
+  return static_cast<Color>(*number);
+}
+
+}  // namespace store
