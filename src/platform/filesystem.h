@@ -38,6 +38,8 @@ struct ShellOpFlags {
 class FileLock {
  public:
   virtual ~FileLock() = default;
+  // The whole file, read through the held handle (no one else can open it).
+  virtual std::optional<std::string> ReadContent() { return std::nullopt; }
 };
 
 class FileSystem {

@@ -26,6 +26,11 @@ std::pair<std::string, std::string> SplitFolder(const std::string& path) {
   return {path.substr(0, slash + 1), path.substr(slash + 1)};
 }
 
+std::string WithoutTrailingSlash(std::string path) {
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  return path;
+}
+
 bool HasWildcard(const std::string& name) { return name.find_first_of("*?") != std::string::npos; }
 
 DateTime ToDateTime(const timespec& ts) {
@@ -47,10 +52,45 @@ bool WriteWhole(int fd, std::string_view bytes) {
   return true;
 }
 
+std::optional<std::string> ReadToEnd(int fd) {
+  std::string data;
+  char buf[65536];
+  for (;;) {
+    ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return std::nullopt;
+    if (n == 0) return data;
+    data.append(buf, static_cast<size_t>(n));
+  }
+}
+
+std::string TempNameBeside(const std::string& target) {
+  static std::mt19937 rng{std::random_device{}()};
+  return target + ".~" + std::to_string(::getpid()) + "-" + std::to_string(rng() % 1000000);
+}
+
+// As on Windows, a read-only file is not replaced.
+bool IsReadOnly(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0 && ::access(path.c_str(), W_OK) != 0;
+}
+
+// Moves a finished temporary onto the target, or removes it.
+bool MoveIntoPlace(const std::string& temp, const std::string& target, bool replace) {
+  bool moved = replace ? ::rename(temp.c_str(), target.c_str()) == 0
+                       : ::link(temp.c_str(), target.c_str()) == 0;
+  if (!moved || !replace) ::unlink(temp.c_str());
+  return moved;
+}
+
 class PosixLock : public FileLock {
  public:
   explicit PosixLock(int fd) : fd_(fd) {}
   ~PosixLock() override { ::close(fd_); }
+  std::optional<std::string> ReadContent() override {
+    if (::lseek(fd_, 0, SEEK_SET) != 0) return std::nullopt;
+    return ReadToEnd(fd_);
+  }
 
  private:
   int fd_;
@@ -61,32 +101,28 @@ class PosixFileSystem : public FileSystem {
   std::optional<std::string> ReadAll(const std::string& path) override {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
-    std::string data;
-    char buf[65536];
-    for (;;) {
-      ssize_t n = ::read(fd, buf, sizeof buf);
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0) {
-        ::close(fd);
-        return std::nullopt;
-      }
-      if (n == 0) break;
-      data.append(buf, static_cast<size_t>(n));
+    // A held lock file cannot be read, as on Windows.
+    if (::flock(fd, LOCK_SH | LOCK_NB) != 0) {
+      ::close(fd);
+      return std::nullopt;
     }
+    auto data = ReadToEnd(fd);
     ::close(fd);
     return data;
   }
 
   bool WriteAtomic(const std::string& path, std::string_view bytes) override {
-    static std::mt19937 rng{std::random_device{}()};
-    std::string temp = path + ".tmp" + std::to_string(rng() % 1000000);
+    if (IsReadOnly(path)) return false;
+    std::string temp = TempNameBeside(path);
     int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) return false;
     bool ok = WriteWhole(fd, bytes) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
-    if (ok && ::rename(temp.c_str(), path.c_str()) == 0) return true;
-    ::unlink(temp.c_str());
-    return false;
+    if (!ok) {
+      ::unlink(temp.c_str());
+      return false;
+    }
+    return MoveIntoPlace(temp, path, true);
   }
 
   bool Append(const std::string& path, std::string_view bytes) override {
@@ -97,8 +133,7 @@ class PosixFileSystem : public FileSystem {
   }
 
   bool Exists(const std::string& pathOrPattern) override {
-    std::string p = pathOrPattern;
-    while (p.size() > 1 && p.back() == '/') p.pop_back();
+    std::string p = WithoutTrailingSlash(pathOrPattern);
     auto [folder, name] = SplitFolder(p);
     if (!HasWildcard(name)) {
       struct stat st;
@@ -149,10 +184,17 @@ class PosixFileSystem : public FileSystem {
   bool CreateFolder(const std::string& path) override { return ::mkdir(path.c_str(), 0755) == 0; }
   bool RemoveEmptyFolder(const std::string& path) override { return ::rmdir(path.c_str()) == 0; }
 
+  // Copies beside the target first: a failed copy never leaves a truncated
+  // destination.
   bool CopyFile(const std::string& from, const std::string& to, bool overwrite) override {
+    if (IsReadOnly(to)) return false;
+    std::string temp = TempNameBeside(to);
     std::error_code ec;
-    auto opt = overwrite ? fs::copy_options::overwrite_existing : fs::copy_options::none;
-    return fs::copy_file(fs::path(from), fs::path(to), opt, ec) && !ec;
+    if (!fs::copy_file(fs::path(from), fs::path(temp), fs::copy_options::none, ec) || ec) {
+      ::unlink(temp.c_str());
+      return false;
+    }
+    return MoveIntoPlace(temp, to, overwrite);
   }
 
   bool Rename(const std::string& from, const std::string& to) override {
@@ -165,9 +207,11 @@ class PosixFileSystem : public FileSystem {
 
   bool ShellCopy(const std::vector<std::string>& from, const std::string& toFolder,
                  const ShellOpFlags& flags) override {
+    auto sources = Expand(from, flags.filesOnly);
+    if (!sources) return false;
     std::error_code ec;
     fs::create_directories(fs::path(toFolder), ec);
-    for (const auto& source : Expand(from, flags.filesOnly)) {
+    for (const auto& source : *sources) {
       fs::path src(source);
       fs::copy(src, fs::path(toFolder) / src.filename(),
                fs::copy_options::recursive | fs::copy_options::overwrite_existing, ec);
@@ -177,8 +221,10 @@ class PosixFileSystem : public FileSystem {
   }
 
   bool ShellDelete(const std::vector<std::string>& paths, const ShellOpFlags& flags) override {
+    auto targets = Expand(paths, flags.filesOnly);
+    if (!targets) return false;
     std::error_code ec;
-    for (const auto& p : Expand(paths, flags.filesOnly)) {
+    for (const auto& p : *targets) {
       fs::remove_all(fs::path(p), ec);
       if (ec) return false;
     }
@@ -186,8 +232,9 @@ class PosixFileSystem : public FileSystem {
   }
 
   bool ShellMove(const std::string& from, const std::string& to, const ShellOpFlags&) override {
+    if (Exists(to)) return false;  // as the shell's rename: never onto an existing name
     std::error_code ec;
-    fs::rename(fs::path(from), fs::path(to), ec);
+    fs::rename(fs::path(WithoutTrailingSlash(from)), fs::path(WithoutTrailingSlash(to)), ec);
     return !ec;
   }
 
@@ -195,15 +242,16 @@ class PosixFileSystem : public FileSystem {
                                             std::string_view content) override {
     int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) return nullptr;
-    if (!WriteWhole(fd, content) || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || !WriteWhole(fd, content)) {
       ::close(fd);
+      ::unlink(path.c_str());
       return nullptr;
     }
     return std::make_unique<PosixLock>(fd);
   }
 
   std::unique_ptr<FileLock> OpenExclusive(const std::string& path) override {
-    int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return nullptr;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
       ::close(fd);
@@ -213,12 +261,17 @@ class PosixFileSystem : public FileSystem {
   }
 
  private:
-  std::vector<std::string> Expand(const std::vector<std::string>& names, bool filesOnly) {
+  // Wildcards expanded; nullopt when a plain name does not exist, as the
+  // shell fails then.
+  std::optional<std::vector<std::string>> Expand(const std::vector<std::string>& names,
+                                                 bool filesOnly) {
     std::vector<std::string> out;
-    for (const auto& n : names) {
+    for (const auto& given : names) {
+      std::string n = WithoutTrailingSlash(given);
       auto [folder, name] = SplitFolder(n);
       if (!HasWildcard(name)) {
-        if (Exists(n)) out.push_back(n);
+        if (!Exists(n)) return std::nullopt;
+        out.push_back(n);
         continue;
       }
       for (const auto& e : List(n))
