@@ -1,6 +1,7 @@
 #include "support/cp932.h"
 
 #include "support/cp932_table.h"
+#include "support/text.h"
 #include "support/utf8.h"
 
 namespace support {
@@ -157,16 +158,7 @@ std::string CopyMbcs(std::string_view text, std::ptrdiff_t from, std::ptrdiff_t 
 }
 
 std::string ReplaceAllMbcs(std::string_view text, std::string_view find, std::string_view with) {
-  if (find.empty()) return std::string(text);
-  std::string out;
-  out.reserve(text.size());
-  std::size_t start = 0;
-  for (std::size_t hit; (hit = text.find(find, start)) != std::string_view::npos;) {
-    out.append(text, start, hit - start).append(with);
-    start = hit + find.size();
-  }
-  out.append(text, start);
-  return out;
+  return ReplaceAll(text, find, with);
 }
 
 }  // namespace support
