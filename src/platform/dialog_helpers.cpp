@@ -1,6 +1,6 @@
 #include "platform/dialog_helpers.h"
 
-#include <algorithm>
+#include "support/text.h"
 
 namespace platform {
 namespace {
@@ -9,15 +9,8 @@ constexpr char kConfirmCaption[] = "確認";
 constexpr char kInformCaption[] = "確認 -楓帳-";
 constexpr char kErrorCaption[] = "エラー -楓帳-";
 
-// Blank as the program's other text tests see it: control characters and
-// spaces only.
-bool IsBlank(const std::string& text) {
-  return std::all_of(text.begin(), text.end(),
-                     [](char c) { return static_cast<unsigned char>(c) <= ' '; });
-}
-
 std::string CaptionOrConfirm(const std::string& caption) {
-  return IsBlank(caption) ? kConfirmCaption : caption;
+  return support::IsBlank(caption) ? kConfirmCaption : caption;
 }
 
 }  // namespace

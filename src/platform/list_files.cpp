@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "support/cp932.h"
+#include "support/text.h"
 
 namespace platform {
 namespace {
@@ -22,17 +23,9 @@ bool Retry(Clock& clock, unsigned waitMs, int tries, Attempt attempt) {
 }  // namespace
 
 LineList ParseListText(std::string_view cp932) {
-  LineList lines;
-  size_t pos = 0;
-  while (pos < cp932.size()) {
-    size_t end = cp932.find_first_of("\r\n", pos);
-    if (end == std::string_view::npos) end = cp932.size();
-    // Split on bytes before decoding: a stray lead byte must not swallow a CR.
-    lines.push_back(support::Cp932ToUtf8(cp932.substr(pos, end - pos)));
-    pos = end;
-    if (pos < cp932.size() && cp932[pos] == '\r') ++pos;
-    if (pos < cp932.size() && cp932[pos] == '\n') ++pos;
-  }
+  // Split on bytes before decoding: a stray lead byte must not swallow a CR.
+  LineList lines = support::SplitLines(cp932);
+  for (auto& line : lines) line = support::Cp932ToUtf8(line);
   return lines;
 }
 

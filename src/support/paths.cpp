@@ -3,23 +3,11 @@
 #include <algorithm>
 #include <utility>
 
+#include "support/text.h"
+
 namespace support {
 namespace {
 
-bool IsBlankByte(char c) { return static_cast<unsigned char>(c) <= ' '; }
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlankByte(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlankByte(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-std::string ReplaceEvery(std::string text, std::string_view find, std::string_view with) {
-  for (size_t pos = text.find(find); pos != std::string::npos;
-       pos = text.find(find, pos + with.size()))
-    text.replace(pos, find.size(), with);
-  return text;
-}
 
 // Folder-key tokens, applied top to bottom when encoding and, in the other
 // direction, top to bottom when decoding.
@@ -61,28 +49,29 @@ std::string JoinPath(std::string_view folder, std::string_view relative) {
 }
 
 std::string EnsureTrailingChar(std::string_view text, char ch) {
-  std::string result(TrimBlanks(text));
-  if (!result.empty() && !IsBlankByte(ch) && result.back() != ch) result += ch;
+  std::string result = Trim(text);
+  bool visible = static_cast<unsigned char>(ch) > ' ';
+  if (!result.empty() && visible && result.back() != ch) result += ch;
   return result;
 }
 
 std::string RemoveTrailingChar(std::string_view text, char ch) {
-  std::string_view trimmed = TrimBlanks(text);
-  if (!trimmed.empty() && trimmed.back() == ch) trimmed.remove_suffix(1);
-  return std::string(trimmed);
+  std::string result = Trim(text);
+  if (!result.empty() && result.back() == ch) result.pop_back();
+  return result;
 }
 
 std::string EncodeFolderKey(std::string_view path) {
   std::string key(path);
   if (kPathSeparator != '\\') std::replace(key.begin(), key.end(), kPathSeparator, '\\');
   if (!key.empty() && key.back() == '\\') key.pop_back();
-  for (const auto& [text, token] : kFolderKeyTokens) key = ReplaceEvery(key, text, token);
+  for (const auto& [text, token] : kFolderKeyTokens) key = ReplaceAll(key, text, token);
   return key;
 }
 
 std::string DecodeFolderKey(std::string_view key) {
   std::string path(key);
-  for (const auto& [text, token] : kFolderKeyTokens) path = ReplaceEvery(path, token, text);
+  for (const auto& [text, token] : kFolderKeyTokens) path = ReplaceAll(path, token, text);
   if (path.empty() || path.back() != '\\') path += '\\';
   return path;
 }
