@@ -64,6 +64,10 @@ struct DayName {
   bool operator==(const DayName&) const = default;
 };
 
+// For each month 1..12 the indexes of the rules that can match in it, in
+// list order; entry 0 lists every rule, for months out of range.
+using RulesByMonth = std::array<std::vector<std::uint32_t>, 13>;
+
 class DayClassifier {
  public:
   // onChanged runs after the rules or a switch changed, so that the owner
@@ -72,10 +76,11 @@ class DayClassifier {
 
   const std::vector<std::string>& HolidayList() const { return holidayLines_; }
   const std::vector<std::string>& SpecialDayList() const { return specialLines_; }
-  // Replace a list of rule lines; both parsed lists are rebuilt. False when
-  // a bad number ended the parse of that list (the rules before it apply).
-  bool SetHolidayList(std::vector<std::string> lines);
-  bool SetSpecialDayList(std::vector<std::string> lines);
+  // Replace a list of rule lines; both parsed lists are rebuilt. When a bad
+  // number ends the parse of a list, the rules before it apply and
+  // HolidayError()/SpecialDayError() tell where it stopped.
+  void SetHolidayList(std::vector<std::string> lines);
+  void SetSpecialDayList(std::vector<std::string> lines);
   // Between BeginUpdate and the matching EndUpdate changes are collected
   // and rebuilt once at the end.
   void BeginUpdate();
@@ -100,20 +105,16 @@ class DayClassifier {
   std::vector<DayName> DayNames(std::int32_t year, int month, int day) const;
 
  private:
-  struct DayFacts;
   struct EquinoxDays {
-    std::int32_t year;
-    DayNumber vernal, autumnal;
+    std::int32_t year = kYearUnset;
+    Date vernal, autumnal;
   };
-  // Rules by month: index 0 holds the rules for any month.
-  using MonthIndex = std::array<std::vector<const TBinaryDayListItem*>, 13>;
-
   void Rebuild();
-  void Changed();
-  DayFacts FactsOf(std::int32_t year, int month, int day) const;
-  DayKind KindOf(const DayFacts& facts, bool lookAtSunday) const;
-  bool AnyMatch(const MonthIndex& index, const DayFacts& facts) const;
-  int EquinoxOf(const DayFacts& facts) const;  // 0 none, 1 vernal, 2 autumnal
+  void RulesChanged();
+  void Notify();
+  DayKind KindOf(const DayFacts& date) const;
+  bool IsHoliday(const DayFacts& date) const;
+  int EquinoxOf(const DayFacts& date) const;  // 0 none, 1 vernal, 2 autumnal
   const EquinoxDays& EquinoxesOf(std::int32_t year) const;
 
   std::function<void()> onChanged_;
@@ -121,12 +122,14 @@ class DayClassifier {
   std::vector<std::string> specialLines_;
   DayRuleParse holidays_;
   DayRuleParse specials_;
-  MonthIndex holidayIndex_;
-  MonthIndex specialIndex_;
+  RulesByMonth holidayIndex_;
+  RulesByMonth specialIndex_;
   bool autoEquinox_ = true;
   bool autoFurikae_ = true;
   int updateDepth_ = 0;
   bool pendingRebuild_ = false;
+  bool pendingNotify_ = false;
+  // The calendars ask for a few years at a time, every day of them.
   mutable std::array<EquinoxDays, 4> equinoxCache_{};
   mutable unsigned equinoxNext_ = 0;
 };

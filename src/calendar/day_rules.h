@@ -21,10 +21,24 @@
 #include <string>
 #include <vector>
 
+#include "calendar/julius.h"
+
 namespace calendar {
 
 inline constexpr std::int32_t kYearUnset = std::numeric_limits<std::int32_t>::min();
 inline constexpr std::uint8_t kLastDayOfMonth = 33;
+
+// A date with what the rules ask of it, worked out once for many rules.
+struct DayFacts {
+  std::int32_t year = 0;
+  int month = 0;
+  int day = 0;
+  DayNumber dayNumber = 0;
+  int weekday = 0;  // 1 = Sunday .. 7 = Saturday
+  int lastDay = 0;  // LastDayOfMonth(year, month)
+};
+// Throws EJuliusError for the days of the reform gap.
+DayFacts FactsOf(std::int32_t year, int month, int day);
 
 struct TBinaryDayListItem {
   std::uint8_t Day = 0;        // 0 any, 1..31, 33 last day of the month
@@ -36,8 +50,14 @@ struct TBinaryDayListItem {
   std::string Name;
 
   bool Matches(std::int32_t year, int month, int day) const;
+  bool Matches(const DayFacts& date) const;
 
   bool operator==(const TBinaryDayListItem&) const = default;
+
+ private:
+  bool YearMatches(std::int32_t year) const;
+  bool DayMatches(int day, int lastDay) const;
+  bool WeekdayMatches(int day, int weekday) const;
 };
 
 using TBinaryDayList = std::vector<TBinaryDayListItem>;
