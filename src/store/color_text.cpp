@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdio>
 
-#include "store/number_text.h"
+#include "support/text.h"
 
 namespace store {
 namespace {
@@ -34,15 +34,6 @@ constexpr std::array<const char*, 25> kSystem{
 
 constexpr Color kSystemBase = 0x80000000;
 
-bool SameAsciiText(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 bool IsSystemColor(Color color) { return color >= kSystemBase && color < kSystemBase + kSystem.size(); }
@@ -58,10 +49,10 @@ std::string ColorToText(Color color) {
 
 std::optional<Color> ParseColorText(std::string_view text) {
   for (const auto& c : kStandard)
-    if (SameAsciiText(text, c.name)) return c.value;
+    if (support::EqualsIgnoreCase(text, c.name)) return c.value;
   for (size_t i = 0; i < kSystem.size(); ++i)
-    if (SameAsciiText(text, kSystem[i])) return static_cast<Color>(kSystemBase + i);
-  auto number = ParseInt32(text);
+    if (support::EqualsIgnoreCase(text, kSystem[i])) return static_cast<Color>(kSystemBase + i);
+  auto number = support::ParseInt(text);
   if (!number) return std::nullopt;
   return static_cast<Color>(*number);
 }

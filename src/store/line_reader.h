@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/services.h"
+#include "store/exact_lines.h"
 
 namespace store {
 
@@ -16,14 +17,10 @@ inline constexpr unsigned kLoadLinesWaitMs = 500;
 // The bytes before the first NUL or 0x1A.
 std::string_view TextBeforeEndMark(std::string_view bytes);
 
-// The lines of `text`, views into it; CR, LF and CR LF each end one line.
-std::vector<std::string_view> SplitLineBytes(std::string_view text);
-
-// The lines of a file's bytes, decoded to UTF-8 (undecodable bytes kept).
-std::vector<std::string> DecodeLines(std::string_view bytes);
-
 // Fills `lines` from the file, up to 5 attempts 500 ms apart. When all fail:
-// "読込エラー[" + path + "]", `lines` empty, false.
-bool LoadLines(platform::Services& os, std::vector<std::string>& lines, const std::string& path);
+// "読込エラー[" + path + "]", `lines` empty, false. With `originals` the
+// bytes that need it are remembered for writing the lines back.
+bool LoadLines(platform::Services& os, std::vector<std::string>& lines, const std::string& path,
+               OriginalBytes* originals = nullptr);
 
 }  // namespace store

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "store/exact_lines.h"
 #include "store/folders.h"
 #include "store/schedule_item.h"
 
@@ -29,6 +30,7 @@ struct MonthSlot {
   int month = 0;  // 1..12
   std::vector<std::string> lines;
   int loadCount = 0;  // lines right after the last read, header included
+  OriginalBytes originals;  // for writing unedited lines back byte for byte
 };
 
 // "Ca200403.kdf".

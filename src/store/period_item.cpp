@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "platform/dialog_helpers.h"
-#include "store/number_text.h"
+#include "support/text.h"
 #include "store/schedule_item.h"
 
 namespace store {
@@ -21,8 +21,8 @@ std::string_view FieldOr(const std::vector<std::string_view>& f, size_t i) {
 }
 
 PeriodDate DateAt(const std::vector<std::string_view>& f, size_t first) {
-  return {ParseInt32Or(FieldOr(f, first), 0), ParseInt32Or(FieldOr(f, first + 1), 0),
-          ParseInt32Or(FieldOr(f, first + 2), 0)};
+  return {support::StrToIntDef(FieldOr(f, first), 0), support::StrToIntDef(FieldOr(f, first + 1), 0),
+          support::StrToIntDef(FieldOr(f, first + 2), 0)};
 }
 
 DayPart StartPartOf(std::string_view t) {
@@ -58,7 +58,7 @@ PeriodItem ParsePeriodItem(std::string_view line) {
   item.end = DateAt(f, kEndYear);
   item.endPart = EndPartOf(FieldOr(f, kEndPart));
   item.summary = DateAt(f, kSummaryYear);
-  item.thickness = ParseInt32Or(FieldOr(f, kThickness), 1);
+  item.thickness = support::StrToIntDef(FieldOr(f, kThickness), 1);
   item.colorText = FieldOr(f, kColor);
   item.text = FieldOr(f, kText);
   item.author = FieldOr(f, kAuthor);
@@ -80,13 +80,12 @@ Color PeriodColor(const PeriodItem& item, Color shortFieldColor, Color unreadabl
 }
 
 std::string DigitCommaToShown(std::string_view stored) {
-  std::string shown(stored);
-  size_t at = shown.find(kFullWidthComma);
+  size_t at = stored.find(kFullWidthComma);
   size_t after = at + kFullWidthComma.size();
-  if (at != std::string::npos && at > 0 && after < shown.size() && IsAsciiDigit(shown[at - 1]) &&
-      IsAsciiDigit(shown[after]))
-    shown.replace(at, kFullWidthComma.size(), ",");
-  return shown;
+  bool betweenDigits = at != std::string_view::npos && at > 0 && after < stored.size() &&
+                       IsAsciiDigit(stored[at - 1]) && IsAsciiDigit(stored[after]);
+  if (!betweenDigits) return std::string(stored);
+  return std::string(stored.substr(0, at)) + "," + std::string(stored.substr(after));
 }
 
 std::string PeriodDateText(const PeriodDate& date) {

@@ -15,6 +15,7 @@
 #include "calendar/julius.h"
 #include "platform/dialogs.h"
 #include "store/color_text.h"
+#include "store/exact_lines.h"
 
 namespace store {
 
@@ -86,6 +87,7 @@ struct PeriodList {
   std::vector<std::string> lines;
   int loadCount = 0;
   int selected = 0;  // index of the period chosen in the grid; 0 = none
+  OriginalBytes originals;  // for writing unedited lines back byte for byte
 };
 
 // After a confirmed edit: the old line (index > 0) removed, the new one

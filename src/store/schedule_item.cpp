@@ -2,25 +2,15 @@
 
 #include <cstdio>
 
-#include "store/number_text.h"
+#include "support/text.h"
 
 namespace store {
 namespace {
 
 constexpr std::string_view kFullWidthComma = "，";
 
-std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
-  std::string out;
-  out.reserve(text.size());
-  size_t pos = 0;
-  for (size_t hit; (hit = text.find(from, pos)) != std::string_view::npos; pos = hit + from.size())
-    out.append(text.substr(pos, hit - pos)).append(to);
-  out.append(text.substr(pos));
-  return out;
-}
-
 std::uint8_t MarkOrZero(std::string_view text) {
-  std::int32_t v = ParseInt32Or(text, 0);
+  std::int32_t v = support::StrToIntDef(text, 0);
   return (v >= 0 && v <= 255) ? static_cast<std::uint8_t>(v) : 0;
 }
 
@@ -50,7 +40,7 @@ std::vector<std::string_view> SplitItem(std::string_view line) {
 }
 
 int ItemDay(std::string_view line) {
-  return ParseInt32Or(line.substr(0, line.find(',')), kNoDay);
+  return support::StrToIntDef(line.substr(0, line.find(',')), kNoDay);
 }
 
 ItemAttributes ParseItemAttributes(const std::vector<std::string_view>& fields) {
@@ -70,12 +60,13 @@ ItemAttributes ParseItemAttributes(const std::vector<std::string_view>& fields) 
     a.time = *t;
   }
   if (fields.size() > kItemMarkB) a.markB = MarkOrZero(fields[kItemMarkB]);
-  if (fields.size() > kItemMarkC) a.markC = ParseInt32Or(fields[kItemMarkC], 0);
+  if (fields.size() > kItemMarkC) a.markC = support::StrToIntDef(fields[kItemMarkC], 0);
   return a;
 }
 
-std::optional<int> ParseTimeText(std::string_view text) {
-  text = TrimBlanks(text);
+std::optional<int> ParseTimeText(std::string_view untrimmed) {
+  const std::string trimmed = support::Trim(untrimmed);
+  std::string_view text = trimmed;
   size_t c1 = text.find(':');
   if (c1 == std::string_view::npos) return std::nullopt;
   size_t c2 = text.find(':', c1 + 1);
@@ -106,7 +97,7 @@ std::string FormatItemLine(int day, int position, const DayEntry& entry) {
   return line;
 }
 
-std::string CommasToStored(std::string_view text) { return ReplaceAll(text, ",", kFullWidthComma); }
-std::string CommasToShown(std::string_view text) { return ReplaceAll(text, kFullWidthComma, ","); }
+std::string CommasToStored(std::string_view text) { return support::ReplaceAll(text, ",", kFullWidthComma); }
+std::string CommasToShown(std::string_view text) { return support::ReplaceAll(text, kFullWidthComma, ","); }
 
 }  // namespace store
