@@ -17,6 +17,9 @@ struct Message {
   int defaultButton = 0;  // 0-based among the buttons
 };
 
+// The answer of a box's default button.
+MsgResult DefaultAnswer(const Message& message);
+
 class Dialogs {
  public:
   virtual ~Dialogs() = default;

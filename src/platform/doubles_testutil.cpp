@@ -15,16 +15,7 @@ MsgResult ScriptedDialogs::Show(const Message& message) {
     script_.pop_front();
     return r;
   }
-  switch (message.buttons) {
-    case MsgButtons::Ok: return MsgResult::Ok;
-    case MsgButtons::OkCancel: return message.defaultButton == 0 ? MsgResult::Ok : MsgResult::Cancel;
-    case MsgButtons::YesNo: return message.defaultButton == 0 ? MsgResult::Yes : MsgResult::No;
-    case MsgButtons::YesNoCancel:
-      return message.defaultButton == 0   ? MsgResult::Yes
-             : message.defaultButton == 1 ? MsgResult::No
-                                          : MsgResult::Cancel;
-  }
-  return MsgResult::Ok;
+  return DefaultAnswer(message);
 }
 
 std::vector<std::string> ScriptedDialogs::Texts() const {
