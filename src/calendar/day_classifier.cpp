@@ -1,5 +1,6 @@
 #include "calendar/day_classifier.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "calendar/comma_text.h"
@@ -130,11 +131,14 @@ DayKind DayClassifier::KindOf(const DayFacts& date) const {
   if (IsHoliday(date)) kind |= dkHoliday;
   if (date.weekday == 1) kind |= dkSunday;
   if (date.weekday == 7) kind |= dkSaturday;
-  // Only the Monday right after a Sunday holiday; a Monday that is itself
-  // a holiday passes nothing on.
-  if (autoFurikae_ && date.weekday == 2 && !(kind & dkHoliday) && IsHoliday(DayBefore(date)))
-    kind |= dkFurikae;
+  if (IsFurikae(date, kind & dkHoliday)) kind |= dkFurikae;
   return kind;
+}
+
+// Only the Monday right after a Sunday holiday; a Monday that is itself a
+// holiday passes nothing on.
+bool DayClassifier::IsFurikae(const DayFacts& date, bool isHoliday) const {
+  return autoFurikae_ && date.weekday == 2 && !isHoliday && IsHoliday(DayBefore(date));
 }
 
 DayKind DayClassifier::GetDayKind(std::int32_t year, int month, int day) const {
@@ -166,7 +170,9 @@ std::vector<DayName> DayClassifier::DayNames(std::int32_t year, int month, int d
     if (equinox == 1) names.push_back({kVernalEquinoxName, false});
     if (equinox == 2) names.push_back({kAutumnalEquinoxName, false});
   }
-  if (autoFurikae_ && (KindOf(date) & dkFurikae)) names.push_back({kFurikaeName, false});
+  const bool isHoliday = std::any_of(names.begin(), names.end(),
+                                     [](const DayName& name) { return !name.special; });
+  if (IsFurikae(date, isHoliday)) names.push_back({kFurikaeName, false});
   return names;
 }
 

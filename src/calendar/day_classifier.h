@@ -114,6 +114,7 @@ class DayClassifier {
   void Notify();
   DayKind KindOf(const DayFacts& date) const;
   bool IsHoliday(const DayFacts& date) const;
+  bool IsFurikae(const DayFacts& date, bool isHoliday) const;
   int EquinoxOf(const DayFacts& date) const;  // 0 none, 1 vernal, 2 autumnal
   const EquinoxDays& EquinoxesOf(std::int32_t year) const;
 

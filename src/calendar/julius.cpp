@@ -1,5 +1,7 @@
 #include "calendar/julius.h"
 
+#include "calendar/julius_detail.h"
+
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -17,6 +19,8 @@ constexpr Real kPi = 3.14159265358979323846264338327950288L;
 // 1899-12-30, day 0 of the system date value, in days since 1970-01-01.
 constexpr std::int64_t kUnixDayOf18991230 = -25569;
 constexpr int kMonthLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+constexpr DayNumber kFirstDayOfYear1 = 1721424;    // 0001-01-01, Julian
+constexpr DayNumber kLastDayOfYear9999 = 5373484;  // 9999-12-31
 
 std::int64_t Trunc(Real x) { return static_cast<std::int64_t>(x); }
 
@@ -63,7 +67,9 @@ EJuliusError::EJuliusError() : std::runtime_error("1582/10/5-10/14は存在し�
 
 EJuliusRangeError::EJuliusRangeError() : std::out_of_range("日付が計算できる範囲を超えています。") {}
 
-DayNumber DateToJulius(std::int32_t year, int month, int day) {
+namespace detail {
+
+DayNumber DateToJuliusByFormula(std::int32_t year, int month, int day) {
   const bool gregorian = IsGregorianDate(year, month, day);
   if (!gregorian && !IsJulianDate(year, month, day)) throw EJuliusError();
   // January and February count as months 13 and 14 of the year before, so
@@ -82,7 +88,7 @@ DayNumber DateToJulius(std::int32_t year, int month, int day) {
   return CheckedDayNumber(result);
 }
 
-Date JuliusToDate(DayNumber day) {
+Date JuliusToDateByFormula(DayNumber day) {
   const std::int64_t j = day;
   std::int64_t b = j + 1524;
   if (j >= kFirstGregorianDay) {
@@ -98,6 +104,40 @@ Date JuliusToDate(DayNumber day) {
   const int month = static_cast<int>(e >= 14 ? e - 13 : e - 1);        // [1, 12]
   const std::int64_t year = month >= 3 ? c - 4716 : c - 4715;
   return {static_cast<std::int32_t>(year), month, dayOfMonth};
+}
+
+}  // namespace detail
+
+// Years 1..9999 are what calendars show. There the formulas reduce to exact
+// integer arithmetic: 365.25 y and alpha are exact quarters, and 30.6001 and
+// 122.1 leave every quotient at least 1e-5 from an integer, far beyond the
+// rounding of a 64-bit mantissa; so truncating the exact rationals gives the
+// same days at a fraction of the cost (a test compares every day).
+DayNumber DateToJulius(std::int32_t year, int month, int day) {
+  if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > 31)
+    return detail::DateToJuliusByFormula(year, month, day);
+  const bool gregorian = IsGregorianDate(year, month, day);
+  if (!gregorian && !IsJulianDate(year, month, day)) throw EJuliusError();
+  const std::int32_t y = month < 3 ? year - 1 : year;   // [0, 9999]
+  const std::int32_t m = month < 3 ? month + 12 : month;  // [3, 14]
+  std::int32_t result = 1461 * y / 4 + 306001 * (m + 1) / 10000 + day + 1720995;
+  if (gregorian) result += y / 100 / 4 - y / 100 + 2;
+  return result;
+}
+
+Date JuliusToDate(DayNumber day) {
+  if (day < kFirstDayOfYear1 || day > kLastDayOfYear9999) return detail::JuliusToDateByFormula(day);
+  std::int64_t b = day + 1524;
+  if (day >= kFirstGregorianDay) {
+    const std::int64_t alpha = (4 * std::int64_t{day} - 7468865) / 146097;  // [10, 96]
+    b = day + alpha - alpha / 4 + 1525;
+  }
+  const std::int64_t c = (20 * b - 2442) / 7305;
+  const std::int64_t d = 1461 * c / 4;
+  const std::int64_t e = 10000 * (b - d) / 306001;  // [4, 15]
+  const int dayOfMonth = static_cast<int>(b - d - 306001 * e / 10000);
+  const int month = static_cast<int>(e >= 14 ? e - 13 : e - 1);
+  return {static_cast<std::int32_t>(month >= 3 ? c - 4716 : c - 4715), month, dayOfMonth};
 }
 
 int JuliusDayOfWeek(DayNumber day) {

@@ -1,5 +1,7 @@
 #include "calendar/julius.h"
 
+#include "calendar/julius_detail.h"
+
 #include <gtest/gtest.h>
 
 namespace calendar {
@@ -73,6 +75,22 @@ TEST(Julius, EveryDayOfFourThousandYearsRoundTripsAndStepsByOne) {
                            << previous.day;
     ASSERT_EQ(JuliusDayOfWeek(j), JuliusDayOfWeek(j - 1) % 7 + 1);
     previous = d;
+  }
+}
+
+// The integer forms for years 1..9999 must agree with the long double
+// formulas on every day and on every day-of-month up to 31, valid or not.
+TEST(Julius, FastFormsAgreeWithTheFormulasOverYears1To9999) {
+  for (DayNumber j = 1721424 - 400; j <= 5373484 + 400; ++j)
+    ASSERT_EQ(JuliusToDate(j), detail::JuliusToDateByFormula(j)) << j;
+  for (int year = 0; year <= 10000; ++year) {
+    for (int month = 1; month <= 12; ++month) {
+      for (int day = 1; day <= 31; ++day) {
+        if (year == 1582 && month == 10 && day > 4 && day < 15) continue;
+        ASSERT_EQ(DateToJulius(year, month, day), detail::DateToJuliusByFormula(year, month, day))
+            << year << "-" << month << "-" << day;
+      }
+    }
   }
 }
 
