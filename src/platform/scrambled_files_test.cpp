@@ -81,6 +81,16 @@ TEST_F(ScrambledFilesTest, LineThatWouldNotReadBackIsNotWritten) {
   EXPECT_EQ(fakes.dialogs.shown[0].text, "暗号化エラー(TextKeyBook)");
 }
 
+// ">" ^ "A" and "ｼ" ^ "B" make the bytes 7F FE, the line separator.
+TEST_F(ScrambledFilesTest, IniLineScrambledIntoTheSeparatorIsNotWritten) {
+  ASSERT_EQ(support::ScrambleText(support::Utf8ToCp932(">ｼ"), "AB"), "\x7F\xFE");
+  support::IniText ini = support::IniText::FromLines({"[A]", ">ｼ=1"});
+  EXPECT_FALSE(ScrambledIni(services, ScrambleMode::Save, ini, "AB", "net.bini"));
+  EXPECT_FALSE(Bytes("net.bini"));
+  ASSERT_EQ(fakes.dialogs.shown.size(), 1u);
+  EXPECT_EQ(fakes.dialogs.shown[0].text, "暗号化エラー(ScrambledIni)");
+}
+
 TEST_F(ScrambledFilesTest, FailedWriteIsReportedAndRetried) {
   fakes.fs.Fail(FailingFileSystem::Op::WriteAtomic, -1);
   LineList list{"x"};
