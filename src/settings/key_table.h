@@ -34,8 +34,7 @@ enum class RowGroup {
   Network,       // read only when start-up has not set the shared folder
   NetworkDrive,  // read only when the program runs from a network folder
   CalendarRows,  // read only on a screen more than 609 pixels high
-  WriteOnly,     // never read
-  LoadOnly,      // never written
+  WriteOnly,     // never read: a load gives the default
 };
 
 template <class S>

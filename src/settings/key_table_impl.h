@@ -1,6 +1,6 @@
 #pragma once
 // Template bodies of key_table.h.
-#include "store/number_text.h"
+#include "support/text.h"
 
 namespace settings {
 namespace detail {
@@ -12,7 +12,7 @@ inline std::string FormatValue(Color v) { return store::ColorToText(v); }
 inline std::string FormatValue(const TimeOfDay& v) { return TimeText(v); }
 
 inline std::optional<bool> Parse(std::string_view t, bool*) { return ParseSwitch(t); }
-inline std::optional<int> Parse(std::string_view t, int*) { return store::ParseInt32(t); }
+inline std::optional<int> Parse(std::string_view t, int*) { return support::ParseInt(t); }
 inline std::optional<std::string> Parse(std::string_view t, std::string*) {
   return std::string(t);
 }
@@ -63,8 +63,7 @@ template <class S>
 void WriteRows(std::span<const KeyRow<S>> rows, const IniValues& ini, const S& s,
                std::string_view section) {
   for (const auto& row : rows)
-    if (row.group != RowGroup::LoadOnly)
-      ini.set(row.section.empty() ? section : row.section, row.key, ValueText(row, s));
+    ini.set(row.section.empty() ? section : row.section, row.key, ValueText(row, s));
 }
 
 }  // namespace settings

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cstdio>
 
-#include "store/number_text.h"
+#include "support/text.h"
 
 namespace settings {
 namespace {
@@ -28,7 +28,7 @@ std::optional<int> ParseField(std::string_view text, int low, int high) {
 }  // namespace
 
 std::optional<bool> ParseSwitch(std::string_view text) {
-  auto value = store::ParseInt32(text);
+  auto value = support::ParseInt(text);
   if (!value) return std::nullopt;
   return *value != 0;
 }
@@ -40,7 +40,8 @@ std::string TimeText(const TimeOfDay& time) {
 }
 
 std::optional<TimeOfDay> ParseTime(std::string_view text) {
-  text = store::TrimBlanks(text);
+  const std::string trimmed = support::Trim(text);
+  text = trimmed;
   const auto first = text.find(':');
   if (first == std::string_view::npos) return std::nullopt;
   const auto second = text.find(':', first + 1);

@@ -9,7 +9,7 @@
 
 namespace settings {
 
-// Numbers are read as the data files read them (store::ParseInt32).
+// Numbers are read as the data files read them (support::ParseInt).
 // Switches are numbers; any non-zero number is on.
 std::optional<bool> ParseSwitch(std::string_view text);
 inline std::string SwitchText(bool on) { return on ? "1" : "0"; }
