@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "store/color_text.h"
+#include "store/store_test_fixture.h"
 #include "support/text.h"
 
 namespace store {
