@@ -168,6 +168,7 @@ bool IsValidDate(std::int32_t year, int month, int day) {
 
 int LastDayOfMonth(std::int32_t year, int month) {
   if (year < 1 || month < 1 || month > 12) return 0;
+  if (month == 12 && year == std::numeric_limits<std::int32_t>::max()) return 0;  // no next year
   const std::int32_t nextYear = month == 12 ? year + 1 : year;
   const int nextMonth = month == 12 ? 1 : month + 1;
   try {

@@ -40,6 +40,8 @@ class EJuliusRangeError : public std::out_of_range {
 // ranges are not refused: they count on from the month or year before
 // (IsValidDate tells them apart).
 DayNumber DateToJulius(std::int32_t year, int month, int day);
+// The formulas hold from day -1401 (4717 BC, 1 March) on; earlier day
+// numbers give dates that do not convert back.
 Date JuliusToDate(DayNumber day);
 int JuliusDayOfWeek(DayNumber day);  // 1 = Sunday .. 7 = Saturday
 

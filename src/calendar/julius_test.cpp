@@ -139,6 +139,8 @@ TEST(Julius, ValidDatesRoundTrip) {
   EXPECT_TRUE(IsValidDate(1582, 10, 15));
   EXPECT_TRUE(IsValidDate(1500, 2, 29));
   EXPECT_FALSE(IsValidDate(1700, 2, 29));
+  EXPECT_TRUE(IsValidDate(-4716, 3, 1));   // day -1401, the first that converts back
+  EXPECT_FALSE(IsValidDate(-5000, 1, 1));
   EXPECT_FALSE(IsValidDate(2147483647, 1, 1));
   EXPECT_FALSE(IsValidDate(-2147483647 - 1, 1, 1));
 }

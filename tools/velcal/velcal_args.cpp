@@ -1,4 +1,5 @@
 #include <charconv>
+#include <limits>
 
 #include "velcal.h"
 
@@ -51,11 +52,19 @@ bool TakeSwitch(const std::string& arg, Options& options) {
   return false;
 }
 
+// A year is shown when all its days convert there and back, up to the
+// first day of the next year.
+void CheckYear(std::int32_t year) {
+  const bool valid = year < std::numeric_limits<std::int32_t>::max() &&
+                     calendar::IsValidDate(year, 1, 1) && calendar::IsValidDate(year + 1, 1, 1);
+  if (!valid) throw UsageError("year out of range: " + std::to_string(year));
+}
+
 void TakePositionals(const std::vector<std::string>& positionals, Options& options) {
   if (positionals.size() > 2) throw UsageError("too many arguments: " + positionals[2]);
   if (positionals.size() >= 1) options.year = YearOf(positionals[0]);
   if (positionals.size() == 2) options.month = MonthOf(positionals[1]);
-  if (options.year) calendar::DateToJulius(*options.year, 1, 1);  // refuses years out of range
+  if (options.year) CheckYear(*options.year);
 }
 
 }  // namespace

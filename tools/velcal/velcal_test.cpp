@@ -95,7 +95,9 @@ TEST_F(VelcalTest, BadArgumentsGetOneLineAndStatus2) {
       {{"2024", "5", "1"}, "too many"},
       {{"--frobnicate"}, "unknown option"},
       {{"--holidays", "/no/such/file", "2024"}, "cannot read"},
-      {{"99999999", "1"}, "範囲"},
+      {{"99999999", "1"}, "out of range"},
+      {{"-5000"}, "out of range"},
+      {{"--days", "5000000-01-01", "99999999-01-01"}, "not a date"},
   };
   for (const BadCase& c : cases) {
     EXPECT_EQ(Velcal(c.args), kExitBadArgument) << c.args[0];
