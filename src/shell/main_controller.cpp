@@ -1,0 +1,407 @@
+#include "shell/main_controller.h"
+
+#include "platform/dialog_helpers.h"
+#include <utility>
+
+#include "shell/instance.h"
+#include "shell/month_entry.h"
+#include "shell/status_texts.h"
+#include "store/special_days.h"
+#include "support/paths.h"
+#include "support/text.h"
+
+namespace shell {
+namespace {
+
+using platform::AskYesNo;
+using platform::Inform;
+using support::JoinPath;
+
+constexpr char kMonthSetupFailed[] =
+    "月の初期設定に失敗しました。\r\n一旦、終了させますので\r\nもう一度、立ち上げ直してください。";
+constexpr unsigned kRolloverPauseMs = 1000;
+constexpr unsigned kCleanupPauseMs = 300;
+
+calendar::DayNumber TodayOf(platform::Clock& clock) {
+  const platform::DateTime now = clock.Now();
+  return calendar::DateToJulius(now.year, now.month, now.day);
+}
+
+std::string SetName(int set) { return "Data\\Files" + std::to_string(set) + "\\"; }
+
+}  // namespace
+
+MainController::MainController(platform::Services& os, const CommandSwitches& switches,
+                               ShellView& view)
+    : os_(os),
+      switches_(switches),
+      view_(view),
+      startup_(ResolveStartupState(os)),
+      settings_(settings::DefaultSettings()),
+      cycle_(os, folders_.folders, network_, view, *this) {
+  folders_.folders.safeGuardFolder = startup_.safeGuardFolder;
+}
+
+ScreenFacts MainController::screen() const {
+  return {facts_.workArea.Width(), facts_.workArea.Height(), facts_.outsideWidth,
+          settings_.udYokoC};
+}
+
+settings::StartupFacts MainController::Facts() const {
+  settings::StartupFacts f;
+  f.programFolder = startup_.programFolder;
+  f.settingsFolder = startup_.settingsFolder;
+  f.localMode = startup_.localMode;
+  f.onNetworkDrive = startup_.onNetworkDrive;
+  f.netFolderSetByStartup = netFolderSetByStartup_;
+  f.workArea = facts_.workArea;
+  f.windowWidth = facts_.windowWidth;
+  f.windowHeight = facts_.windowHeight;
+  return f;
+}
+
+// "/F" from a share that is not yet set up for several computers: this
+// copy's folder becomes the shared folder.
+void MainController::SeedNetworkFirstStart() {
+  if (!switches_.networkFirstStart || !startup_.onNetworkDrive || startup_.HasStartMarker(os_.fs))
+    return;
+  settings_.edtNetFolder = startup_.programFolder;
+  settings_.cbNet = settings_.cbNetIni = true;
+  settings_.rbNetKoushin = 2;
+  netFolderSetByStartup_ = true;
+  if (later_.registerNetworkAdministrator && !later_.registerNetworkAdministrator())
+    Inform(os_.dialogs,
+           "相性の問題で、これらの管理者名、又はパスワードが登録できません。\r\n"
+           "管理者名、又はパスワードを変更して、再度実行してください。");
+}
+
+void MainController::LoadSettingsNow() {
+  loadOutcome_ = settings::LoadSettings(os_, Facts(), settings_, folders_);
+  // "/DN" names a shared folder for this run only.
+  if (switches_.netFolder && os_.fs.IsFolder(*switches_.netFolder))
+    folders_.folders.netFolder = support::EnsureTrailingSeparator(*switches_.netFolder);
+  folders_.folders.safeGuardFolder = startup_.safeGuardFolder;
+  network_.on = folders_.networkOn;
+  cycle_.periodBackups().names = {settings_.CaFT1, settings_.CaFT2, settings_.CaFT3};
+  view_.SetDataSetCommands(folders_.dataSetEnabled);
+}
+
+bool MainController::Create() {
+  SeedNetworkFirstStart();
+  if (!InitMonthWindow()) {
+    Inform(os_.dialogs, kMonthSetupFailed);
+    return false;
+  }
+  view_.LoadSpecialDays(folders_.folders.commonDataFolder);
+  if (later_.dataFoldersChanged) later_.dataFoldersChanged(folders_.folders.commonDataFolder);
+  ApplyDisplayMode(settings_.vCalGyou, false);
+  if (settings_.cbKidouKiroku && later_.recordStart && !later_.recordStart())
+    Inform(os_.dialogs, "起動時刻取得エラー\r\n処理は続けます。");
+  if (loadOutcome_.hotkeysOn && later_.registerHotkeys) later_.registerHotkeys();
+  ShowFolderPanel();
+  return true;
+}
+
+bool MainController::InitMonthWindow() {
+  try {
+    const platform::DateTime now = os_.clock.Now();
+    cycle_.BuildWindow({now.year, now.month, now.day});
+    LoadSettingsNow();
+    if (cycle_.ReloadAll() == ReloadResult::FolderNotCreatable) return false;
+    view_.ApplyGridSettings(settings_);
+    const std::string holidays = JoinPath(startup_.programFolder, store::kHolidayFileName);
+    if (os_.fs.Exists(holidays)) view_.LoadHolidays(holidays);
+    view_.SetYearPageStart(settings_.rgYFirstMonth, settings_.SpHajimariTuki);
+    view_.Refresh();
+    return true;
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+void MainController::ShowFolderPanel() {
+  view_.SetStatusPanel(2, FolderPanelText(startup_.programFolder, settings_.cbShiyouchuu),
+                       settings_.cbShiyouchuu);
+}
+
+void MainController::ApplyDisplayMode(int mode, bool fromMenu) {
+  const DisplayMode& row = DisplayModeOf(mode);
+  settings_.vCalGyou = row.mode;
+  sizeClass_ = row.sizeClass;
+  const bool centre = (fromMenu || settings_.HyoujiIchi == 0) && !settings_.cbNotMannaka;
+  view_.ApplyDisplayMode(MetricsOfMode(row.mode, screen()), centre);
+}
+
+void MainController::ChooseDisplayMode(int mode) {
+  if (!ModeSelectable(mode, facts_.workArea.Height())) return;
+  ApplyDisplayMode(mode, true);
+}
+
+void MainController::ToggleRokuyo() {
+  settings_.rbKinenbi = !settings_.rbKinenbi;
+  view_.ApplyGridSettings(settings_);
+  view_.Refresh();
+}
+
+// ---- first show and activation -------------------------------------------
+
+bool MainController::ConfirmNetworkFolder() {
+  if (!network_.on || os_.fs.IsFolder(folders_.folders.dataFolder)) return true;
+  const std::string text =
+      "ネットフォルダ[" + folders_.folders.dataFolder + "]が確認できません。[n070]\r\n\r\n"
+      "ローカルフォルダに設定を戻すか、\r\nネットワークをご確認下さい。\r\n"
+      "ネットワークを使えるようになれば、[いいえ]を押してください。\r\n\r\n"
+      "ネットワークを確認できない場合は、一旦終了しますので[はい]を押してください\r\n\r\n"
+      "楓歌を、終了させますか。";
+  if (!AskYesNo(os_.dialogs, text, true)) return true;
+  view_.EndApplication();
+  return false;
+}
+
+void MainController::RunCleanupSwitches() {
+  if (!switches_.AnyCleanup()) return;
+  if (switches_.deleteFile && os_.fs.Exists(*switches_.deleteFile))
+    os_.fs.DeleteFile(*switches_.deleteFile);
+  if (switches_.setupArchive && later_.offerArchiveDeletion)
+    later_.offerArchiveDeletion(*switches_.setupArchive);
+  os_.clock.Sleep(kCleanupPauseMs);
+  if (switches_.setupWorkFolder && later_.offerWorkFolderDeletion)
+    later_.offerWorkFolderDeletion(*switches_.setupWorkFolder);
+}
+
+void MainController::AskSetupQuestion() {
+  if (switches_.networkFirstStart || !(startup_.onCdRom || startup_.firstRun)) return;
+  const std::string product = "「楓帳 -Velda-」";
+  const bool fromNetwork = startup_.onNetworkDrive;
+  const std::string text =
+      fromNetwork
+          ? product + "Ver8.1.0をＰＣ(" + startup_.computerName + ")にセットアップしますか？\r\n\r\n\r\n"
+                "[はい]----セットアップ\r\n\r\n[いいえ]--ネットフォルダ上にある" + product +
+                "の管理起動\r\n\r\n\r\nこの確認は、ネット上の" + product +
+                "を起動したときに表示されます。\r\n\r\n"
+          : product + "Ver8.1.0 のセットアップを行いますか？\r\n\r\n\r\n"
+                "[はい]----セットアップフォーム表示\r\n\r\n[いいえ]--" + product +
+                "の通常起動\r\n\r\n\r\n"
+                "この確認は、固定ディスクの場合、（原則）初回起動時１回しか表示されません。\r\n"
+                "[いいえ]の場合は、" + product + "から通常のセットアップを行ってください。";
+  if (AskYesNo(os_.dialogs, text, true) && later_.openSetup) later_.openSetup(fromNetwork);
+}
+
+void MainController::OnShown() {
+  if (restartRequested_) {
+    Inform(os_.dialogs,
+           "一度終了します。\r\n終了後、再び楓歌を起動してください。\r\n"
+           "（必ず、一度楓歌を起動させておいてください。）");
+    view_.RequestClose();
+    return;
+  }
+  if (!ConfirmNetworkFolder()) return;
+  view_.ShowMonthPage();
+  const bool first = !shownBefore_;
+  shownBefore_ = true;
+  if (first) RunCleanupSwitches();
+  view_.Refresh();
+  if (first) AskSetupQuestion();
+}
+
+void MainController::OnActivated() {
+  const bool first = !activatedBefore_;
+  activatedBefore_ = true;
+  if (view_.MainPanelEnabled()) view_.SetStatusPanel(0, ClockText(os_.clock.Now(), settings_.cb24ji), false);
+  if (!pendingInfo_.empty()) Inform(os_.dialogs, std::exchange(pendingInfo_, {}));
+  if (folders_.netFolderMissing) {
+    folders_.netFolderMissing = false;
+    if (later_.showNetworkWaitWindow) later_.showNetworkWaitWindow();
+  }
+  if (!first) return;
+  view_.StartFunctionTimer();
+  if (switches_.residencySeconds > 0 && later_.startResidencyCountdown)
+    later_.startResidencyCountdown();
+}
+
+std::optional<Page> MainController::TakePendingPage() { return std::exchange(pendingPage_, {}); }
+
+// ---- saving and closing -------------------------------------------------
+
+bool MainController::SaveAll() {
+  try {
+    view_.CaptureWindowState(settings_);
+    settings_.UseFolNo = folders_.dataSet;
+    const auto& backups = cycle_.periodBackups().names;
+    settings_.CaFT1 = backups[0];
+    settings_.CaFT2 = backups[1];
+    settings_.CaFT3 = backups[2];
+    settings::SaveSettings(os_.fs, startup_.settingsFile, startup_.programFolder, settings_);
+    if (!network_.on && !switchingNetworkOff_) cycle_.SaveData();
+    if (network_.on && later_.networkAccessLevel && later_.networkAccessLevel() > 5 &&
+        later_.dayFirstBackup)
+      later_.dayFirstBackup();
+    return true;
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+// Keeps the three daily copies of the period file named in the settings
+// and the memo copies of the same days; older ones go.
+void MainController::DeleteStaleBackups() {
+  const auto& names = cycle_.periodBackups().names;
+  auto kept = [&](const std::string& name, bool memo) {
+    for (const std::string& n : names) {
+      if (n.empty()) continue;
+      const std::string keep = memo ? store::MemoBackupName(n) : n;
+      if (support::EqualsIgnoreCase(name, keep)) return true;
+    }
+    return false;
+  };
+  auto sweep = [&](const std::string& folder, const char* pattern, bool memo) {
+    for (const platform::DirEntry& e : os_.fs.List(JoinPath(folder, pattern))) {
+      if (e.isFolder || kept(e.name, memo)) continue;
+      if (!os_.fs.DeleteFile(JoinPath(folder, e.name))) {
+        Inform(os_.dialogs, "ファイルの削除に失敗しました。");
+        return false;
+      }
+    }
+    return true;
+  };
+  if (sweep(folders_.folders.dataFolder, "CaFT*.kdp", false))
+    sweep(folders_.folders.commonDataFolder, "CaME*.kdp", true);
+}
+
+bool MainController::SaveAndTidy() {
+  if (network_.on && !os_.fs.IsFolder(folders_.folders.dataFolder)) {
+    Inform(os_.dialogs, "ネットフォルダ[" + folders_.folders.dataFolder +
+                            "]が確認できません。\r\nローカルフォルダに設定を戻します（ネットＯｆｆ）。[n050]");
+    NetworkFolderLost();
+    return false;
+  }
+  if (!SaveAll()) {
+    Inform(os_.dialogs, "不要アイテム削除エラー");
+    return false;
+  }
+  if (cycle_.periodBackups().rotated) DeleteStaleBackups();
+  return true;
+}
+
+void MainController::SaveAndQuit() {
+  SaveAll();
+  view_.EndApplication();
+}
+
+bool MainController::QueryClose() {
+  if (busy_) {
+    Inform(os_.dialogs,
+           "ただいま作業中です。現在は終了できません。\r\nもう少し後、終了させてください。");
+    return false;
+  }
+  if (rollingOver_) {
+    Inform(os_.dialogs, "今は終了できません。");
+    return false;
+  }
+  if (later_.alarmArmed && later_.alarmArmed() &&
+      !AskYesNo(os_.dialogs, "タイマーが作動中ですが、終了してもよろしいですか。", true)) {
+    Inform(os_.dialogs, "終了しません。");
+    return false;
+  }
+  if (settings_.cbKidouKiroku && later_.recordStop) later_.recordStop();
+  SaveAll();
+  if (network_.on && later_.holdsMaintenanceLock && later_.holdsMaintenanceLock() &&
+      later_.releaseMaintenanceLock && !later_.releaseMaintenanceLock())
+    Inform(os_.dialogs, "メンテナンスロックファイルが、削除できません。\r\n管理者にご連絡下さい。");
+  return true;
+}
+
+// ---- the network, until its own part takes over ------------------------
+
+void MainController::NetworkFolderLost() {
+  if (later_.switchNetworkOff) {
+    later_.switchNetworkOff();
+    return;
+  }
+  // Back to the local data set that was in use before.
+  network_.on = folders_.networkOn = false;
+  settings_.vNet_flg = false;
+  folders_.folders.dataFolder = DataSetFolder(folders_.dataSet);
+}
+
+// ---- data sets -----------------------------------------------------------
+
+std::string MainController::DataSetFolder(int set) const {
+  const auto& f = folders_.folders;
+  if (folders_.dataFormat < 2) return f.dataRoot;
+  return JoinPath(f.dataRoot, SetName(set));
+}
+
+void MainController::SwitchDataSet(int set) {
+  if (network_.on || set == folders_.dataSet || set < 1 || set > 3) return;
+  if (set >= 2 && !os_.fs.IsFolder(JoinPath(folders_.folders.dataRoot, SetName(set)))) {
+    Inform(os_.dialogs, JoinPath(folders_.folders.dataRoot, SetName(set)) +
+                            "のフォルダがありません。\r\n"
+                            "セットアップされていない場合は、セットアップすれば、作成されます。");
+    return;
+  }
+  SaveAndTidy();
+  if (!settings_.cbABackupJ && later_.generationBackup) later_.generationBackup();
+  folders_.dataSet = set;
+  folders_.folders.setName = SetName(set);
+  folders_.folders.dataFolder = JoinPath(folders_.folders.dataRoot, SetName(set));
+  cycle_.ReloadAll();
+  if (cycle_.outside()) cycle_.GoToMonth(MonthText(cycle_.shownYear(), cycle_.shownMonth()));
+  if (set != 3) view_.SetDataSetLabel(DataSetLabelText(set));
+}
+
+// ---- the change of date ---------------------------------------------------
+
+void MainController::OnFunctionTick() {
+  if (rollingOver_) return;
+  if (view_.IsVisible() && view_.MainPanelEnabled())
+    view_.SetStatusPanel(0, ClockText(os_.clock.Now(), settings_.cb24ji), false);
+  const calendar::DayNumber today = TodayOf(os_.clock);
+  if (today == cycle_.today() || !view_.IsVisible()) return;
+  // A modal sub-window (the day editor, options) keeps the change waiting.
+  if (os_.shell.FindTopWindow("", kSubWindowTitle) || !view_.MonthOrYearPageActive()) return;
+  RollOverTo(today);
+}
+
+// The window of months follows the calendar month. A day change that skips
+// the 1st (the computer slept over it) moves the window as well.
+bool MainController::MonthChangedTo(calendar::DayNumber today) const {
+  const calendar::Date d = calendar::JuliusToDate(today);
+  const store::MonthSlot& current = cycle_.slot(kCurrentMonthSlot).data;
+  return d.year != current.year || d.month != current.month;
+}
+
+void MainController::RollOverTo(calendar::DayNumber today) {
+  const bool panelWasEnabled = view_.MainPanelEnabled();
+  if (panelWasEnabled) {
+    view_.HideEntryBox();
+    cycle_.GoToCurrentMonth();
+    view_.SetDateChangeLook(true);
+  }
+  view_.SetMainPanelEnabled(false);
+  rollingOver_ = true;
+  cycle_.SetToday(today);
+  view_.SetToday(today);
+  bool ended = false;
+  if (!MonthChangedTo(today)) {
+    view_.Refresh();
+  } else if (SaveAll()) {
+    os_.clock.Sleep(kRolloverPauseMs);
+    cycle_.ClearForRebuild();
+    if (!InitMonthWindow()) {
+      Inform(os_.dialogs, kMonthSetupFailed);
+      view_.EndApplication();
+      ended = true;
+    } else {
+      view_.LoadSpecialDays(folders_.folders.commonDataFolder);
+      os_.clock.Sleep(kRolloverPauseMs);
+    }
+  }
+  if (ended) return;
+  view_.RefreshYearPage();
+  view_.SetMainPanelEnabled(true);
+  rollingOver_ = false;
+  view_.SetDateChangeLook(false);
+}
+
+}  // namespace shell

@@ -1,0 +1,170 @@
+#pragma once
+// TfmC21 without its window: the start-up of the main window, its first
+// show and activations, the data sets, the display modes, the day change,
+// the saves and the close query. The Win32 window (main_window_win.h)
+// forwards its messages here and implements ShellView.
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "calendar/julius.h"
+#include "platform/services.h"
+#include "settings/settings_file.h"
+#include "shell/display_modes.h"
+#include "shell/month_cycle.h"
+#include "shell/startup_state.h"
+#include "shell/switches.h"
+#include "store/network_link.h"
+
+namespace shell {
+
+// The main window as the controller drives it.
+class ShellView : public MonthView {
+ public:
+  // Panels 0 (clock), 1 (network) and 2 (folder, countdowns).
+  virtual void SetStatusPanel(int panel, const std::string& text, bool rightAligned) = 0;
+  // The yellow status bar with its text while the date changes.
+  virtual void SetDateChangeLook(bool on) = 0;
+  // The status label of the data set in use; "" hides it.
+  virtual void SetDataSetLabel(const std::string& text) = 0;
+  virtual void SetDataSetCommands(const std::array<bool, 3>& enabled) = 0;
+  virtual bool MainPanelEnabled() const = 0;
+  virtual void SetMainPanelEnabled(bool enabled) = 0;
+  virtual bool IsVisible() const = 0;
+  virtual bool MonthOrYearPageActive() const = 0;
+  virtual void ShowMonthPage() = 0;
+  virtual void HideEntryBox() = 0;
+
+  // The grid and the twelve calendars of the year page.
+  virtual void SetToday(calendar::DayNumber today) = 0;
+  virtual void LoadHolidays(const std::string& path) = 0;
+  virtual void LoadSpecialDays(const std::string& folder) = 0;
+  virtual void ApplyGridSettings(const settings::Settings& s) = 0;
+  virtual void ApplyDisplayMode(const GridMetrics& metrics, bool centre) = 0;
+  virtual void SetYearPageStart(int choice, int specialMonth) = 0;
+  virtual void RefreshYearPage() = 0;
+
+  // Window position and size into the settings before they are written.
+  virtual void CaptureWindowState(settings::Settings& s) = 0;
+  virtual void StartFunctionTimer() = 0;
+  // Close through the close query / end at once without it.
+  virtual void RequestClose() = 0;
+  virtual void EndApplication() = 0;
+};
+
+// Work of other parts of the program that plugs in here. Each may stay
+// empty; the controller then does without it.
+struct LaterWork {
+  std::function<bool()> alarmArmed;                   // the alarm (時限) is armed
+  std::function<bool()> recordStart;                  // run-time log; false: error
+  std::function<void()> recordStop;
+  std::function<void()> registerHotkeys;
+  std::function<bool()> holdsMaintenanceLock;
+  std::function<bool()> releaseMaintenanceLock;       // false: could not
+  std::function<bool()> registerNetworkAdministrator;  // "/F": false: refused
+  std::function<int()> networkAccessLevel;
+  std::function<void()> dayFirstBackup;
+  std::function<void()> generationBackup;             // automatic generation backup
+  std::function<void()> switchNetworkOff;
+  std::function<void()> showNetworkWaitWindow;        // shared folder of the last run missing
+  std::function<void()> startResidencyCountdown;      // "/J"
+  std::function<void(bool fromNetworkDrive)> openSetup;
+  std::function<void(const std::string& path)> offerArchiveDeletion;     // "/D2"
+  std::function<void(const std::string& path)> offerWorkFolderDeletion;  // "/D3"
+  std::function<void(const std::string& commonDataFolder)> dataFoldersChanged;
+};
+
+// What the window knows about the desktop before the settings are read.
+struct WindowFacts {
+  settings::Rect workArea{0, 0, 1280, 1024};
+  int windowWidth = 1015;
+  int windowHeight = 740;
+  int outsideWidth = 90;  // the window's width outside the grid
+};
+
+enum class Page { Month, Year };
+
+class MainController : private CycleHost {
+ public:
+  MainController(platform::Services& os, const CommandSwitches& switches, ShellView& view);
+
+  LaterWork& later() { return later_; }
+  void SetWindowFacts(const WindowFacts& facts) { facts_ = facts; }
+
+  // Steps of the window creation after the grid exists; false when the
+  // months could not be set up (the message was shown; the program ends).
+  bool Create();
+  bool InitMonthWindow();
+  void OnShown();
+  void OnActivated();
+  // The close query: true lets the window close.
+  bool QueryClose();
+  bool SaveAll() override;
+  bool SaveAndTidy();
+  void SaveAndQuit();
+
+  // The function timer's part that follows the clock.
+  void OnFunctionTick();
+  void RollOverTo(calendar::DayNumber today);
+
+  void SwitchDataSet(int set);
+  void ChooseDisplayMode(int mode);
+  void ToggleRokuyo();
+
+  MonthCycle& cycle() { return cycle_; }
+  const StartupState& startup() const { return startup_; }
+  settings::Settings& settings() { return settings_; }
+  const settings::DataFolderState& folders() const { return folders_; }
+  const settings::LoadOutcome& loadOutcome() const { return loadOutcome_; }
+  store::NetworkLink& network() { return network_; }
+  int sizeClass() const { return sizeClass_; }
+  void SetSizeClass(int sizeClass) { sizeClass_ = sizeClass; }
+  ScreenFacts screen() const;
+  bool rollingOver() const { return rollingOver_; }
+  void SetBusy(bool busy) { busy_ = busy; }
+  void RequestRestart() { restartRequested_ = true; }
+  void SetPendingInfo(const std::string& text) { pendingInfo_ = text; }
+  void RequestPage(Page page) { pendingPage_ = page; }
+  std::optional<Page> TakePendingPage();
+
+ private:
+  void NetworkFolderLost() override;
+
+  settings::StartupFacts Facts() const;
+  void SeedNetworkFirstStart();
+  void LoadSettingsNow();
+  void ShowFolderPanel();
+  bool ConfirmNetworkFolder();
+  void RunCleanupSwitches();
+  void AskSetupQuestion();
+  void DeleteStaleBackups();
+  bool MonthChangedTo(calendar::DayNumber today) const;
+  void ApplyDisplayMode(int mode, bool fromMenu);
+  std::string DataSetFolder(int set) const;
+
+  platform::Services& os_;
+  CommandSwitches switches_;
+  ShellView& view_;
+  LaterWork later_;
+  WindowFacts facts_;
+  StartupState startup_;
+  settings::Settings settings_;
+  settings::DataFolderState folders_;
+  settings::LoadOutcome loadOutcome_;
+  store::NetworkLink network_;
+  MonthCycle cycle_;
+
+  bool netFolderSetByStartup_ = false;
+  bool busy_ = false;
+  bool rollingOver_ = false;
+  bool switchingNetworkOff_ = false;
+  bool restartRequested_ = false;
+  bool shownBefore_ = false;
+  bool activatedBefore_ = false;
+  std::string pendingInfo_;
+  std::optional<Page> pendingPage_;
+  int sizeClass_ = 1;
+};
+
+}  // namespace shell

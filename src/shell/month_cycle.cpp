@@ -1,0 +1,303 @@
+#include "shell/month_cycle.h"
+
+#include <cstdio>
+
+#include "platform/dialog_helpers.h"
+#include "platform/list_files.h"
+#include "shell/month_entry.h"
+#include "support/paths.h"
+#include "support/text.h"
+
+namespace shell {
+namespace {
+
+using calendar::DateToJulius;
+using platform::AskYesNo;
+using platform::Inform;
+
+constexpr int kRunLogTries = 5;
+constexpr unsigned kRunLogWaitMs = 500;
+
+std::string MonthLabel(const store::MonthSlot& d) {
+  return std::to_string(d.year) + "年" + std::to_string(d.month) + "月";
+}
+
+std::string WriteFailure(const store::MonthSlot& d, const char* code) {
+  return MonthLabel(d) + "のデータを書き損ねたおそれがあります(" + code + ")。\r\nチェック願います。";
+}
+
+bool AskHalfShrink(platform::Dialogs& dialogs, const std::string& label) {
+  return AskYesNo(dialogs,
+                  label + "予定が立ち上げ時の半分以下、または０になっています。\r\n"
+                          "この月を保存してもいいですか。\r\n"
+                          "（※大量に予定を削除した月以外は、「いいえ」（保存しない）にしてください。）",
+                  false);
+}
+
+bool AskNoEntriesLeft(platform::Dialogs& dialogs, const std::string& label) {
+  return AskYesNo(dialogs,
+                  label + "予定が全く有りませんが、\r\n"
+                          "この月を保存してもいいですか。\r\n"
+                          "（※予定を全削除した月以外は、「いいえ」（保存しない）にしてください。）",
+                  false);
+}
+
+void TellNotSaved(platform::Dialogs& dialogs, const std::string& label) {
+  Inform(dialogs, label + "予定は保存しません。");
+}
+
+// Year and month of "YYYYMM"; what is not a number counts as 0.
+std::pair<int, int> ParseMonthText(std::string_view text) {
+  const int year = support::StrToIntDef(text.substr(0, 4), 0);
+  const int month = text.size() > 4 ? support::StrToIntDef(text.substr(4, 2), 0) : 0;
+  return {year, month};
+}
+
+void ClearLines(store::MonthSlot& d) {
+  d.lines.clear();
+  d.originals.Clear();
+}
+
+}  // namespace
+
+std::string WindowTabCaption(int month) {
+  return support::ToFullWidthDigits(std::to_string(month)) + "月";
+}
+
+std::string ExtraTabCaption(int year, int month) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%d.%2d", year, month);
+  return text;
+}
+
+MonthCycle::MonthCycle(platform::Services& os, const store::Folders& folders,
+                       store::NetworkLink& network, MonthView& view, CycleHost& host)
+    : os_(os), folders_(folders), network_(network), view_(view), host_(host) {}
+
+void MonthCycle::FillSlot(int i, int year, int month) {
+  const std::string text = MonthText(year, month);  // wraps the month into 1..12
+  const auto [y, m] = ParseMonthText(text);
+  Slot& s = slots_[i];
+  s.data.year = y;
+  s.data.month = m;
+  ClearLines(s.data);
+  s.data.loadCount = 0;
+  s.caption = i < kWindowSlots ? WindowTabCaption(m) : ExtraTabCaption(y, m);
+  s.fileName = store::MonthFileName(y, m);
+}
+
+void MonthCycle::BuildWindow(const calendar::Date& today) {
+  today_ = DateToJulius(today.year, today.month, today.day);
+  view_.SetEntryText(MonthText(today.year, today.month));
+  for (int i = 0; i < kExtraSlot + 1; ++i) FillSlot(i, today.year, today.month + i - 1);
+  windowFirst_ = DateToJulius(slots_[0].data.year, slots_[0].data.month, 1);
+  const Slot& last = slots_[kWindowSlots - 1];
+  windowLast_ = DateToJulius(last.data.year, last.data.month + 1, 1) - 1;
+  current_ = returnSlot_ = kCurrentMonthSlot;
+  outside_ = extraChanged_ = false;
+  ShowFiveTabs();
+  view_.ShowSlot(current_, today_);
+}
+
+void MonthCycle::EnsureRunLogFile() {
+  const std::string path = support::JoinPath(folders_.commonDataFolder, kRunLogFileName);
+  if (os_.fs.Exists(path)) return;
+  if (!platform::SaveListRetry(os_, {kRunLogHeader}, path, kRunLogWaitMs, kRunLogTries))
+    Inform(os_.dialogs, "[ " + path + " ]の書込に失敗しました。");
+}
+
+ReloadResult MonthCycle::ReloadAll() {
+  if (network_.on && !os_.fs.IsFolder(folders_.dataFolder)) {
+    Inform(os_.dialogs, "ネットフォルダ[" + folders_.dataFolder +
+                            "]が確認できません。\r\nローカルフォルダに設定を戻します（ネットＯｆｆ）。[n030]");
+    host_.NetworkFolderLost();
+    return ReloadResult::NetworkOff;
+  }
+  for (int i = 0; i < kWindowSlots; ++i) ClearLines(slots_[i].data);
+  periods_.lines.clear();
+  periods_.originals.Clear();
+  EnsureRunLogFile();
+  for (int i = 0; i < kWindowSlots; ++i) store::ReadMonth(env(), slots_[i].data, i, true);
+  const auto read = store::ReadPeriods(env(), periods_, network_.on, network_.on, backups_);
+  view_.Refresh();
+  if (read == store::PeriodReadResult::NetworkFolderMissing) {
+    host_.NetworkFolderLost();
+    return ReloadResult::NetworkOff;
+  }
+  if (read == store::PeriodReadResult::FolderNotCreatable) return ReloadResult::FolderNotCreatable;
+  return ReloadResult::Read;
+}
+
+int MonthCycle::WindowSlotOf(int year, int month) const {
+  for (int i = 0; i < kWindowSlots; ++i)
+    if (slots_[i].data.year == year && slots_[i].data.month == month) return i;
+  return -1;
+}
+
+void MonthCycle::ShowFiveTabs() {
+  std::vector<std::string> captions;
+  for (int i = 0; i < kWindowSlots; ++i) captions.push_back(slots_[i].caption);
+  view_.SetTabs(captions, current_);
+}
+
+void MonthCycle::ShowWindowSlot(int i) {
+  current_ = i;
+  if (outside_) {
+    LeaveOutside();
+    return;
+  }
+  ShowFiveTabs();
+  view_.ShowSlot(i, DateToJulius(slots_[i].data.year, slots_[i].data.month, 1));
+}
+
+void MonthCycle::LeaveOutside() {
+  Slot& extra = slots_[kExtraSlot];
+  if (!extra.fileName.empty() && extraChanged_) {
+    SaveMonth(kExtraSlot);
+    extra.fileName.clear();
+  }
+  SavePeriods();
+  outside_ = extraChanged_ = false;
+  ShowFiveTabs();
+  const store::MonthSlot& d = slots_[current_].data;
+  view_.ShowSlot(current_, DateToJulius(d.year, d.month, 1));
+}
+
+// A refused move changes nothing: the extra slot keeps what it shows, so
+// an edit made there afterwards is still saved.
+bool MonthCycle::MoveOutside(int year, int month) {
+  if (current_ == kExtraSlot && extraChanged_) host_.SaveAll();
+  const calendar::DayNumber first = DateToJulius(year, month, 1);
+  if (first < windowFirst_ - kFarthestMoveDays) {
+    Inform(os_.dialogs, "日付がむかしすぎます。");
+    return false;
+  }
+  if (first > windowLast_ + kFarthestMoveDays) {
+    Inform(os_.dialogs, "日付が未来すぎます。");
+    return false;
+  }
+  if (current_ < kWindowSlots) returnSlot_ = current_;
+  outside_ = true;
+  FillSlot(kExtraSlot, year, month);
+  view_.SetTabs({slots_[kExtraSlot].caption, kCurrentMonthTab}, 0);
+  store::ReadMonth(env(), slots_[kExtraSlot].data, kExtraSlot, true);
+  current_ = kExtraSlot;
+  view_.ShowSlot(kExtraSlot, first);
+  extraChanged_ = false;
+  return true;
+}
+
+void MonthCycle::GoToMonth(std::string_view yyyymm) {
+  const auto [year, month] = ParseMonthText(yyyymm);
+  if (month < 1 || month > 12) return;
+  const int slot = WindowSlotOf(year, month);
+  if (slot >= 0) ShowWindowSlot(slot);
+  else MoveOutside(year, month);
+}
+
+void MonthCycle::MoveBy(int months) {
+  const std::string target = MonthText(shownYear(), shownMonth() + months);
+  view_.SetEntryText(target);
+  GoToMonth(target);
+}
+
+void MonthCycle::GoToCurrentMonth() {
+  const store::MonthSlot& d = slots_[kCurrentMonthSlot].data;
+  GoToMonth(MonthText(d.year, d.month));
+}
+
+void MonthCycle::ReturnToStandard() {
+  if (outside_) ShowWindowSlot(returnSlot_);
+}
+
+void MonthCycle::SelectTab(int index) {
+  if (outside_) {
+    if (index == 1) GoToCurrentMonth();
+    return;
+  }
+  if (index >= 0 && index < kWindowSlots) ShowWindowSlot(index);
+}
+
+bool MonthCycle::EnterMonth(std::string_view text) {
+  if (!EntryMonthValid(text)) {
+    Inform(os_.dialogs, kEntryFormatError);
+    return false;
+  }
+  GoToMonth(text);
+  return true;
+}
+
+void MonthCycle::FollowGrid(int year, int month, bool jumped) {
+  const int slot = WindowSlotOf(year, month);
+  if (slot >= 0) {
+    current_ = slot;
+    if (outside_) LeaveOutside();
+    else ShowFiveTabs();
+    return;
+  }
+  if (jumped) GoToMonth(MonthText(year, month));
+}
+
+// The codes tell the user which branch of the guard wrote: (fs01)/(fs02)
+// after the shrink questions, (fs03)/(fs04) after the empty-month ones,
+// (fs05)/(fs06) for a plain write.
+bool MonthCycle::WriteGuarded(int slot, const char* writeCode, const char* counterCode) {
+  const store::MonthSlot& d = slots_[slot].data;
+  if (!store::WriteMonth(env(), d)) {
+    Inform(os_.dialogs, WriteFailure(d, writeCode));
+    return false;
+  }
+  if (network_.on && os_.fs.IsFolder(folders_.dataFolder) && !network_.CountUpdate())
+    Inform(os_.dialogs, WriteFailure(d, counterCode));
+  return true;
+}
+
+bool MonthCycle::SaveMonth(int slot) {
+  const Slot& s = slots_[slot];
+  if (s.fileName.empty() || s.data.month == 0) return false;
+  if (!network_.TakeWriteTurn()) return false;
+  const store::MonthSlot& d = s.data;
+  const std::string label = MonthLabel(d);
+  const int n = static_cast<int>(d.lines.size());
+  const int half = d.loadCount / 2;  // 5 gives 2, 3 gives 1
+  if (n < half || n == 0) {
+    if (!AskHalfShrink(os_.dialogs, label) ||
+        !AskYesNo(os_.dialogs, "本当に予定を大量に削除しましたか？", false)) {
+      TellNotSaved(os_.dialogs, label);
+      return false;
+    }
+    return WriteGuarded(slot, "fs01", "fs02");
+  }
+  if (n != 1) return WriteGuarded(slot, "fs05", "fs06");
+  if (d.loadCount <= 1) return false;  // an empty month never gets a file
+  if (!AskNoEntriesLeft(os_.dialogs, label)) return false;
+  if (!AskYesNo(os_.dialogs, "本当にこのまま " + label + "予定をない状態にしてもいいですか？", false)) {
+    TellNotSaved(os_.dialogs, label);
+    return false;
+  }
+  return WriteGuarded(slot, "fs03", "fs04");
+}
+
+bool MonthCycle::SavePeriods() { return store::SavePeriods(env(), periods_, network_); }
+
+void MonthCycle::SaveData() {
+  if (extraChanged_) {
+    SaveMonth(kExtraSlot);
+    extraChanged_ = false;
+  }
+  for (int i = 0; i < kWindowSlots; ++i) SaveMonth(i);
+  SavePeriods();
+}
+
+void MonthCycle::NoteEdit() {
+  if (current_ == kExtraSlot) extraChanged_ = true;
+  if (network_.on) network_.writePending = true;
+}
+
+void MonthCycle::ClearForRebuild() {
+  for (int i = 0; i < kWindowSlots; ++i) ClearLines(slots_[i].data);
+  periods_.lines.clear();
+  periods_.originals.Clear();
+}
+
+}  // namespace shell
