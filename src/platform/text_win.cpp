@@ -20,4 +20,13 @@ std::string Narrow(std::wstring_view utf16) {
   return out;
 }
 
+std::string AnsiToUtf8(std::string_view ansi) {
+  if (ansi.empty()) return {};
+  int size = static_cast<int>(ansi.size());
+  int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, wide.data(), n);
+  return Narrow(wide);
+}
+
 }  // namespace platform

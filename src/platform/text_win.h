@@ -9,5 +9,8 @@ namespace platform {
 
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view utf16);
+// Text in the system's ANSI code page, as older programs and files hand it
+// over, to UTF-8. Unpaired surrogates cannot arise: the result is valid.
+std::string AnsiToUtf8(std::string_view ansi);
 
 }  // namespace platform

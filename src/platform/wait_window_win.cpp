@@ -1,0 +1,86 @@
+#include "platform/wait_window_win.h"
+
+#include "platform/fonts_win.h"
+
+namespace platform {
+namespace {
+
+constexpr wchar_t kText[] = L"少々お待ちください";
+constexpr UINT_PTR kBlinkTimer = 1;
+constexpr UINT kBlinkMs = 500;
+constexpr int kPaddingX = 16;
+constexpr int kPaddingY = 10;
+
+}  // namespace
+
+bool WaitWindow::Create() {
+  font_.reset(CreateFontW(-16, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
+                          CLEARTYPE_QUALITY, 0, ChooseUiFontFace().c_str()));
+  WindowArgs args;
+  args.className = L"TfmWait";
+  args.title = kText;
+  args.style = WS_POPUP | WS_BORDER;
+  args.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
+  args.x = args.y = 0;
+  args.width = args.height = 1;
+  args.background = GetSysColorBrush(COLOR_BTNFACE);
+  return CreateWindowFrom(args);
+}
+
+SIZE WaitWindow::TextSize() {
+  WindowDc dc(hwnd());
+  SelectGuard select(dc.get(), font_.get());
+  SIZE size{};
+  GetTextExtentPoint32W(dc.get(), kText, lstrlenW(kText), &size);
+  return size;
+}
+
+bool WaitWindow::Show() {
+  if (!hwnd() && !Create()) return false;
+  SIZE text = TextSize();
+  RECT frame{0, 0, text.cx + 2 * kPaddingX, text.cy + 2 * kPaddingY};
+  AdjustWindowRectEx(&frame, WS_POPUP | WS_BORDER, FALSE, 0);
+  int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  SetWindowPos(hwnd(), HWND_TOPMOST, work.right - width, work.top, width, height,
+               SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  dimmed_ = false;
+  SetTimer(hwnd(), kBlinkTimer, kBlinkMs, nullptr);
+  UpdateWindow(hwnd());
+  return true;
+}
+
+void WaitWindow::Hide() {
+  if (!hwnd()) return;
+  KillTimer(hwnd(), kBlinkTimer);
+  ShowWindow(hwnd(), SW_HIDE);
+}
+
+void WaitWindow::Paint() {
+  PaintDc dc(hwnd());
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  SelectGuard select(dc.get(), font_.get());
+  SetBkMode(dc.get(), TRANSPARENT);
+  SetTextColor(dc.get(), GetSysColor(dimmed_ ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT));
+  DrawTextW(dc.get(), kText, -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+LRESULT WaitWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_TIMER:
+      if (wParam != kBlinkTimer) break;
+      dimmed_ = !dimmed_;
+      InvalidateRect(hwnd(), nullptr, TRUE);
+      return 0;
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATE;
+  }
+  return Default(message, wParam, lParam);
+}
+
+}  // namespace platform
