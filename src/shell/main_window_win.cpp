@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/fonts_win.h"
 #include "platform/text_win.h"
 
 namespace shell {
@@ -11,32 +12,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"TfmC21";
 constexpr wchar_t kTitle[] = L"楓帳 - Velda -";
 
-int CALLBACK HasFont(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
-  *reinterpret_cast<bool*>(found) = true;
-  return 0;
-}
-
-// The first Japanese UI font installed, in order of preference.
-std::wstring JapaneseUiFace() {
-  static const wchar_t* faces[] = {L"Meiryo UI", L"Yu Gothic UI", L"MS UI Gothic",
-                                   L"Noto Sans CJK JP", L"IPAexGothic", L"VL Gothic"};
-  HDC dc = GetDC(nullptr);
-  std::wstring chosen = L"MS UI Gothic";
-  for (const wchar_t* face : faces) {
-    LOGFONTW lf{};
-    lf.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynW(lf.lfFaceName, face, LF_FACESIZE);
-    bool found = false;
-    EnumFontFamiliesExW(dc, &lf, HasFont, reinterpret_cast<LPARAM>(&found), 0);
-    if (found) {
-      chosen = face;
-      break;
-    }
-  }
-  ReleaseDC(nullptr, dc);
-  return chosen;
-}
-
 void Paint(HWND window) {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(window, &ps);
@@ -44,7 +19,7 @@ void Paint(HWND window) {
   GetClientRect(window, &rc);
   FillRect(dc, &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   HFONT font = CreateFontW(-48, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
-                           CLEARTYPE_QUALITY, 0, JapaneseUiFace().c_str());
+                           CLEARTYPE_QUALITY, 0, platform::ChooseUiFontFace().c_str());
   HGDIOBJ old = SelectObject(dc, font);
   SYSTEMTIME now;
   GetLocalTime(&now);
