@@ -1,7 +1,7 @@
 // The local data folder field and the local-mode marker of the options
 // window.
 #include "platform/dialog_helpers.h"
-#include "platform/ini_file.h"
+#include "platform/folders.h"
 #include "settings/options.h"
 #include "support/paths.h"
 #include "support/text.h"
@@ -9,27 +9,7 @@
 namespace settings {
 namespace {
 
-// Creates every missing level of `folder`, outermost first.
-bool CreateWholePath(platform::FileSystem& fs, const std::string& folder) {
-  std::string path = support::RemoveTrailingSeparator(folder);
-  if (path.empty() || fs.IsFolder(path)) return !path.empty();
-  const std::string parent = support::ParentPart(path);
-  if (!parent.empty() && parent != path && !fs.IsFolder(support::EnsureTrailingSeparator(parent)) &&
-      !CreateWholePath(fs, parent))
-    return false;
-  return fs.CreateFolder(path);
-}
-
 constexpr char kLocalMarkerName[] = "localfol.kdf";
-
-// The marker names the folder it lies in; "First" false, so that start-up
-// asks no first-run question because of it.
-bool WriteLocalMarker(platform::FileSystem& fs, const std::string& folder) {
-  support::IniText ini;
-  ini.WriteString("Set", "Folder", folder);
-  ini.WriteBool("Set", "First", false);
-  return platform::SaveIniFile(fs, support::JoinPath(folder, kLocalMarkerName), ini);
-}
 
 void ShowCreateError(platform::Dialogs& dialogs) {
   dialogs.Show({"データフォルダを作成できません。", "エラー", platform::MsgIcon::Error,
@@ -45,7 +25,7 @@ bool MakeSureFolderExists(platform::Services& os, const std::string& folder) {
     platform::Inform(os.dialogs, "変更は、キャンセルされます。");
     return false;
   }
-  if (CreateWholePath(os.fs, folder)) return true;
+  if (platform::CreateFolderChain(os.fs, folder)) return true;
   ShowCreateError(os.dialogs);
   return false;
 }
@@ -101,7 +81,7 @@ bool LocalFolderEdit::Execute(platform::Services& os, const std::string& program
 bool SetLocalMarker(platform::FileSystem& fs, const OptionsContext& context, bool checked) {
   if (context.onCdRom) return false;
   const std::string marker = support::JoinPath(context.programFolder, kLocalMarkerName);
-  if (checked) return WriteLocalMarker(fs, context.programFolder);
+  if (checked) return platform::WriteLocalFolderFile(fs, context.programFolder);
   return !fs.Exists(marker) || fs.DeleteFile(marker);
 }
 
