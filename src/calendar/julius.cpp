@@ -132,8 +132,8 @@ Date JuliusToDate(DayNumber day) {
     const std::int64_t alpha = (4 * std::int64_t{day} - 7468865) / 146097;  // [10, 96]
     b = day + alpha - alpha / 4 + 1525;
   }
-  const std::int64_t c = (20 * b - 2442) / 7305;
-  const std::int64_t d = 1461 * c / 4;
+  const std::int64_t c = (20 * b - 2442) / 7305;  // Julian counting year + 4716: [4716, 14716]
+  const std::int64_t d = 1461 * c / 4;             // its first day, relative to b
   const std::int64_t e = 10000 * (b - d) / 306001;  // [4, 15]
   const int dayOfMonth = static_cast<int>(b - d - 306001 * e / 10000);
   const int month = static_cast<int>(e >= 14 ? e - 13 : e - 1);
