@@ -4,6 +4,7 @@
 
 #include "platform/doubles_testutil.h"
 #include "platform/native_services.h"
+#include "platform/system_win.h"
 #include "platform/text_win.h"
 #include "support/cp932.h"
 
@@ -61,6 +62,12 @@ TEST_F(NativeWin, SystemFacts) {
   EXPECT_FALSE(s.system.UserName().empty());
   EXPECT_GE(s.system.Version().major, 6);
   EXPECT_GT(s.system.ShellMajorVersion(), 4);
+}
+
+TEST(LibraryVersion, MissingLibraryOrExportGivesZero) {
+  EXPECT_GT(LibraryMajorVersion(L"shell32.dll"), 4);
+  EXPECT_EQ(LibraryMajorVersion(L"kernel32.dll"), 0);  // no DllGetVersion
+  EXPECT_EQ(LibraryMajorVersion(L"no-such-library-velda.dll"), 0);
 }
 
 TEST_F(NativeWin, ClockMatchesTheSystemAndMovesOn) {

@@ -5,6 +5,7 @@
 #include <wininet.h>
 
 #include "platform/native_services.h"
+#include "platform/system_win.h"
 #include "platform/text_win.h"
 #include "platform/win_handles_win.h"
 #include "support/paths.h"
@@ -45,6 +46,21 @@ bool ForegroundKeyToggled(int virtualKey) {
   if (attached) AttachThreadInput(own, other, FALSE);
   return on;
 }
+
+}  // namespace
+
+int LibraryMajorVersion(const wchar_t* library) {
+  UniqueModule module(LoadLibraryW(library));
+  if (!module) return 0;
+  auto proc = reinterpret_cast<DLLGETVERSIONPROC>(
+      reinterpret_cast<void*>(GetProcAddress(module.get(), "DllGetVersion")));
+  if (!proc) return 0;
+  DLLVERSIONINFO info{sizeof info};
+  if (FAILED(proc(&info))) return 0;
+  return static_cast<int>(info.dwMajorVersion);
+}
+
+namespace {
 
 class WinSystem : public System {
  public:
@@ -90,16 +106,7 @@ class WinSystem : public System {
 
   OsVersion Version() override { return RealVersion(); }
 
-  int ShellMajorVersion() override {
-    UniqueModule shell32(LoadLibraryW(L"shell32.dll"));
-    if (!shell32) return 0;
-    auto proc = reinterpret_cast<DLLGETVERSIONPROC>(
-        reinterpret_cast<void*>(GetProcAddress(shell32.get(), "DllGetVersion")));
-    if (!proc) return 0;
-    DLLVERSIONINFO info{sizeof info};
-    if (FAILED(proc(&info))) return 0;
-    return static_cast<int>(info.dwMajorVersion);
-  }
+  int ShellMajorVersion() override { return LibraryMajorVersion(L"shell32.dll"); }
 
   bool InternetConnected() override {
     DWORD flags = 0;
