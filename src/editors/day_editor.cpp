@@ -118,6 +118,8 @@ std::vector<std::string> DayLines::Load(const std::vector<store::DayEntry>& entr
     lines.push_back(entry.text);
     attrs_.Add(entry.attributes);
   }
+  // A lone empty line starts afresh, whatever was stored with it.
+  if (lines.size() == 1 && lines[0].empty()) attrs_.Put(0, kDefaultLineAttr);
   if (lines.empty()) {
     lines.emplace_back();
     attrs_.Add(kDefaultLineAttr);

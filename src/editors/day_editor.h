@@ -134,7 +134,8 @@ class DayLines {
  public:
   explicit DayLines(TRecList::Report report = {}) : attrs_(std::move(report)) {}
 
-  // The editor's lines for the entries; one empty line when there are none.
+  // The editor's lines for the entries; one empty line with the default
+  // record when there are none or only one empty one.
   std::vector<std::string> Load(const std::vector<store::DayEntry>& entries);
   // After the user changed the text from `before`: false (the list
   // unchanged) when the change does not fit the list.

@@ -30,6 +30,12 @@ TEST(DayLines, ADayWithoutEntriesOpensWithOneEmptyDefaultLine) {
   EXPECT_EQ(lines.Attrs().Items(), (std::vector<LineAttr>{kDefaultLineAttr}));
 }
 
+TEST(DayLines, ALoneEmptyLineGetsAFreshDefaultRecord) {
+  DayLines lines;
+  EXPECT_EQ(lines.Load({{"", {store::kClBlack, 4}}}), (std::vector<std::string>{""}));
+  EXPECT_EQ(lines.Attrs().Get(0), kDefaultLineAttr);
+}
+
 TEST(DayLines, EntriesKeepEveryAttributeOfTheirLine) {
   store::ItemAttributes marked{0x123456, 3, 9 * 3600 + 5 * 60, 4, -7};
   DayLines lines;

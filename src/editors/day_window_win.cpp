@@ -475,22 +475,29 @@ void TfmDay::ShowPage() {
   if (special) SetFocus(c_->edtKinenbi);
 }
 
-// Scroll bars only where the lines need them; the caret at the end of the
-// last line, or of the last row in view when they do not all fit.
-void TfmDay::PrepareDayPage() {
-  editor_.SetScrollBars(ScrollBars::None);
-  editor_.Focus();
+// Scroll bars only where the lines need them: more lines than rows in
+// view, a line wider than the columns in view (CP932 bytes are columns of
+// the fixed-pitch font). True when the lines do not all fit.
+bool TfmDay::FitScrollBars() {
   std::vector<std::string> lines = editor_.Lines();
-  int rows = editor_.VisibleRows(), columns = editor_.VisibleColumns();
   size_t longest = 0;
   for (const auto& line : lines) longest = std::max(longest, support::Cp932Length(line));
-  bool vertical = static_cast<int>(lines.size()) > rows;
-  bool horizontal = static_cast<int>(longest) > columns;
+  bool vertical = static_cast<int>(lines.size()) > editor_.VisibleRows();
+  bool horizontal = static_cast<int>(longest) > editor_.VisibleColumns();
   editor_.SetScrollBars(vertical && horizontal ? ScrollBars::Both
                         : vertical             ? ScrollBars::Vertical
                         : horizontal           ? ScrollBars::Horizontal
                                                : ScrollBars::None);
-  int last = vertical ? rows - 1 : static_cast<int>(lines.size()) - 1;
+  return vertical;
+}
+
+// The caret at the end of the last line, or of the last row in view when
+// the lines do not all fit.
+void TfmDay::PrepareDayPage() {
+  editor_.SetScrollBars(ScrollBars::None);
+  editor_.Focus();
+  bool overflow = FitScrollBars();
+  int last = overflow ? editor_.VisibleRows() - 1 : editor_.LineCount() - 1;
   editor_.SetFirstVisibleRow(0);
   editor_.SetCaret({last, 1 << 30});
 }
@@ -778,6 +785,7 @@ void TfmDay::OnChange(const std::string& before, const TextChange& change) {
     ReportError("行数変更エラー");
   }
   if (auto message = ConsistencyMessage(editor_.LineCount(), lines_.Attrs())) ReportError(*message);
+  FitScrollBars();
 }
 
 bool TfmDay::OnKeyDown(unsigned key, bool ctrl, bool shift, bool alt) {

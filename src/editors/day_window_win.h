@@ -104,6 +104,7 @@ class TfmDay : public platform::Window, private TEditorEvents {
   void Prepare(DayEditorMode mode, const DayEditorSettings& settings);
   void ShowPage();
   void PrepareDayPage();
+  bool FitScrollBars();
   void SetHeader(int year, int month, int day);
   void SetMonthMemoHeader(int year, int month);
   void RunModal();

@@ -180,10 +180,10 @@ TEST_F(TfmDayTest, MonthMemoHasNoColourCommands) {
     CtrlKey(editor(), 'R');
     Click(TfmDay::kBtnKakikomi);
   };
-  DayResult r = day.EditMonthMemo({2004, 3, {{"", {store::kClBlack}}}}, settings);
+  DayResult r = day.EditMonthMemo({2004, 3, {{"月末", {store::kClBlack}}}}, settings);
   EXPECT_EQ(caption, L"２００４年３月メモ");
   ASSERT_TRUE(r.writeBack);
-  EXPECT_EQ(r.entries, (std::vector<store::DayEntry>{{"支払い", {store::kClBlack}}}));
+  EXPECT_EQ(r.entries, (std::vector<store::DayEntry>{{"月末支払い", {store::kClBlack}}}));
 }
 
 TEST_F(TfmDayTest, APeriodSummaryOutsideThePeriodMovesToTheMiddle) {

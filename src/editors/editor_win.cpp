@@ -378,6 +378,9 @@ void TEditor::SetScrollBars(ScrollBars bars) {
   bool horizontal = bars == ScrollBars::Horizontal || bars == ScrollBars::Both;
   SendMessageW(hwnd_, EM_SHOWSCROLLBAR, SB_VERT, vertical);
   SendMessageW(hwnd_, EM_SHOWSCROLLBAR, SB_HORZ, horizontal);
+  // Wine's control keeps its bars for the message above; the frame obeys.
+  ShowScrollBar(hwnd_, SB_VERT, vertical);
+  ShowScrollBar(hwnd_, SB_HORZ, horizontal);
 }
 
 int TEditor::LineHeight() const {
