@@ -76,6 +76,11 @@ bool AfterOptionsClosed(const OptionsForm& form, platform::Dialogs& dialogs) {
   return true;
 }
 
+void ResetTextColors(Settings& values) {
+  for (const auto& row : SettingsKeys())
+    if (row.section == "Option" && row.type() == ValueType::Color) StoreText(row, nullptr, values);
+}
+
 int ConfirmBackupInterval(int index, bool onRemovableDrive, platform::Dialogs& dialogs) {
   if (index == 0 || !onRemovableDrive) return index;
   if (platform::AskYesNo(dialogs, kRemovableWarning, true)) {

@@ -76,6 +76,9 @@ class LocalFolderEdit {
   bool changed_ = false;
 };
 
+// "規定値に戻す": the six colours of the grid texts back to their defaults.
+void ResetTextColors(Settings& values);
+
 // A backup interval other than "0" chosen while the program runs from a
 // removable drive: offers to turn automatic backup off. Returns the index
 // to keep.

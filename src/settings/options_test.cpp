@@ -64,6 +64,21 @@ TEST_F(OptionsTest, OnlyTheWindowsControlsGoBack) {
   EXPECT_EQ(memo.vMenuCount, 12);
 }
 
+TEST_F(OptionsTest, ResetGivesTheSixDefaultColoursOnly) {
+  OptionsForm form = Open();
+  for (auto m : {&Settings::edtCYotei, &Settings::edtCRokuyo, &Settings::edtCKinenbi,
+                 &Settings::edtCSun, &Settings::edtCSat, &Settings::edtCWeekDay, &Settings::edtKColor})
+    form.values.*m = 0x00010203;
+  ResetTextColors(form.values);
+  EXPECT_EQ(form.values.edtCYotei, 0x00484848u);
+  EXPECT_EQ(form.values.edtCRokuyo, 0x00484848u);
+  EXPECT_EQ(form.values.edtCKinenbi, 0x00008000u);
+  EXPECT_EQ(form.values.edtCSun, 0x000000FFu);
+  EXPECT_EQ(form.values.edtCSat, store::kClBlue);
+  EXPECT_EQ(form.values.edtCWeekDay, store::kClWindowText);
+  EXPECT_EQ(form.values.edtKColor, 0x00010203u);  // the period colour is no text colour
+}
+
 TEST_F(OptionsTest, OldShellAndCdRomDisableTheirControls) {
   s.cbToday = true;
   context.shellMajorVersion = 4;
