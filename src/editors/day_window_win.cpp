@@ -11,6 +11,7 @@
 #include "calendar/julius.h"
 #include "editors/day_window_keys.h"
 #include "platform/dialog_helpers.h"
+#include "platform/fonts_win.h"
 #include "platform/text_win.h"
 #include "platform/win_handles_win.h"
 #include "support/cp932.h"
@@ -33,30 +34,6 @@ constexpr int kHeaderHeight = 44;
 constexpr int kButtonHeight = 26;
 
 const wchar_t* const kDayParts[] = {L"朝", L"昼", L"夕"};
-
-// Faces in the order of preference; the first one installed is taken.
-const wchar_t* const kUiFaces[] = {L"Meiryo UI", L"Yu Gothic UI", L"MS UI Gothic",
-                                   L"Noto Sans CJK JP", L"IPAexGothic", L"VL Gothic"};
-const wchar_t* const kFixedFaces[] = {L"MS Gothic", L"Noto Sans Mono CJK JP", L"IPAGothic"};
-
-int CALLBACK FoundFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
-  *reinterpret_cast<bool*>(found) = true;
-  return 0;
-}
-
-template <size_t N>
-std::wstring FirstInstalled(const wchar_t* const (&faces)[N]) {
-  platform::WindowDc dc(nullptr);
-  for (const wchar_t* face : faces) {
-    LOGFONTW lf{};
-    lf.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynW(lf.lfFaceName, face, LF_FACESIZE);
-    bool found = false;
-    EnumFontFamiliesExW(dc.get(), &lf, FoundFace, reinterpret_cast<LPARAM>(&found), 0);
-    if (found) return face;
-  }
-  return faces[0];
-}
 
 HFONT MakeFont(const std::wstring& face, int height, bool bold = false) {
   return CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
@@ -157,8 +134,8 @@ HWND TfmDay::AddControl(const wchar_t* cls, const std::wstring& text, DWORD styl
 }
 
 void TfmDay::CreateControls() {
-  c_->fixedFace = FirstInstalled(kFixedFaces);
-  std::wstring ui = FirstInstalled(kUiFaces);
+  c_->fixedFace = platform::ChooseFixedFontFace();
+  const std::wstring& ui = platform::ChooseUiFontFace();
   c_->uiFont.reset(MakeFont(ui, 12));
   c_->dateFont.reset(MakeFont(ui, 16, true));
   c_->stripFont.reset(MakeFont(ui, 12));
@@ -520,7 +497,8 @@ void TfmDay::RunModal() {
     }
     HWND focus = GetFocus();
     bool inEditor = focus == editor_.hwnd();
-    if (msg.message == WM_KEYDOWN && !inEditor && IsChild(hwnd(), msg.hwnd)) {
+    bool ours = msg.hwnd == hwnd() || IsChild(hwnd(), msg.hwnd);
+    if (msg.message == WM_KEYDOWN && !inEditor && ours) {
       KeyStroke k{static_cast<unsigned>(msg.wParam), GetKeyState(VK_CONTROL) < 0,
                   GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_MENU) < 0, false, monthMemo_};
       if (RunKeyCommand(DecideKey(k))) continue;
