@@ -9,7 +9,7 @@ namespace store {
 namespace {
 
 struct NamedColor {
-  const char* name;
+  std::string_view name;
   Color value;
 };
 
@@ -22,7 +22,7 @@ constexpr std::array<NamedColor, 16> kStandard{{
 
 // In the order of the Win32 system colour indexes (COLOR_SCROLLBAR = 0 ...
 // COLOR_INFOBK = 24); the value is 0x80000000 + index.
-constexpr std::array<const char*, 25> kSystem{
+constexpr std::array<std::string_view, 25> kSystem{
     "clScrollBar",     "clBackground",        "clActiveCaption",  "clInactiveCaption",
     "clMenu",          "clWindow",            "clWindowFrame",    "clMenuText",
     "clWindowText",    "clCaptionText",       "clActiveBorder",   "clInactiveBorder",
@@ -40,8 +40,8 @@ bool IsSystemColor(Color color) { return color >= kSystemBase && color < kSystem
 
 std::string ColorToText(Color color) {
   for (const auto& c : kStandard)
-    if (c.value == color) return c.name;
-  if (IsSystemColor(color)) return kSystem[color - kSystemBase];
+    if (c.value == color) return std::string(c.name);
+  if (IsSystemColor(color)) return std::string(kSystem[color - kSystemBase]);
   char text[12];
   std::snprintf(text, sizeof text, "$%.8X", static_cast<unsigned>(color));
   return text;

@@ -7,7 +7,6 @@
 // edited is written back byte for byte.
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/services.h"
@@ -16,18 +15,20 @@ namespace store {
 
 class OriginalBytes {
  public:
-  // Remembers the file's lines (`bytes`, decoded as `texts`) wherever
-  // encoding the text would not give the bytes back. Of equal texts read
-  // from different bytes, each occurrence keeps its own.
-  void Record(const std::vector<std::string_view>& bytes, const std::vector<std::string>& texts);
-  // Every line's CP932 form followed by CR LF: the n-th occurrence of a
-  // remembered text gets the n-th original form.
+  // Keeps the bytes the lines were decoded from. Reading pays only for this
+  // copy; the lines that need their bytes are sorted out when writing.
+  void Keep(std::string_view fileBytes) { bytes_.assign(fileBytes); }
+  void Keep(std::string&& fileBytes) { bytes_ = std::move(fileBytes); }
+  void Clear() { bytes_.clear(); }
+
+  // Every line's CP932 form followed by CR LF. A line whose text the
+  // encoder would not give back as the bytes it was read from gets those
+  // bytes; of equal texts read from different bytes, the n-th occurrence
+  // gets the n-th original form.
   std::string EncodeLines(const std::vector<std::string>& lines) const;
-  void Clear() { forms_.clear(); }
-  bool empty() const { return forms_.empty(); }
 
  private:
-  std::unordered_map<std::string, std::vector<std::string>> forms_;
+  std::string bytes_;
 };
 
 // The lines of CP932 bytes (CR, LF and CR LF end a line; a last line needs

@@ -32,12 +32,6 @@ TEST(OriginalBytes, EqualTextsKeepTheirOwnBytesInOrder) {
   EXPECT_EQ(EncodeLines(lines, &originals), bytes + "\x81\xE0\r\n");
 }
 
-TEST(OriginalBytes, NothingIsKeptForFaithfulText) {
-  OriginalBytes originals;
-  DecodeLines("\x89\xEF\x8B\x63\r\nabc\r\n\x82\r\n", &originals);
-  EXPECT_TRUE(originals.empty());
-}
-
 TEST(DecodeLines, EndsLinesAtCrLfAndCrLf) {
   struct Case {
     std::string bytes;

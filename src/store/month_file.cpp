@@ -35,12 +35,21 @@ std::string MonthHeader(int year, int month, const std::string& setName) {
 
 void ReadMonth(const StoreEnv& env, MonthSlot& slot, int slotNumber, bool force) {
   std::string path = env.folders.dataFolder + MonthFileName(slot.year, slot.month);
-  bool exists = env.os.fs.Exists(path);
-  if ((slot.lines.empty() || force) && exists &&
-      !ReadLinesRetry(env.os, path, kMonthReadWaitMs, kMonthReadTries, slot.lines, &slot.originals))
-    platform::Inform(env.os.dialogs, "予定データ読込エラー[ " + std::to_string(slotNumber) + " ]");
-  if (slot.lines.empty() || (!exists && force))
-    slot.lines.assign(1, MonthHeader(slot.year, slot.month, env.folders.setName));
+  bool missing = false;
+  if (slot.lines.empty() || force) {
+    // One attempt first, so that a missing file costs no waiting.
+    auto read = [&](int tries) {
+      return ReadLinesRetry(env.os, path, kMonthReadWaitMs, tries, slot.lines, &slot.originals);
+    };
+    bool done = read(1);
+    missing = !done && !env.os.fs.Exists(path);
+    if (!done && !missing) {
+      env.os.clock.Sleep(kMonthReadWaitMs);
+      if (!read(kMonthReadTries - 1))
+        platform::Inform(env.os.dialogs, "予定データ読込エラー[ " + std::to_string(slotNumber) + " ]");
+    }
+  }
+  if (slot.lines.empty() || missing) slot.lines.assign(1, MonthHeader(slot.year, slot.month, env.folders.setName));
   slot.loadCount = static_cast<int>(slot.lines.size());
 }
 

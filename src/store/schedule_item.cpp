@@ -9,8 +9,27 @@ namespace {
 
 constexpr std::string_view kFullWidthComma = "，";
 
+// Day fields are nearly always "%2d" of 0..31 or 77; those are read here
+// directly, anything else the general way.
+std::optional<int> ShortNumber(std::string_view t) {
+  if (t.size() == 2 && t[0] == ' ') t.remove_prefix(1);
+  if (t.empty() || t.size() > 2) return std::nullopt;
+  int v = 0;
+  for (char c : t) {
+    if (c < '0' || c > '9') return std::nullopt;
+    v = v * 10 + (c - '0');
+  }
+  return v;
+}
+
+std::int32_t NumberOr(std::string_view text, std::int32_t fallback) {
+  if (text.empty()) return fallback;
+  if (auto v = ShortNumber(text)) return *v;
+  return support::StrToIntDef(text, fallback);
+}
+
 std::uint8_t MarkOrZero(std::string_view text) {
-  std::int32_t v = support::StrToIntDef(text, 0);
+  std::int32_t v = NumberOr(text, 0);
   return (v >= 0 && v <= 255) ? static_cast<std::uint8_t>(v) : 0;
 }
 
@@ -32,15 +51,23 @@ std::string MarkText(long value) { return value == 0 ? std::string() : std::to_s
 std::vector<std::string_view> SplitItem(std::string_view line) {
   std::vector<std::string_view> fields;
   fields.reserve(kItemFieldCount);
-  size_t start = 0;
-  for (size_t comma; (comma = line.find(',', start)) != std::string_view::npos; start = comma + 1)
-    fields.push_back(line.substr(start, comma - start));
-  fields.push_back(line.substr(start));
+  SplitItem(line, fields);
   return fields;
 }
 
+void SplitItem(std::string_view line, std::vector<std::string_view>& fields) {
+  fields.clear();
+  size_t start = 0;
+  for (size_t i = 0; i < line.size(); ++i) {
+    if (line[i] != ',') continue;
+    fields.push_back(line.substr(start, i - start));
+    start = i + 1;
+  }
+  fields.push_back(line.substr(start));
+}
+
 int ItemDay(std::string_view line) {
-  return support::StrToIntDef(line.substr(0, line.find(',')), kNoDay);
+  return NumberOr(line.substr(0, line.find(',')), kNoDay);
 }
 
 ItemAttributes ParseItemAttributes(const std::vector<std::string_view>& fields) {
@@ -60,13 +87,13 @@ ItemAttributes ParseItemAttributes(const std::vector<std::string_view>& fields) 
     a.time = *t;
   }
   if (fields.size() > kItemMarkB) a.markB = MarkOrZero(fields[kItemMarkB]);
-  if (fields.size() > kItemMarkC) a.markC = support::StrToIntDef(fields[kItemMarkC], 0);
+  if (fields.size() > kItemMarkC) a.markC = NumberOr(fields[kItemMarkC], 0);
   return a;
 }
 
-std::optional<int> ParseTimeText(std::string_view untrimmed) {
-  const std::string trimmed = support::Trim(untrimmed);
-  std::string_view text = trimmed;
+std::optional<int> ParseTimeText(std::string_view text) {
+  while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
+  while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
   size_t c1 = text.find(':');
   if (c1 == std::string_view::npos) return std::nullopt;
   size_t c2 = text.find(':', c1 + 1);

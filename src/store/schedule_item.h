@@ -48,6 +48,8 @@ struct DayEntry {
 // The fields between the commas, empty ones included ("a,,b" gives three,
 // "" gives one). The views point into `line`.
 std::vector<std::string_view> SplitItem(std::string_view line);
+// The same into `fields`, whose storage is reused from line to line.
+void SplitItem(std::string_view line, std::vector<std::string_view>& fields);
 
 // Field 0 as a number; kNoDay when it is none.
 int ItemDay(std::string_view line);

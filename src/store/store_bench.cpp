@@ -1,0 +1,174 @@
+// Fifty years of month files read and parsed beside plainly reading the
+// same bytes, and one day of a crowded month edited.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <random>
+
+#include "store/month_file.h"
+#include "support/cp932.h"
+#include "support/paths.h"
+
+namespace {
+
+class NoDialogs : public platform::Dialogs {
+ public:
+  platform::MsgResult Show(const platform::Message&) override { return platform::MsgResult::Ok; }
+};
+
+class NoClock : public platform::Clock {
+ public:
+  platform::DateTime Now() override { return {2026, 12, 1}; }
+  std::uint64_t TickMs() override { return 0; }
+  void Sleep(unsigned) override {}
+};
+
+// Not used by the reads, but Services wants them all.
+struct Environment {
+  Environment() : fs(platform::CreateNativeFileSystem()) {}
+  std::unique_ptr<platform::FileSystem> fs;
+  NoDialogs dialogs;
+  NoClock clock;
+};
+
+constexpr int kFirstYear = 1990, kYears = 50, kEntries = 100;
+
+const char* const kTexts[] = {"会議，第二会議室", "歯医者", "締切：報告書", "出張 大阪",
+                              "誕生日パーティー", "定例ミーティング(10F)", "買い物", "ゴミ出し"};
+
+std::string EntryLine(std::mt19937& rng, int position) {
+  store::DayEntry e{kTexts[rng() % std::size(kTexts)], {}};
+  if (rng() % 3 == 0) e.attributes.color = 0x0000FF;
+  if (rng() % 2 == 0) e.attributes.time = static_cast<int>(rng() % 86400);
+  return store::FormatItemLine(static_cast<int>(rng() % 31) + 1, position, e);
+}
+
+// The files are made once, in a folder removed at exit.
+class MonthFiles {
+ public:
+  MonthFiles() {
+    namespace fs = std::filesystem;
+    root_ = fs::temp_directory_path() / ("velda-bench-" + std::to_string(std::random_device{}()));
+    fs::create_directories(root_);
+    folders_.dataFolder = support::EnsureTrailingSeparator(root_.string());
+    std::mt19937 rng(1);
+    for (int y = kFirstYear; y < kFirstYear + kYears; ++y)
+      for (int m = 1; m <= 12; ++m) Write(rng, y, m);
+  }
+  ~MonthFiles() {
+    std::error_code ec;
+    std::filesystem::remove_all(root_, ec);
+  }
+  const store::Folders& folders() const { return folders_; }
+
+ private:
+  void Write(std::mt19937& rng, int y, int m) {
+    std::string bytes = support::Utf8ToCp932(store::MonthHeader(y, m, "Data\\Files1\\")) + "\r\n";
+    for (int i = 0; i < kEntries; ++i) bytes += support::Utf8ToCp932(EntryLine(rng, i + 1)) + "\r\n";
+    env_.fs->WriteAtomic(folders_.dataFolder + store::MonthFileName(y, m), bytes);
+  }
+  std::filesystem::path root_;
+  store::Folders folders_;
+  Environment env_;
+};
+
+const MonthFiles& Files() {
+  static MonthFiles files;
+  return files;
+}
+
+void BM_RawReadMonths(benchmark::State& state) {
+  Environment env;
+  const std::string& folder = Files().folders().dataFolder;
+  for (auto _ : state)
+    for (int y = kFirstYear; y < kFirstYear + kYears; ++y)
+      for (int m = 1; m <= 12; ++m)
+        benchmark::DoNotOptimize(env.fs->ReadAll(folder + store::MonthFileName(y, m)));
+}
+BENCHMARK(BM_RawReadMonths)->Unit(benchmark::kMillisecond);
+
+// What the grid and the editor take from every line: day, text, attributes.
+void BM_ReadAndParseMonths(benchmark::State& state) {
+  Environment env;
+  platform::Services os{*env.fs, env.dialogs, env.clock, *static_cast<platform::System*>(nullptr),
+                        *static_cast<platform::Shell*>(nullptr), *static_cast<platform::Clipboard*>(nullptr)};
+  store::StoreEnv storeEnv{os, Files().folders()};
+  std::vector<std::string_view> fields;
+  for (auto _ : state) {
+    for (int y = kFirstYear; y < kFirstYear + kYears; ++y) {
+      for (int m = 1; m <= 12; ++m) {
+        store::MonthSlot slot{y, m};
+        store::ReadMonth(storeEnv, slot, 5, true);
+        for (const auto& line : slot.lines) {
+          store::SplitItem(line, fields);
+          benchmark::DoNotOptimize(store::ItemDay(line));
+          benchmark::DoNotOptimize(store::ParseItemAttributes(fields));
+        }
+      }
+    }
+  }
+}
+BENCHMARK(BM_ReadAndParseMonths)->Unit(benchmark::kMillisecond);
+
+// The parts of the work above, on bytes already in memory.
+std::vector<std::string> AllMonthBytes() {
+  Environment env;
+  std::vector<std::string> all;
+  for (int y = kFirstYear; y < kFirstYear + kYears; ++y)
+    for (int m = 1; m <= 12; ++m)
+      all.push_back(*env.fs->ReadAll(Files().folders().dataFolder + store::MonthFileName(y, m)));
+  return all;
+}
+
+void BM_DecodeMonths(benchmark::State& state) {
+  auto all = AllMonthBytes();
+  for (auto _ : state)
+    for (const auto& bytes : all) {
+      store::OriginalBytes originals;
+      benchmark::DoNotOptimize(store::DecodeLines(bytes, &originals));
+    }
+}
+BENCHMARK(BM_DecodeMonths)->Unit(benchmark::kMillisecond);
+
+void BM_DecodeMonthsNoOriginals(benchmark::State& state) {
+  auto all = AllMonthBytes();
+  for (auto _ : state)
+    for (const auto& bytes : all) benchmark::DoNotOptimize(store::DecodeLines(bytes, nullptr));
+}
+BENCHMARK(BM_DecodeMonthsNoOriginals)->Unit(benchmark::kMillisecond);
+
+void BM_CodecOnly(benchmark::State& state) {
+  auto all = AllMonthBytes();
+  for (auto _ : state)
+    for (const auto& bytes : all) benchmark::DoNotOptimize(support::Cp932ToUtf8(bytes));
+}
+BENCHMARK(BM_CodecOnly)->Unit(benchmark::kMillisecond);
+
+void BM_ParseMonthLines(benchmark::State& state) {
+  std::vector<std::vector<std::string>> months;
+  for (const auto& bytes : AllMonthBytes()) months.push_back(store::DecodeLines(bytes, nullptr));
+  std::vector<std::string_view> fields;
+  for (auto _ : state)
+    for (const auto& lines : months)
+      for (const auto& line : lines) {
+        store::SplitItem(line, fields);
+        benchmark::DoNotOptimize(store::ItemDay(line));
+        benchmark::DoNotOptimize(store::ParseItemAttributes(fields));
+      }
+}
+BENCHMARK(BM_ParseMonthLines)->Unit(benchmark::kMillisecond);
+
+void BM_EditOneDayOfACrowdedMonth(benchmark::State& state) {
+  std::mt19937 rng(2);
+  store::MonthSlot slot{2026, 12};
+  slot.lines.push_back(store::MonthHeader(2026, 12, "Data\\Files1\\"));
+  for (int i = 0; i < 3000; ++i) slot.lines.push_back(EntryLine(rng, i + 1));
+  for (auto _ : state) {
+    auto entries = store::LinesOfDay(slot, 12, 15, false);
+    store::ReplaceDay(slot, 12, 15, entries, false);
+    benchmark::DoNotOptimize(slot.lines.data());
+  }
+}
+BENCHMARK(BM_EditOneDayOfACrowdedMonth)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
