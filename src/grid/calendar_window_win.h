@@ -1,0 +1,83 @@
+#pragma once
+// The Win32 windows of the calendars. CalendarHost puts any calendar into
+// a child window: it owns the off-screen bitmap the calendar draws into,
+// copies it to the screen on WM_PAINT (no background erase), re-renders on
+// resize, asks the dialog manager for arrow keys and characters, and turns
+// mouse and key messages into the calendar's input calls, which reach the
+// owner through CalendarEvents.
+#include <windows.h>
+
+#include <memory>
+
+#include "grid/custom_calendar.h"
+#include "grid/gdi_canvas_win.h"
+#include "grid/semcal.h"
+#include "platform/window_win.h"
+
+namespace grid {
+
+inline constexpr wchar_t kSeMCalClass[] = L"TSeMCal";
+inline constexpr wchar_t kSeMCalendarClass[] = L"TSeMCalendar";
+
+class CalendarHost : public platform::Window, public RenderTarget {
+ public:
+  explicit CalendarHost(TCustomCalendarEx& calendar) : calendar_(calendar) {}
+  ~CalendarHost() override;
+
+  // A child window of `className` at `bounds` (outer size, sunken edge
+  // included); the calendar then draws into it.
+  bool Create(HWND parent, const wchar_t* className, const RECT& bounds, int id);
+  TCustomCalendarEx& calendar() { return calendar_; }
+  const GdiCanvas& bitmap() const { return canvas_; }
+
+  Canvas* canvas() override { return canvas_.HasBitmap() ? &canvas_ : nullptr; }
+  void Repaint() override;
+
+ protected:
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void OnSize();
+  void OnPaint();
+  void OnButtonDown(MouseButton button, WPARAM wParam, LPARAM lParam);
+  void OnButtonUp(MouseButton button, WPARAM wParam, LPARAM lParam);
+  void OnDoubleClick(WPARAM wParam, LPARAM lParam);
+  bool OnKey(WPARAM key);
+  void OnContextMenu(LPARAM lParam);
+  MouseEvent EventOf(MouseButton button, WPARAM wParam, LPARAM lParam) const;
+
+  TCustomCalendarEx& calendar_;
+  GdiCanvas canvas_;
+  bool leftPressed_ = false;  // a left press began here: its release clicks
+};
+
+// The month grid in its window (class "TSeMCal").
+struct SeMCalWindowArgs {
+  HWND parent = nullptr;
+  RECT bounds{};
+  int id = 0;
+  DayNumber today = 0;
+  platform::Services* os = nullptr;  // file loads and the grid's questions
+  CalendarEvents* events = nullptr;  // the main window
+};
+
+class SeMCalWindow {
+ public:
+  explicit SeMCalWindow(const SeMCalWindowArgs& args);
+  TSeMCal& grid() { return grid_; }
+  HWND hwnd() const { return host_.hwnd(); }
+  const GdiCanvas& bitmap() const { return host_.bitmap(); }
+
+ private:
+  friend std::unique_ptr<SeMCalWindow> CreateSeMCalWindow(const SeMCalWindowArgs& args);
+  TSeMCal grid_;  // outlives the window that forwards to it
+  CalendarHost host_;
+};
+
+// Null when the window cannot be made.
+std::unique_ptr<SeMCalWindow> CreateSeMCalWindow(const SeMCalWindowArgs& args);
+
+// Calendars use the system's weekday names when it has them.
+void UseSystemWeekdayNames(TCustomCalendarEx& calendar);
+
+}  // namespace grid

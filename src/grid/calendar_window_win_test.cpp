@@ -1,0 +1,208 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "grid/calendar_window_win.h"
+#include "grid/canvas_testutil.h"
+#include "grid/year_page_win.h"
+#include "platform/doubles_testutil.h"
+#include "platform/text_win.h"
+
+namespace grid {
+namespace {
+
+using calendar::DateToJulius;
+
+// A plain top-level window to put the calendars in.
+class Parent : public platform::Window {
+ public:
+  Parent() {
+    platform::WindowArgs args;
+    args.className = L"VeldaGridTestParent";
+    args.style = WS_OVERLAPPEDWINDOW;
+    args.x = 0;
+    args.y = 0;
+    args.width = 1000;
+    args.height = 700;
+    CreateWindowFrom(args);
+  }
+};
+
+LPARAM PointParam(int x, int y) { return MAKELPARAM(x, y); }
+
+// ---- GdiCanvas -----------------------------------------------------------
+
+TEST(GdiCanvas, FillsDrawsAndClips) {
+  GdiCanvas canvas;
+  ASSERT_TRUE(canvas.Resize({200, 100}));
+  EXPECT_EQ(canvas.PixelAt(10, 10), 0xFFFFFFu);
+  canvas.FillRect({0, 0, 50, 50}, 0xD0FFD5);
+  EXPECT_EQ(canvas.PixelAt(49, 49), 0xD0FFD5u);
+  EXPECT_EQ(canvas.PixelAt(50, 50), 0xFFFFFFu);
+  canvas.Line({0, 70}, {200, 70}, 0x0000FF, 3);
+  EXPECT_EQ(canvas.PixelAt(100, 70), 0x0000FFu);
+
+  const CanvasFont font{"", 20, true};
+  const Size wide = canvas.TextSize(font, "会議会議");
+  EXPECT_GT(wide.width, canvas.TextSize(font, "会議").width);
+  EXPECT_EQ(wide.height, 20);
+  // A clipped text leaves everything outside its box untouched.
+  canvas.DrawText({60, 0, 90, 30}, "会議会議会議", {font, 0x000000});
+  int inside = 0, outside = 0;
+  for (int y = 0; y < 60; ++y)
+    for (int x = 50; x < 200; ++x) {
+      if (canvas.PixelAt(x, y) == 0xFFFFFFu) continue;
+      (x >= 60 && x < 90 && y < 30 ? inside : outside)++;
+    }
+  EXPECT_GT(inside, 10);
+  EXPECT_EQ(outside, 0);
+}
+
+TEST(GdiCanvas, SavesABmpFile) {
+  GdiCanvas canvas;
+  ASSERT_TRUE(canvas.Resize({31, 7}));
+  canvas.FillRect({0, 0, 1, 1}, 0x0000FF);
+  platform::TempFolder folder;
+  const std::string path = folder / "grid.bmp";
+  ASSERT_TRUE(canvas.SaveBmp(path));
+  const std::string bytes = platform::RealFileSystem().ReadAll(path).value_or("");
+  ASSERT_EQ(bytes.size(), 54u + 96u * 7u);  // rows of 93 bytes padded to 96
+  EXPECT_EQ(bytes.substr(0, 2), "BM");
+  // The top-left pixel is the first of the last row: blue 0, green 0, red FF.
+  EXPECT_EQ(bytes.substr(54 + 96 * 6, 3), std::string("\0\0\xFF", 3));
+}
+
+// ---- the grid window -----------------------------------------------------
+
+struct GridWindow : testing::Test {
+  void SetUp() override {
+    ASSERT_NE(parent.hwnd(), nullptr);
+    SeMCalWindowArgs args;
+    args.parent = parent.hwnd();
+    args.bounds = {0, 0, 7 * 128 + 3, 6 * 95 + 24 + 3};
+    args.today = DateToJulius(2024, 5, 15);
+    args.events = &events;
+    window = CreateSeMCalWindow(args);
+    ASSERT_NE(window, nullptr);
+    window->grid().SetShownDate(2024, 5, 15);
+    events.log.clear();
+  }
+  // A point in the middle of the cell of a May 2024 day.
+  Point CellPoint(int day) const {
+    const int index = DateToJulius(2024, 5, day) - window->grid().CachedFirstShownDay();
+    return {(index % 7) * 128 + 64, 24 + (index / 7) * 95 + 60};
+  }
+  LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) {
+    return SendMessageW(window->hwnd(), message, wParam, lParam);
+  }
+  Parent parent;
+  RecordingEvents events;
+  std::unique_ptr<SeMCalWindow> window;
+};
+
+TEST_F(GridWindow, ClassStylesAndDialogCodes) {
+  wchar_t name[32] = {};
+  GetClassNameW(window->hwnd(), name, 32);
+  EXPECT_STREQ(name, L"TSeMCal");
+  EXPECT_EQ(Send(WM_GETDLGCODE, 0, 0), DLGC_WANTARROWS | DLGC_WANTCHARS);
+  EXPECT_EQ(Send(WM_ERASEBKGND, 0, 0), 1);
+  EXPECT_TRUE(GetWindowLongW(window->hwnd(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  EXPECT_TRUE(GetWindowLongW(window->hwnd(), GWL_STYLE) & WS_TABSTOP);
+}
+
+TEST_F(GridWindow, DrawsIntoTheBitmapOfTheClientSize) {
+  RECT client{};
+  GetClientRect(window->hwnd(), &client);
+  EXPECT_EQ(window->bitmap().size(), (Size{client.right, client.bottom}));
+  const Point today = CellPoint(15);
+  EXPECT_EQ(window->bitmap().PixelAt(today.x, today.y), kTodayColour);
+  SetWindowPos(window->hwnd(), nullptr, 0, 0, 600, 400, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_EQ(window->bitmap().size(), (Size{600 - 4, 400 - 4}));
+  EXPECT_EQ(window->grid().ClientSize(), (Size{600 - 4, 400 - 4}));
+  EXPECT_EQ(window->bitmap().PixelAt(today.x, today.y), kTodayColour);
+}
+
+TEST_F(GridWindow, MouseMessagesReachTheOwnerInOrder) {
+  const Point p = CellPoint(20);
+  Send(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(p.x, p.y));
+  Send(WM_LBUTTONUP, 0, PointParam(p.x, p.y));
+  const std::string at = std::to_string(p.x) + "," + std::to_string(p.y);
+  EXPECT_EQ(events.log,
+            (std::vector<std::string>{"down " + at, "day 2024/5/20", "click", "up " + at}));
+
+  events.log.clear();
+  Send(WM_LBUTTONDBLCLK, MK_LBUTTON, PointParam(p.x, p.y));
+  Send(WM_LBUTTONUP, 0, PointParam(p.x, p.y));
+  EXPECT_EQ(events.log, (std::vector<std::string>{"dblclick", "down " + at, "up " + at}));
+}
+
+TEST_F(GridWindow, KeysGoToTheOwner) {
+  Send(WM_KEYDOWN, VK_RIGHT, 0);
+  ASSERT_FALSE(events.log.empty());
+  EXPECT_EQ(events.log.back(), "key 39");
+  EXPECT_EQ(window->grid().Day(), 15);  // the grid itself does not move
+}
+
+// ---- the year page -------------------------------------------------------
+
+struct Owner : YearPageOwner {
+  void ShowMonthPage(int year, int month) override { shown.push_back(year * 100 + month); }
+  std::vector<int> shown;
+};
+
+HWND ChildWithText(HWND parent, const wchar_t* text) {
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t buffer[64] = {};
+    GetWindowTextW(child, buffer, 64);
+    if (wcscmp(buffer, text) == 0) return child;
+  }
+  return nullptr;
+}
+
+TEST(YearPageWindow, ButtonsStepTheYearAndTheHeaderFollows) {
+  Parent parent;
+  platform::ScriptedDialogs dialogs;
+  Owner owner;
+  YearPageWindowArgs args{parent.hwnd(), 0, 0, 7, DateToJulius(2024, 5, 15), &dialogs, &owner};
+  auto window = CreateYearPageWindow(args);
+  ASSERT_NE(window, nullptr);
+  window->Shown();
+  ASSERT_NE(ChildWithText(window->hwnd(), L"2024/1 - 2024/12"), nullptr);
+  SendMessageW(ChildWithText(window->hwnd(), L"翌年"), BM_CLICK, 0, 0);
+  EXPECT_EQ(window->page().Header(), "2025/1 - 2025/12");
+  EXPECT_NE(ChildWithText(window->hwnd(), L"2025/1 - 2025/12"), nullptr);
+  EXPECT_NE(ChildWithText(window->hwnd(), L"2025"), nullptr);  // the year box
+  SendMessageW(ChildWithText(window->hwnd(), L"年度"), BM_CLICK, 0, 0);
+  EXPECT_EQ(window->page().Header(), "2024/4 - 2025/3");
+  wchar_t name[32] = {};
+  GetClassNameW(window->CalendarWindow(1), name, 32);
+  EXPECT_STREQ(name, L"TSeMCalendar");
+  EXPECT_NE(ChildWithText(window->hwnd(), L"4"), nullptr);  // the first month's label
+}
+
+TEST(YearPageWindow, AClickOnASmallMonthAsksAndMoves) {
+  Parent parent;
+  platform::ScriptedDialogs dialogs;
+  Owner owner;
+  YearPageWindowArgs args{parent.hwnd(), 0, 0, 7, DateToJulius(2024, 5, 15), &dialogs, &owner};
+  auto window = CreateYearPageWindow(args);
+  ASSERT_NE(window, nullptr);
+  window->Shown();
+  dialogs.Answer(platform::MsgResult::Yes);
+  HWND june = window->CalendarWindow(6);
+  SendMessageW(june, WM_LBUTTONDOWN, MK_LBUTTON, PointParam(90, 60));
+  SendMessageW(june, WM_LBUTTONUP, 0, PointParam(90, 60));
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].text, "2024 年 6 月のマンスリーカレンダーを表示しますか？");
+  EXPECT_EQ(owner.shown, (std::vector<int>{202406}));
+  // Today's cell in May is painted in the year page's today colour.
+  const TSeMCalendar& may = window->page().Calendar(5);
+  const int index = DateToJulius(2024, 5, 15) - may.FirstShownDay();
+  const Rect cell = may.CellRect(index % 7, index / 7 + 1);
+  EXPECT_EQ(window->CalendarBitmap(5).PixelAt(cell.left + 1, cell.top + 1), 0x81FE8Au);
+}
+
+}  // namespace
+}  // namespace grid
