@@ -1,10 +1,165 @@
 #pragma once
-// TfmC21, the main window.
+// TfmC21, the main window: the month grid and the year page, the month
+// tabs, the button column, the menus and the status bar. Every decision
+// is the controller's (main_controller.h); this class builds the controls,
+// forwards messages and implements what the controller shows.
 #include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "grid/calendar_window_win.h"
+#include "grid/year_page_win.h"
+#include "platform/native_services.h"
+#include "platform/win_handles_win.h"
+#include "platform/window_win.h"
+#include "shell/main_controller.h"
+#include "shell/main_menu_win.h"
+#include "shell/month_entry_win.h"
+#include "shell/status_bar_win.h"
+#include "shell/window_layout.h"
 
 namespace shell {
 
-// Registers the class and creates the window; null on failure.
-HWND CreateMainWindow(HINSTANCE instance, int showCommand);
+class MainWindow : public platform::Window,
+                   public ShellView,
+                   private grid::CalendarEvents,
+                   private grid::YearPageOwner {
+ public:
+  MainWindow(platform::NativeServices& native, const CommandSwitches& switches);
+  ~MainWindow() override;
+
+  // The window, its controls and the first months, in the order the
+  // program builds itself; false when it cannot run (the message was shown).
+  bool Create(int showCommand);
+  // Keys of the main window before the focused control sees them.
+  bool PreTranslate(MSG& msg);
+  MainController& controller() { return controller_; }
+
+ protected:
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  struct Command;
+  static const Command* FindCommand(UINT id);
+
+  // ---- MonthView / ShellView ----
+  void ShowSlot(int slot, calendar::DayNumber day) override;
+  void SetTabs(const std::vector<std::string>& captions, int selected) override;
+  void SetEntryText(const std::string& yyyymm) override;
+  void Refresh() override;
+  void SetStatusPanel(int panel, const std::string& text, bool rightAligned) override;
+  void SetDateChangeLook(bool on) override;
+  void SetDataSetLabel(const std::string& text) override;
+  void SetDataSetCommands(const std::array<bool, 3>& enabled) override;
+  bool MainPanelEnabled() const override { return mainPanelEnabled_; }
+  void SetMainPanelEnabled(bool enabled) override;
+  bool IsVisible() const override;
+  bool MonthOrYearPageActive() const override { return true; }
+  void ShowMonthPage() override;
+  void HideEntryBox() override;
+  void SetToday(calendar::DayNumber today) override;
+  void LoadHolidays(const std::string& path) override;
+  void LoadSpecialDays(const std::string& folder) override;
+  void ApplyGridSettings(const settings::Settings& s) override;
+  void ApplyDisplayMode(const GridMetrics& metrics, bool centre) override;
+  void SetYearPageStart(int choice, int specialMonth) override;
+  void RefreshYearPage() override;
+  void CaptureWindowState(settings::Settings& s) override;
+  void StartFunctionTimer() override;
+  void RequestClose() override;
+  void EndApplication() override;
+
+  // ---- grid and year page events ----
+  void OnDayChange(grid::TCustomCalendarEx& sender, int year, int month, int day) override;
+  void ShowMonthPage(int year, int month) override;
+
+  // ---- building ----
+  bool CreateFrame();
+  void CreateFonts();
+  void CreateControls();
+  HWND MakeButton(ButtonSlot slot, UINT id, const char* caption);
+  void CreateGrid();
+  void CreateYearPage();
+  WindowFacts MeasureFacts() const;
+  void ApplyCloseButtonMode();
+  void PlaceWindow();
+  void MoveControls(const MainLayout& layout);
+  void ResizeClient(int width, int height, bool centre);
+  settings::Rect WorkArea() const;
+  SIZE YearPageWindowSize() const;
+
+  // ---- pages ----
+  void SelectPage(Page page);
+  void ShowMonthControls(bool show);
+  void ResizeForPage(Page page);
+
+  // ---- messages ----
+  LRESULT OnCommand(UINT id);
+  LRESULT OnNotify(const NMHDR& header);
+  void OnInitMenuPopup(HMENU menu);
+  void UpdateViewMenu();
+  void UpdateRowsMenu();
+  void OnTimer(UINT_PTR id);
+  void OnClose();
+  void OnSize();
+  void ShowYourself();
+
+  // ---- commands ----
+  bool CommandAvailable(UINT id) const;
+  void PrevMonth() { MoveMonths(-1); }
+  void NextMonth() { MoveMonths(1); }
+  void PrevYear() { MoveMonths(-12); }
+  void NextYear() { MoveMonths(12); }
+  void MoveMonths(int months);
+  void PrevMonthByKey();
+  void NextMonthByKey();
+  void ThisMonth();
+  void ThisMonthByKey();
+  void ToggleEntryBox();
+  void ShowStandard();
+  void EntryConfirmed();
+  void Files1() { controller_.SwitchDataSet(1); }
+  void Files2() { controller_.SwitchDataSet(2); }
+  void Files3() { controller_.SwitchDataSet(3); }
+  void Exit() { PostMessageW(hwnd(), WM_CLOSE, 0, 0); }
+  void ResidentButton();
+  void ToggleRokuyo();
+  void ToggleWindowSize();
+  bool MonthKeysActive() const;
+  void UpdateSizeLabel();
+  void EnableDataSetCommand(UINT id, HWND button, bool enabled);
+
+  platform::NativeServices& native_;
+  platform::Services& os_;
+  MainController controller_;
+
+  MainMenu menu_;
+  platform::UniqueWin<HACCEL, DestroyAcceleratorTable> accelerators_;
+  platform::UniqueFont uiFont_;
+  platform::UniqueFont boldFont_;
+  StatusBar statusBar_;
+  HWND pageTabs_ = nullptr;
+  HWND monthTabs_ = nullptr;
+  std::array<HWND, kButtonCount> buttons_{};
+  MonthEntryBox entryBox_;
+  std::unique_ptr<grid::SeMCalWindow> grid_;
+  std::unique_ptr<grid::YearPageWindow> yearPage_;
+
+  MainLayout layout_;
+  GridMetrics metrics_;
+  RECT monthBounds_{};     // the window on the month page
+  RECT yearBounds_{};      // the window on the year page, once placed
+  bool yearBoundsSet_ = false;
+  Page page_ = Page::Month;
+  std::vector<std::string> tabCaptions_;
+  std::array<bool, 3> dataSetEnabled_{};
+  bool mainPanelEnabled_ = true;
+  bool entryShown_ = false;
+  bool compact_ = false;
+  bool closeButtonMode_ = false;
+  bool followingGrid_ = false;
+  bool ending_ = false;
+};
 
 }  // namespace shell

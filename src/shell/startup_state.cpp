@@ -1,5 +1,6 @@
 #include "shell/startup_state.h"
 
+#include "platform/folders.h"
 #include "platform/ini_file.h"
 #include "support/paths.h"
 
@@ -22,16 +23,6 @@ std::string WindowsDriveRoot(platform::System& system) {
 
 std::string CommonFilesFolder(platform::System& system) {
   return JoinPath(WindowsDriveRoot(system), "Program Files\\Common Files\\");
-}
-
-// Creates every missing level of `folder`; true when it exists afterwards.
-bool CreateFolderChain(platform::FileSystem& fs, const std::string& folder) {
-  const std::string path = support::RemoveTrailingSeparator(folder);
-  if (path.empty()) return false;
-  if (fs.IsFolder(path)) return true;
-  const std::string parent = support::ParentPart(path);
-  if (!parent.empty() && parent != path && !CreateFolderChain(fs, parent)) return false;
-  return fs.CreateFolder(path) || fs.IsFolder(path);
 }
 
 void DecideDrive(platform::FileSystem& fs, StartupState& s) {
@@ -80,7 +71,7 @@ void DecideSettingsFolders(platform::Services& os, StartupState& s) {
   const bool perInstallation = s.onNetworkDrive && s.HasStartMarker(os.fs);
   s.settingsFolder = perInstallation ? s.userWorkFolder : s.programFolder;
   if (s.settingsFolder == s.userWorkFolder && s.settingsFolder != s.programFolder)
-    CreateFolderChain(os.fs, s.settingsFolder);
+    platform::ForceFolder(os.fs, os.dialogs, s.settingsFolder, true, false);
   s.safeGuardFolder = s.perUserMode
                           ? JoinPath(s.userWorkFolder, "SafeGuard\\")
                           : JoinPath(CommonFilesFolder(os.system), "Bren\\Velda\\SafeGuard\\");
