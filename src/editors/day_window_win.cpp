@@ -165,64 +165,61 @@ void TfmDay::CreateDayPage() {
   editor_.SetLineColors(true);
 }
 
+HWND TfmDay::AddPeriodControl(const wchar_t* cls, const wchar_t* text, DWORD style, int id) {
+  HWND h = AddControl(cls, text, style, id);
+  c_->periodPage.push_back(h);
+  return h;
+}
+
+HWND TfmDay::AddPeriodEdit(int id, DWORD style, int limit) {
+  HWND h = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_TABSTOP | style, 0, 0, 10,
+                           10, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           platform::ModuleInstance(), nullptr);
+  if (limit) SendMessageW(h, EM_LIMITTEXT, limit, 0);
+  c_->periodPage.push_back(h);
+  return h;
+}
+
+// Year, month and day edits, each with its up-down and unit.
+void TfmDay::CreateDateRow(int row, int firstId) {
+  const wchar_t* units[3] = {L"年", L"月", L"日"};
+  const int maxima[3] = {9999, 12, 31}, minima[3] = {0, 1, 1};
+  for (int f = 0; f < 3; ++f) {
+    int id = firstId + 2 * f;
+    c_->dateEdits[row][f] = AddPeriodEdit(id, ES_NUMBER | ES_CENTER, f == 0 ? 4 : 2);
+    c_->upDowns[row][f] = AddPeriodControl(UPDOWN_CLASSW, L"", UDS_ARROWKEYS, id + 1);
+    SendMessageW(c_->upDowns[row][f], UDM_SETRANGE32, minima[f], maxima[f]);
+    c_->dateUnits[row][f] = AddPeriodControl(L"STATIC", units[f], SS_LEFT | SS_CENTERIMAGE, -1);
+  }
+}
+
 void TfmDay::CreatePeriodPage() {
   auto label = [&](const wchar_t* text) {
-    HWND h = AddControl(L"STATIC", text, SS_LEFT | SS_CENTERIMAGE, -1);
-    c_->periodPage.push_back(h);
-    return h;
+    return AddPeriodControl(L"STATIC", text, SS_LEFT | SS_CENTERIMAGE, -1);
   };
-  auto add = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int id) {
-    HWND h = AddControl(cls, text, style, id);
-    c_->periodPage.push_back(h);
-    return h;
-  };
-  c_->pnlKikan = add(L"STATIC", L"追加", SS_CENTER | SS_CENTERIMAGE | SS_SUNKEN, kPnlKikan);
+  c_->pnlKikan = AddPeriodControl(L"STATIC", L"追加", SS_CENTER | SS_CENTERIMAGE | SS_SUNKEN, kPnlKikan);
   c_->lblStart = label(L"開始日　：");
   c_->lblEnd = label(L"終了日　：");
   c_->lblSummary = label(L"摘要を書込む日 ：");
-  const int firstIds[3] = {kEdtYear1, kEdtYear2, kEdtYear3};
-  const wchar_t* units[3] = {L"年", L"月", L"日"};
-  const int maxima[3] = {9999, 12, 31}, minima[3] = {0, 1, 1};
-  for (int row = 0; row < 3; ++row) {
-    for (int f = 0; f < 3; ++f) {
-      int id = firstIds[row] + 2 * f;
-      DWORD es = WS_TABSTOP | ES_NUMBER | ES_CENTER;
-      HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | es, 0, 0, 10, 10,
-                                  hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                  platform::ModuleInstance(), nullptr);
-      SendMessageW(edit, EM_LIMITTEXT, f == 0 ? 4 : 2, 0);
-      c_->periodPage.push_back(edit);
-      c_->dateEdits[row][f] = edit;
-      HWND ud = add(UPDOWN_CLASSW, L"", UDS_ARROWKEYS, id + 1);
-      SendMessageW(ud, UDM_SETRANGE32, minima[f], maxima[f]);
-      c_->upDowns[row][f] = ud;
-      c_->dateUnits[row][f] = label(units[f]);
-    }
-  }
-  DWORD combo = WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
-  c_->combo1 = add(L"COMBOBOX", L"", combo, kCombo1);
-  c_->combo2 = add(L"COMBOBOX", L"", combo, kCombo2);
+  CreateDateRow(0, kEdtYear1);
+  CreateDateRow(1, kEdtYear2);
+  CreateDateRow(2, kEdtYear3);
+  DWORD combo = WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;  // no typing
+  c_->combo1 = AddPeriodControl(L"COMBOBOX", L"", combo, kCombo1);
+  c_->combo2 = AddPeriodControl(L"COMBOBOX", L"", combo, kCombo2);
   for (HWND box : {c_->combo1, c_->combo2})
-    for (const wchar_t* part : kDayParts) SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(part));
+    for (const wchar_t* part : kDayParts)
+      SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(part));
   c_->lblText = label(L"摘要　：");
-  c_->seEdit4 = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_TABSTOP | ES_AUTOHSCROLL,
-                                0, 0, 10, 10, hwnd(), reinterpret_cast<HMENU>(kSeEdit4),
-                                platform::ModuleInstance(), nullptr);
-  c_->periodPage.push_back(c_->seEdit4);
+  c_->seEdit4 = AddPeriodEdit(kSeEdit4, ES_AUTOHSCROLL, 0);
   c_->lblFutosa = label(L"線の太さ：");
-  c_->edtFutosa = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"1",
-                                  WS_CHILD | WS_TABSTOP | ES_NUMBER | ES_CENTER, 0, 0, 10, 10, hwnd(),
-                                  reinterpret_cast<HMENU>(kEdtFutosa), platform::ModuleInstance(), nullptr);
-  SendMessageW(c_->edtFutosa, EM_LIMITTEXT, 1, 0);
-  c_->periodPage.push_back(c_->edtFutosa);
-  c_->udFutosa = add(UPDOWN_CLASSW, L"", UDS_ARROWKEYS, kUdFutosa);
+  c_->edtFutosa = AddPeriodEdit(kEdtFutosa, ES_NUMBER | ES_CENTER, 1);
+  c_->udFutosa = AddPeriodControl(UPDOWN_CLASSW, L"", UDS_ARROWKEYS, kUdFutosa);
   SendMessageW(c_->udFutosa, UDM_SETRANGE32, 1, 3);
   c_->lblColor = label(L"線の色　：");
-  c_->edtColor = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | ES_READONLY, 0, 0, 10, 10,
-                                 hwnd(), reinterpret_cast<HMENU>(kEdtColor), platform::ModuleInstance(),
-                                 nullptr);
-  c_->periodPage.push_back(c_->edtColor);
-  c_->btnColor = add(L"BUTTON", L"色の変更", WS_TABSTOP, kBtnColor);
+  c_->edtColor = AddPeriodEdit(kEdtColor, ES_READONLY, 0);
+  SetWindowLongW(c_->edtColor, GWL_STYLE, GetWindowLongW(c_->edtColor, GWL_STYLE) & ~WS_TABSTOP);
+  c_->btnColor = AddPeriodControl(L"BUTTON", L"色の変更", WS_TABSTOP, kBtnColor);
 }
 
 void TfmDay::CreateSpecialDayPage() {
@@ -488,31 +485,39 @@ void TfmDay::RunModal() {
   ShowPage();
   SetForegroundWindow(hwnd());
   host_->EditorShown();
-  MSG msg;
-  while (!closed_) {
-    BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got <= 0) {
-      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    }
-    HWND focus = GetFocus();
-    bool inEditor = focus == editor_.hwnd();
-    bool ours = msg.hwnd == hwnd() || IsChild(hwnd(), msg.hwnd);
-    if (msg.message == WM_KEYDOWN && !inEditor && ours) {
-      KeyStroke k{static_cast<unsigned>(msg.wParam), GetKeyState(VK_CONTROL) < 0,
-                  GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_MENU) < 0, false, monthMemo_};
-      if (RunKeyCommand(DecideKey(k))) continue;
-    }
-    if (!inEditor && IsDialogMessageW(hwnd(), &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  PumpUntilClosed();
   if (owner_) EnableWindow(owner_, TRUE);
   ShowWindow(hwnd(), SW_HIDE);
   if (owner_) SetActiveWindow(owner_);
   showing_ = false;
   host_->EditorHidden();
   SetWindowTextW(hwnd(), L"");
+}
+
+void TfmDay::PumpUntilClosed() {
+  MSG msg;
+  while (!closed_) {
+    BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));  // for the main loop
+      return;
+    }
+    bool inEditor = GetFocus() == editor_.hwnd();
+    if (!inEditor && PreTranslateKey(msg)) continue;
+    if (!inEditor && IsDialogMessageW(hwnd(), &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+// Ctrl+Enter and Esc outside the editor (the editor hands its keys over
+// itself); Tab and the rest go on to the dialog navigation.
+bool TfmDay::PreTranslateKey(const MSG& msg) {
+  bool ours = msg.hwnd == hwnd() || IsChild(hwnd(), msg.hwnd);
+  if (msg.message != WM_KEYDOWN || !ours) return false;
+  KeyStroke k{static_cast<unsigned>(msg.wParam), GetKeyState(VK_CONTROL) < 0,
+              GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_MENU) < 0, false, monthMemo_};
+  return RunKeyCommand(DecideKey(k));
 }
 
 // ---- Period and special-day pages --------------------------------------------

@@ -91,6 +91,9 @@ class TfmDay : public platform::Window, private TEditorEvents {
   HWND AddControl(const wchar_t* cls, const std::wstring& text, DWORD style, int id);
   void CreateDayPage();
   void CreatePeriodPage();
+  void CreateDateRow(int row, int firstId);
+  HWND AddPeriodControl(const wchar_t* cls, const wchar_t* text, DWORD style, int id);
+  HWND AddPeriodEdit(int id, DWORD style, int limit);
   void CreateSpecialDayPage();
   void CreateMenus();
   void ApplyFonts();
@@ -108,6 +111,8 @@ class TfmDay : public platform::Window, private TEditorEvents {
   void SetHeader(int year, int month, int day);
   void SetMonthMemoHeader(int year, int month);
   void RunModal();
+  void PumpUntilClosed();
+  bool PreTranslateKey(const MSG& msg);
   void FillPeriodPage(const PeriodPage& page);
   PeriodPage ReadPeriodPage() const;
   SpecialDayPage ReadSpecialDayPage() const;

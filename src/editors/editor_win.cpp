@@ -117,13 +117,11 @@ LRESULT TEditor::OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam, bo
   switch (message) {
     case WM_KEYDOWN:
       if (OnKeyDown(wParam)) return 0;
-      RememberSelection();
       break;
     case WM_CHAR:
       // Ctrl with a letter arrives as a control character (Ctrl+H is a
       // backspace, Ctrl+I a tab); the shortcut has already been handled.
       if (wParam < 0x20 && KeyDown(VK_CONTROL)) return 0;
-      RememberSelection();
       break;
     case WM_PASTE: Paste(); return 0;
     case WM_CUT: Cut(); return 0;
@@ -131,58 +129,63 @@ LRESULT TEditor::OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam, bo
     case WM_UNDO:
     case EM_UNDO: Undo(); return TRUE;
     case EM_REDO: Redo(); return TRUE;
-    case WM_CLEAR:
-    case EM_REPLACESEL:
-    case WM_IME_CHAR:
-    case WM_IME_COMPOSITION:
-    case WM_IME_STARTCOMPOSITION:
-      RememberSelection();
-      break;
-    case WM_SETFOCUS:
-      if (imeOpen_) {
-        LRESULT r = DefSubclassProc(hwnd_, message, wParam, lParam);
-        if (HIMC context = ImmGetContext(hwnd_)) {
-          ImmSetOpenStatus(context, TRUE);
-          ImmReleaseContext(hwnd_, context);
-        }
-        return r;
-      }
-      break;
-    case WM_MOUSEWHEEL: {
-      // One line per notch, whatever the system's setting.
-      wheelRest_ += GET_WHEEL_DELTA_WPARAM(wParam);
-      int lines = wheelRest_ / WHEEL_DELTA;
-      wheelRest_ -= lines * WHEEL_DELTA;
-      if (lines) SendMessageW(hwnd_, EM_LINESCROLL, 0, -lines);
-      return 0;
-    }
-    case WM_KEYUP: {
-      LRESULT r = DefSubclassProc(hwnd_, message, wParam, lParam);
-      events_->OnKeyUp(static_cast<unsigned>(wParam));
-      return r;
-    }
-    case WM_LBUTTONUP: {
-      LRESULT r = DefSubclassProc(hwnd_, message, wParam, lParam);
-      events_->OnMouseUp();
-      return r;
-    }
-    case WM_LBUTTONDBLCLK: {
-      LRESULT r = DefSubclassProc(hwnd_, message, wParam, lParam);
-      events_->OnDoubleClick();
-      return r;
-    }
-    case WM_CONTEXTMENU: {
-      POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-      if (at.x == -1 && at.y == -1) {
-        GetCaretPos(&at);
-        ClientToScreen(hwnd_, &at);
-      }
-      events_->OnContextMenu(at.x, at.y);
-      return 0;
-    }
+    case WM_MOUSEWHEEL: ScrollByWheel(GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
+    case WM_CONTEXTMENU: ShowContextMenu(lParam); return 0;
   }
-  *handled = false;
-  return 0;
+  if (StartsAnEdit(message)) RememberSelection();
+  *handled = AfterDefault(message);
+  if (!*handled) return 0;
+  LRESULT result = DefSubclassProc(hwnd_, message, wParam, lParam);
+  Notify(message, wParam);
+  return result;
+}
+
+bool TEditor::StartsAnEdit(UINT message) {
+  switch (message) {
+    case WM_KEYDOWN: case WM_CHAR: case WM_CLEAR: case EM_REPLACESEL: case WM_IME_CHAR:
+    case WM_IME_COMPOSITION: case WM_IME_STARTCOMPOSITION: return true;
+  }
+  return false;
+}
+
+// Messages the control handles first and the owner hears of afterwards.
+bool TEditor::AfterDefault(UINT message) {
+  switch (message) {
+    case WM_KEYUP: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK: return true;
+    case WM_SETFOCUS: return imeOpen_;
+  }
+  return false;
+}
+
+void TEditor::Notify(UINT message, WPARAM wParam) {
+  switch (message) {
+    case WM_KEYUP: events_->OnKeyUp(static_cast<unsigned>(wParam)); break;
+    case WM_LBUTTONUP: events_->OnMouseUp(); break;
+    case WM_LBUTTONDBLCLK: events_->OnDoubleClick(); break;
+    case WM_SETFOCUS:
+      if (HIMC context = ImmGetContext(hwnd_)) {
+        ImmSetOpenStatus(context, TRUE);
+        ImmReleaseContext(hwnd_, context);
+      }
+      break;
+  }
+}
+
+// One line per notch, whatever the system's setting.
+void TEditor::ScrollByWheel(int delta) {
+  wheelRest_ += delta;
+  int lines = wheelRest_ / WHEEL_DELTA;
+  wheelRest_ -= lines * WHEEL_DELTA;
+  if (lines) SendMessageW(hwnd_, EM_LINESCROLL, 0, -lines);
+}
+
+void TEditor::ShowContextMenu(LPARAM lParam) {
+  POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  if (at.x == -1 && at.y == -1) {  // from the keyboard: at the caret
+    GetCaretPos(&at);
+    ClientToScreen(hwnd_, &at);
+  }
+  events_->OnContextMenu(at.x, at.y);
 }
 
 bool TEditor::OnKeyDown(WPARAM key) {

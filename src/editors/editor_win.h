@@ -139,6 +139,11 @@ class TEditor {
  private:
   static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   LRESULT OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam, bool* handled);
+  static bool StartsAnEdit(UINT message);
+  bool AfterDefault(UINT message);
+  void Notify(UINT message, WPARAM wParam);
+  void ScrollByWheel(int delta);
+  void ShowContextMenu(LPARAM lParam);
   bool OnKeyDown(WPARAM key);
   bool StandardKey(unsigned key, bool ctrl, bool shift, bool alt);
   void OnTextChanged();

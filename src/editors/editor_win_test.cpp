@@ -156,6 +156,29 @@ TEST_F(TEditorTest, FindsForwardAndBackwardFromTheCaret) {
   EXPECT_FALSE(ed().Find("なし", false));
 }
 
+TEST_F(TEditorTest, TheWheelScrollsOneLinePerNotch) {
+  ed().SetLines(std::vector<std::string>(60, "行"));
+  ed().SetCaret({0, 0});
+  SendMessageW(ed().hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, -2 * WHEEL_DELTA), 0);
+  EXPECT_EQ(ed().FirstVisibleRow(), 2);
+  SendMessageW(ed().hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+  EXPECT_EQ(ed().FirstVisibleRow(), 1);
+}
+
+TEST_F(TEditorTest, WebAddressesAreMarkedAsLinks) {
+  ed().SetLines({"詳細は http://example.com/a を参照"});
+  auto isLink = [&](long index) {
+    CHARRANGE r{index, index + 1};
+    SendMessageW(ed().hwnd(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&r));
+    CHARFORMAT2W cf{};
+    cf.cbSize = sizeof cf;
+    SendMessageW(ed().hwnd(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    return (cf.dwEffects & CFE_LINK) != 0;
+  };
+  EXPECT_TRUE(isLink(10));
+  EXPECT_FALSE(isLink(1));
+}
+
 TEST_F(TEditorTest, FormattingShortcutsOfTheControlAreSwallowed) {
   ed().SetLines({"abc"});
   ed().SelectAll();
