@@ -50,6 +50,7 @@ struct KeyRow {
   const char* defaultText = nullptr;
   RowGroup group = RowGroup::Always;
 
+  // The variant lists its alternatives in the order of ValueType.
   ValueType type() const { return static_cast<ValueType>(member.index()); }
 };
 

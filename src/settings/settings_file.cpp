@@ -104,12 +104,11 @@ LoadOutcome LoadSettings(platform::Services& os, const StartupFacts& facts, Sett
   s.pTimer = TimeNow(os.clock);
   ReadSettings(ValuesOf(ini), ConditionsOf(os, facts), s);
   folders.folders.programFolder = facts.programFolder;
-  const std::string message = DecideDataFolders(os.fs, s, folders);
+  DecideDataFolders(os.fs, os.dialogs, s, folders);
   out.netFiles = NetFilePaths(folders.folders.netFolder);
   out.userWorkFolderInUse = facts.onNetworkDrive && s.cbLNetf;
   out.placement = PlaceMainWindow(s, facts.workArea, facts.windowWidth, facts.windowHeight);
   out.hotkeysOn = HotkeysOn(s);
-  if (!message.empty()) platform::Inform(os.dialogs, message);
   return out;
 }
 

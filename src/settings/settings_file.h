@@ -56,8 +56,8 @@ std::string FileToRead(platform::Services& os, const StartupFacts& facts);
 
 // Reads every key into `s` (the "current value" keys keep what `s` holds;
 // pTimer defaults to the clock's time) and decides the data folders in
-// `folders`, whose programFolder it sets. Shows the message about a changed
-// common data folder.
+// `folders`, whose programFolder it sets. Tells when the common data
+// folder changed since an earlier load of this run.
 LoadOutcome LoadSettings(platform::Services& os, const StartupFacts& facts, Settings& s,
                          DataFolderState& folders);
 

@@ -151,7 +151,7 @@ TEST_F(SettingsFileTest, DataFoldersOfTheNewLayout) {
   EXPECT_EQ(folders.folders.dataRoot, temp.path());
   EXPECT_EQ(folders.folders.dataFolder, JoinPath(temp.path(), "Data\\Files1\\"));
   EXPECT_EQ(folders.folders.commonDataFolder, JoinPath(temp.path(), "Data\\"));
-  EXPECT_EQ(folders.dataSetEnabled, (std::array<bool, 3>{true, false, true}));
+  EXPECT_EQ(folders.sets.enabled, (std::array<bool, 3>{true, false, true}));
 }
 
 TEST_F(SettingsFileTest, DataFoldersOfTheOldLayout) {
@@ -161,7 +161,7 @@ TEST_F(SettingsFileTest, DataFoldersOfTheOldLayout) {
   EXPECT_EQ(s.yDataForm, 1);
   EXPECT_EQ(folders.folders.dataFolder, data.path());
   EXPECT_EQ(folders.folders.commonDataFolder, data.path());
-  EXPECT_EQ(folders.dataSetEnabled, (std::array<bool, 3>{false, false, false}));
+  EXPECT_EQ(folders.sets.enabled, (std::array<bool, 3>{false, false, false}));
 }
 
 TEST_F(SettingsFileTest, SharedDataNeedTheSharedFolder) {
