@@ -133,7 +133,9 @@ TEST(EntryLayout, EntriesBelongToTheirDayAndMonthOnly) {
   EXPECT_EQ(f.SlotsOf(2024, 4, 30)[4], Entry(0, april));
   for (const CellSlots& cell : f.grid.Slots())
     for (int s = 0; s < 5; ++s)
-      if (cell[s].IsEntry()) EXPECT_TRUE(cell[s].index == june || cell[s].index == april);
+      if (cell[s].IsEntry()) {
+        EXPECT_TRUE(cell[s].index == june || cell[s].index == april);
+      }
 }
 
 TEST(EntryLayout, NeighbourMonthsNeedTheirRecordInTheWindow) {

@@ -250,30 +250,41 @@ void SeMCalPainter::DrawPeriodBar(const DayCell& cell, const Rect& box, int slot
       ResolveColour(canvas_, store::PeriodColor(item, p_.DefaultPeriodColor, p_.DefaultPeriodColor)),
       cell.neighbour);
   const bool selected = span->line == grid_.SelectedPeriod();
-  const Colour pen = selected ? kSelectedBarColour : colour;
   const int width = selected ? 3 : (item.thickness >= 1 && item.thickness <= 3 ? item.thickness : 1);
-  const CanvasFont font = EntryFont();
   const std::string label = " " + item.text + " ";
-  const int height = canvas_.TextSize(font, label).height;
+  const int height = canvas_.TextSize(EntryFont(), label).height;
   const int top = box.top + slot * grid_.LineStep() + grid_.LineStep() - height;
-  const int y = top + height / 2 - 1;
-  if (cell.day == span->first) {
-    const int x0 = box.left + StartOffset(item.startPart);
+  DrawBarLine(cell, box, *span, top + height / 2 - 1, selected ? kSelectedBarColour : colour, width);
+  if (span->hasSummaryDay && cell.day == span->summaryDay)
+    DrawBarLabel(cell, {box.left, top, box.right, top + height}, label, colour);
+}
+
+// The bar starts at its part of day in its first cell with a tick below,
+// ends at its part of day in its last cell with a tick above, and crosses
+// the cells between.
+void SeMCalPainter::DrawBarLine(const DayCell& cell, const Rect& box, const PeriodSpan& span, int y,
+                                Colour pen, int width) {
+  if (cell.day == span.first) {
+    const int x0 = box.left + StartOffset(span.item.startPart);
     canvas_.Line({x0, y}, {box.right, y}, pen, width);
     canvas_.Line({x0, y}, {x0 + kBarTick, y + 2}, pen, width);
-  } else if (cell.day == span->last) {
-    const int x1 = box.right - EndOffset(item.endPart);
+  } else if (cell.day == span.last) {
+    const int x1 = box.right - EndOffset(span.item.endPart);
     canvas_.Line({box.left, y}, {x1, y}, pen, width);
     canvas_.Line({x1 - kBarTick, y - 2}, {x1, y}, pen, width);
   } else {
     canvas_.Line({box.left, y}, {box.right, y}, pen, width);
   }
-  if (!span->hasSummaryDay || cell.day != span->summaryDay) return;
-  const int labelWidth = canvas_.TextSize(font, label).width;
-  const int right = box.right - kLabelRightGap;
-  const Rect labelBox{std::max(box.left, right - labelWidth), top, right, top + height};
-  canvas_.FillRect(labelBox, cell.background);
-  canvas_.DrawText(labelBox, label, {font, colour, HAlign::Right});
+}
+
+// The summary text on the cell's background, 4 pixels from its right edge.
+void SeMCalPainter::DrawBarLabel(const DayCell& cell, const Rect& line, const std::string& label,
+                                 Colour colour) {
+  const int right = line.right - kLabelRightGap;
+  const Rect box{std::max(line.left, right - canvas_.TextSize(EntryFont(), label).width), line.top,
+                 right, line.bottom};
+  canvas_.FillRect(box, cell.background);
+  canvas_.DrawText(box, label, {EntryFont(), colour, HAlign::Right});
 }
 
 void SeMCalPainter::DrawCellLines(const Rect& cell, Colour colour) {

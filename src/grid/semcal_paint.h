@@ -49,6 +49,9 @@ class SeMCalPainter {
   void DrawEntry(const DayCell& cell, const Rect& box, HiddenState& hidden, int slot);
   void DrawOverflowMark(const Rect& box, const CanvasFont& font, Colour colour);
   void DrawPeriodBar(const DayCell& cell, const Rect& box, int slot);
+  void DrawBarLine(const DayCell& cell, const Rect& box, const PeriodSpan& span, int y, Colour pen,
+                   int width);
+  void DrawBarLabel(const DayCell& cell, const Rect& line, const std::string& label, Colour colour);
   void DrawCellLines(const Rect& cell, Colour colour);
 
   CanvasFont EntryFont(bool bold = false, bool strikeOut = false) const;
