@@ -11,13 +11,9 @@ namespace {
 using support::JoinPath;
 
 const char kCommonFolder[] = "Data\\";
-const char kNoCommonFiles[] =
-    "元データに共通データファイルが一つもありません(%s)。\r\n"
-    "運用によってはこれらのファイルは、存在しない可能性もありますので、\r\n処理は続行します。";
-
 std::string NoCommonFilesText(const char* code) {
-  std::string text = kNoCommonFiles;
-  return text.replace(text.find("%s"), 2, code);
+  return std::string("元データに共通データファイルが一つもありません(") + code +
+         ")。\r\n運用によってはこれらのファイルは、存在しない可能性もありますので、\r\n処理は続行します。";
 }
 
 std::string ToFormat2Failure(const char* step) {

@@ -14,8 +14,10 @@ using Lines = std::vector<std::string>;
 
 class DataFolders : public StoreTest {
  protected:
-  DataFolders() { folders = Folders{}; folders.programFolder = dir / "prog/"; }
-  std::string P(const std::string& relative) { return support::JoinPath(dir.path(), relative); }
+  DataFolders() {
+    folders = Folders{};
+    folders.programFolder = P("prog\\");
+  }
   void MakeFolder(const std::string& relative) {
     platform::ScriptedDialogs quiet;
     ASSERT_TRUE(platform::ForceFolder(platform::RealFileSystem(), quiet, P(relative), true, false));
@@ -142,7 +144,7 @@ TEST_F(DataFolders, TheFirstFolderThatCannotBeMadeIsTold) {
     platform::ScriptedDialogs dialogs;
     platform::FailingFileSystem fs(platform::RealFileSystem());
     // Folder creations: root, Data, Files1, Files2, Files3.
-    std::string root = P("r" + std::to_string(round++) + "\\");
+    std::string root = P(std::string("r") + std::to_string(round++) + "\\");
     for (int i = 0; i < c.createsBeforeFailure; ++i) {
       const char* parts[] = {"", "Data\\", "Data\\Files1\\", "Data\\Files2\\"};
       ASSERT_TRUE(platform::CreateFolderChain(fs, support::JoinPath(root, parts[i])));

@@ -43,7 +43,7 @@ TEST(DecodeLines, EndsLinesAtCrLfAndCrLf) {
                {"a\r\r\nb", {"a", "", "b"}},
                {"\r\n\r\n", {"", ""}},
                {std::string("a\0b", 3), {std::string("a\0b", 3)}},
-               {"x\x82\r\ny", {"x" + support::Cp932ToUtf8("\x82"), "y"}}};
+               {"x\x82\r\ny", {std::string("x").append(support::Cp932ToUtf8("\x82")), "y"}}};
   for (const auto& c : cases) EXPECT_EQ(DecodeLines(c.bytes, nullptr), c.lines);
 }
 

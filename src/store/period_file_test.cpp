@@ -61,13 +61,13 @@ TEST_F(PeriodFile, AMissingFileThatCannotBeWrittenIsTold) {
 }
 
 TEST_F(PeriodFile, AMissingDataRootIsCreatedAtStart) {
-  folders.dataRoot = folders.dataFolder = dir / "a/b/";
+  folders.dataRoot = folders.dataFolder = P("a\\b\\");
   EXPECT_EQ(Read(), PeriodReadResult::Read);
-  EXPECT_TRUE(Has("a/b/CaFromTo.kdf"));
+  EXPECT_TRUE(platform::RealFileSystem().Exists(P("a\\b\\CaFromTo.kdf")));
 }
 
 TEST_F(PeriodFile, ADataRootThatCannotBeCreatedEndsTheProgram) {
-  folders.dataRoot = folders.dataFolder = dir / "a/b/";
+  folders.dataRoot = folders.dataFolder = P("a\\b\\");
   fake.fs.Fail(Op::CreateFolder, -1);
   EXPECT_EQ(Read(), PeriodReadResult::FolderNotCreatable);
   ASSERT_EQ(fake.dialogs.shown.size(), 1u);
@@ -76,7 +76,7 @@ TEST_F(PeriodFile, ADataRootThatCannotBeCreatedEndsTheProgram) {
 }
 
 TEST_F(PeriodFile, AMissingNetworkFolderSwitchesTheNetworkOff) {
-  folders.dataFolder = dir / "net/Data/Files1/";
+  folders.dataFolder = P("net\\Data\\Files1\\");
   EXPECT_EQ(Read(true, true), PeriodReadResult::NetworkFolderMissing);
   EXPECT_EQ(Texts(), std::vector<std::string>{"ネットフォルダ[" + folders.dataFolder +
                                               "]が確認できません。\r\nローカルフォルダに設定を戻します（ネットＯｆｆ）。[n040]"});

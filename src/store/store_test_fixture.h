@@ -10,6 +10,7 @@
 #include "platform/doubles_testutil.h"
 #include "store/folders.h"
 #include "store/schedule_item.h"
+#include "support/paths.h"
 
 namespace store {
 
@@ -55,6 +56,8 @@ class StoreTest : public testing::Test {
     return platform::RealFileSystem().ReadAll(dir / name).value_or("<missing>");
   }
   bool Has(const std::string& name) { return platform::RealFileSystem().Exists(dir / name); }
+  // A path below the scratch folder; "\\" in `relative` separates folders.
+  std::string P(const std::string& relative) const { return support::JoinPath(dir.path(), relative); }
   std::vector<std::string> Texts() const { return fake.dialogs.Texts(); }
 
   platform::TempFolder dir;
