@@ -6,6 +6,7 @@
 #include "shell/instance.h"
 #include "shell/month_entry.h"
 #include "shell/status_texts.h"
+#include "store/data_folders.h"
 #include "store/special_days.h"
 #include "support/paths.h"
 #include "support/text.h"
@@ -26,8 +27,6 @@ calendar::DayNumber TodayOf(platform::Clock& clock) {
   const platform::DateTime now = clock.Now();
   return calendar::DateToJulius(now.year, now.month, now.day);
 }
-
-std::string SetName(int set) { return "Data\\Files" + std::to_string(set) + "\\"; }
 
 }  // namespace
 
@@ -83,7 +82,7 @@ void MainController::LoadSettingsNow() {
   folders_.folders.safeGuardFolder = startup_.safeGuardFolder;
   network_.on = folders_.networkOn;
   cycle_.periodBackups().names = {settings_.CaFT1, settings_.CaFT2, settings_.CaFT3};
-  view_.SetDataSetCommands(folders_.dataSetEnabled);
+  view_.SetDataSetCommands(folders_.sets.enabled);
 }
 
 bool MainController::Create() {
@@ -226,7 +225,7 @@ std::optional<Page> MainController::TakePendingPage() { return std::exchange(pen
 bool MainController::SaveAll() {
   try {
     view_.CaptureWindowState(settings_);
-    settings_.UseFolNo = folders_.dataSet;
+    settings_.UseFolNo = folders_.sets.inUse;
     const auto& backups = cycle_.periodBackups().names;
     settings_.CaFT1 = backups[0];
     settings_.CaFT2 = backups[1];
@@ -321,30 +320,19 @@ void MainController::NetworkFolderLost() {
   // Back to the local data set that was in use before.
   network_.on = folders_.networkOn = false;
   settings_.vNet_flg = false;
-  folders_.folders.dataFolder = DataSetFolder(folders_.dataSet);
+  store::UseDataSet(folders_.folders, folders_.sets, folders_.sets.inUse);
 }
 
 // ---- data sets -----------------------------------------------------------
 
-std::string MainController::DataSetFolder(int set) const {
-  const auto& f = folders_.folders;
-  if (folders_.dataFormat < 2) return f.dataRoot;
-  return JoinPath(f.dataRoot, SetName(set));
-}
-
 void MainController::SwitchDataSet(int set) {
-  if (network_.on || set == folders_.dataSet || set < 1 || set > 3) return;
-  if (set >= 2 && !os_.fs.IsFolder(JoinPath(folders_.folders.dataRoot, SetName(set)))) {
-    Inform(os_.dialogs, JoinPath(folders_.folders.dataRoot, SetName(set)) +
-                            "のフォルダがありません。\r\n"
-                            "セットアップされていない場合は、セットアップすれば、作成されます。");
+  if (set < 1 || set > 3) return;
+  if (!store::CanSwitchDataSet(os_.fs, os_.dialogs, folders_.folders, folders_.sets, set,
+                               network_.on))
     return;
-  }
   SaveAndTidy();
   if (!settings_.cbABackupJ && later_.generationBackup) later_.generationBackup();
-  folders_.dataSet = set;
-  folders_.folders.setName = SetName(set);
-  folders_.folders.dataFolder = JoinPath(folders_.folders.dataRoot, SetName(set));
+  store::UseDataSet(folders_.folders, folders_.sets, set);
   cycle_.ReloadAll();
   if (cycle_.outside()) cycle_.GoToMonth(MonthText(cycle_.shownYear(), cycle_.shownMonth()));
   if (set != 3) view_.SetDataSetLabel(DataSetLabelText(set));

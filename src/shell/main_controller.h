@@ -141,7 +141,6 @@ class MainController : private CycleHost {
   void DeleteStaleBackups();
   bool MonthChangedTo(calendar::DayNumber today) const;
   void ApplyDisplayMode(int mode, bool fromMenu);
-  std::string DataSetFolder(int set) const;
 
   platform::Services& os_;
   CommandSwitches switches_;

@@ -66,7 +66,7 @@ TEST_F(ControllerTest, FirstStartInAnEmptyFolderAsksForSetupAndNoKeepsFormatOne)
   EXPECT_EQ(fake.dialogs.shown.back().text.rfind(kLocalSetupQuestionStart, 0), 0u);
   EXPECT_EQ(fake.dialogs.shown.back().defaultButton, 0);  // Yes
   EXPECT_FALSE(setupOpened);
-  EXPECT_EQ(controller->folders().dataFormat, 1);
+  EXPECT_EQ(controller->folders().sets.dataFormat, 1);
   EXPECT_EQ(controller->folders().folders.dataFolder, program.path());
   EXPECT_EQ(view.monthPageShown, 1);
   EXPECT_TRUE(fake.fs.Exists(program / kRunLogFileName));
@@ -93,7 +93,7 @@ TEST_F(ControllerTest, FormatTwoDataLoadsTodaysMonthWithoutQuestions) {
   fake.fs.WriteAtomic(Folder("Data/Files1/CaFromTo.kdf"),
                       Cp932Lines({"***** FromTo予定 [Data\\Files1\\]"}));
   Started().OnShown();
-  EXPECT_EQ(controller->folders().dataFormat, 2);
+  EXPECT_EQ(controller->folders().sets.dataFormat, 2);
   EXPECT_EQ(controller->cycle().slot(1).data.lines, MonthLines(2026, 12, 3));
   EXPECT_EQ(view.shownSlot, 1);
   EXPECT_TRUE(fake.dialogs.shown.empty());
@@ -239,9 +239,9 @@ TEST_F(ControllerTest, AMissingSetIsNamedAndNothingChanges) {
   Format2();
   Started().SwitchDataSet(3);
   EXPECT_EQ(fake.dialogs.Texts().back(),
-            Folder("Data\\Files3\\") +
+            program.path() + "Data\\Files3\\" +
                 "のフォルダがありません。\r\nセットアップされていない場合は、セットアップすれば、作成されます。");
-  EXPECT_EQ(controller->folders().dataSet, 1);
+  EXPECT_EQ(controller->folders().sets.inUse, 1);
 }
 
 TEST_F(ControllerTest, SwitchingSetsWhileOutsideReadsTheOutsideMonthAgain) {

@@ -74,8 +74,7 @@ TEST_F(StartupStateTest, ADataFolderMakesAnOrdinaryStart) {
 TEST_F(StartupStateTest, UserWorkFolderIsKeyedByTheProgramFolder) {
   StartupState s = Resolve();
   const std::string key = support::EncodeFolderKey(program.path());
-  EXPECT_EQ(s.userWorkFolder,
-            support::EnsureTrailingSeparator(support::JoinPath(appData / "AppFiles/Velda", key)));
+  EXPECT_EQ(s.userWorkFolder, support::JoinPath(appData.path(), "AppFiles\\Velda\\" + key + "\\"));
   EXPECT_TRUE(s.perUserMode);  // Windows 10
   EXPECT_EQ(s.safeGuardFolder, support::JoinPath(s.userWorkFolder, "SafeGuard\\"));
 }

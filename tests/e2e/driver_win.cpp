@@ -1,47 +1,255 @@
-// velda-driver: a small Windows program that scripts and run.sh use to
-// wait for and close the windows of Velda.exe under Wine.
-//   velda-driver wait CLASS [TIMEOUT_MS]    exit 0 once a visible window of CLASS exists
-//   velda-driver close CLASS [TIMEOUT_MS]   asks it to close, waits until it is gone
+// velda-driver: a small Windows program that the end-to-end tests and
+// run.sh use to drive Velda.exe under Wine: wait for its windows, read
+// what they show, type into them, time them and close them.
+//
+//   velda-driver wait CLASS [TIMEOUT_MS]          a visible top-level window of CLASS exists
+//   velda-driver wait-child CLASS CHILD [TIMEOUT] ... and a visible child of class CHILD in it
+//   velda-driver gone CLASS [TIMEOUT_MS]          no visible window of CLASS is left
+//   velda-driver close CLASS [TIMEOUT_MS]         asks it to close, waits until it is gone
+//   velda-driver hide CLASS                       hides it (as residency would)
+//   velda-driver count CLASS                      prints the number of windows of CLASS
+//   velda-driver month [TIMEOUT_MS]               prints the month the grid shows
+//   velda-driver expect-month TEXT [TIMEOUT_MS]   waits until the grid shows TEXT ("2026年12月")
+//   velda-driver press CAPTION                    clicks the main window's button CAPTION
+//   velda-driver enter-month YYYYMM               "年月指定", the digits and Enter
+//   velda-driver time-start EXE [ARGS...]         starts EXE, prints ms until the grid is painted
+//   velda-driver time-months N                    prints ms for N "翌月" and N "前月" clicks
+//   velda-driver memory CLASS                     prints the working set and private bytes
+//   velda-driver box-text [TIMEOUT_MS]            waits for a message box, prints its text
+//   velda-driver answer yes|no|ok                 presses that button of the message box
 #include <windows.h>
+#include <psapi.h>
 
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 namespace {
+
+constexpr wchar_t kMain[] = L"TfmC21";
+constexpr wchar_t kGrid[] = L"TSeMCal";
 
 HWND FindVisible(const wchar_t* className) {
   HWND w = FindWindowW(className, nullptr);
   return (w && IsWindowVisible(w)) ? w : nullptr;
 }
 
-bool WaitFor(const wchar_t* className, DWORD timeoutMs, bool present) {
-  DWORD start = GetTickCount();
-  while (GetTickCount() - start < timeoutMs) {
-    if ((FindVisible(className) != nullptr) == present) return true;
-    Sleep(100);
+struct ChildSearch {
+  const wchar_t* className;
+  const wchar_t* text;  // null: any
+  HWND found;
+};
+
+BOOL CALLBACK MatchChild(HWND child, LPARAM param) {
+  auto* s = reinterpret_cast<ChildSearch*>(param);
+  wchar_t name[64];
+  GetClassNameW(child, name, 64);
+  if (_wcsicmp(name, s->className) != 0) return TRUE;
+  if (s->text) {
+    wchar_t text[128];
+    GetWindowTextW(child, text, 128);
+    if (wcscmp(text, s->text) != 0) return TRUE;
   }
-  return false;
+  s->found = child;
+  return FALSE;
+}
+
+HWND FindChild(HWND parent, const wchar_t* className, const wchar_t* text = nullptr) {
+  if (!parent) return nullptr;
+  ChildSearch s{className, text, nullptr};
+  EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
+template <class Test>
+bool Poll(DWORD timeoutMs, Test test) {
+  const DWORD start = GetTickCount();
+  do {
+    if (test()) return true;
+    Sleep(50);
+  } while (GetTickCount() - start < timeoutMs);
+  return test();
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[256]{};
+  if (window) GetWindowTextW(window, text, 256);
+  return text;
+}
+
+HWND Grid() {
+  HWND grid = FindChild(FindVisible(kMain), kGrid);
+  return grid && IsWindowVisible(grid) ? grid : nullptr;
+}
+
+// Prints UTF-16 text as UTF-8 so that scripts can compare it.
+void PrintLine(const std::wstring& text) {
+  int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string utf8(n > 0 ? n - 1 : 0, '\0');
+  if (n > 1) WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, utf8.data(), n, nullptr, nullptr);
+  std::printf("%s\n", utf8.c_str());
+  std::fflush(stdout);
+}
+
+DWORD Timeout(int argc, wchar_t** argv, int index, DWORD fallback = 30000) {
+  return argc > index ? static_cast<DWORD>(_wtoi(argv[index])) : fallback;
+}
+
+bool Press(const wchar_t* caption) {
+  HWND button = FindChild(FindVisible(kMain), L"Button", caption);
+  if (!button) return false;
+  SendMessageW(button, BM_CLICK, 0, 0);
+  return true;
+}
+
+// The box takes digits over the caret; Home first puts the caret at the
+// start so that all six are typed over.
+int EnterMonth(const wchar_t* yyyymm) {
+  if (!Press(L"年月指定")) return 1;
+  HWND edit = nullptr;
+  if (!Poll(5000, [&] { return (edit = FindChild(FindVisible(kMain), L"Edit")) && IsWindowVisible(edit); }))
+    return 1;
+  SendMessageW(edit, WM_KEYDOWN, VK_HOME, 0);
+  for (const wchar_t* c = yyyymm; *c; ++c) SendMessageW(edit, WM_CHAR, *c, 0);
+  PostMessageW(edit, WM_CHAR, L'\r', 0);
+  return 0;
+}
+
+// Start-up to the first paint of the grid: the process is created, the
+// grid becomes visible and has nothing left to paint.
+int TimeStart(int argc, wchar_t** argv) {
+  std::wstring command = L"\"" + std::wstring(argv[2]) + L"\"";
+  for (int i = 3; i < argc; ++i) command += L" " + std::wstring(argv[i]);
+  STARTUPINFOW si{sizeof si};
+  PROCESS_INFORMATION pi{};
+  LARGE_INTEGER frequency, begin, end;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&begin);
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    return 1;
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  const bool painted = Poll(60000, [] {
+    HWND grid = Grid();
+    return grid && !TextOf(grid).empty() && !GetUpdateRect(grid, nullptr, FALSE);
+  });
+  QueryPerformanceCounter(&end);
+  if (!painted) return 1;
+  std::printf("%.1f\n", (end.QuadPart - begin.QuadPart) * 1000.0 / frequency.QuadPart);
+  return 0;
+}
+
+// Each click is handled before SendMessage returns; UpdateWindow then has
+// the grid copy its new bitmap to the screen.
+int TimeMonths(int count) {
+  HWND grid = Grid();
+  if (!grid) return 1;
+  LARGE_INTEGER frequency, begin, end;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&begin);
+  for (int i = 0; i < count; ++i) {
+    Press(L"翌月");
+    UpdateWindow(grid);
+    Press(L"前月");
+    UpdateWindow(grid);
+  }
+  QueryPerformanceCounter(&end);
+  std::printf("%.2f\n", (end.QuadPart - begin.QuadPart) * 1000.0 / frequency.QuadPart / (2.0 * count));
+  return 0;
+}
+
+int Memory(const wchar_t* className) {
+  HWND w = FindWindowW(className, nullptr);
+  DWORD pid = 0;
+  if (!w || !GetWindowThreadProcessId(w, &pid)) return 1;
+  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+  if (!process) return 1;
+  PROCESS_MEMORY_COUNTERS_EX counters{};
+  counters.cb = sizeof counters;
+  const bool ok = GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                                       sizeof counters);
+  CloseHandle(process);
+  if (!ok) return 1;
+  std::printf("pid=%lu working_set_kb=%llu private_kb=%llu peak_working_set_kb=%llu\n",
+              static_cast<unsigned long>(pid),
+              static_cast<unsigned long long>(counters.WorkingSetSize / 1024),
+              static_cast<unsigned long long>(counters.PrivateUsage / 1024),
+              static_cast<unsigned long long>(counters.PeakWorkingSetSize / 1024));
+  return 0;
+}
+
+int CountWindows(const wchar_t* className) {
+  int count = 0;
+  HWND w = nullptr;
+  while ((w = FindWindowExW(nullptr, w, className, nullptr))) ++count;
+  std::printf("%d\n", count);
+  return 0;
+}
+
+HWND MessageBoxWindow() {
+  HWND box = FindWindowW(L"#32770", nullptr);
+  return box && IsWindowVisible(box) ? box : nullptr;
+}
+
+int BoxText(DWORD timeoutMs) {
+  if (!Poll(timeoutMs, [] { return MessageBoxWindow() != nullptr; })) return 1;
+  wchar_t text[2048]{};
+  GetDlgItemTextW(MessageBoxWindow(), 0xFFFF, text, 2048);  // the box's message
+  PrintLine(text);
+  return 0;
+}
+
+int Answer(const std::wstring& which) {
+  HWND box = MessageBoxWindow();
+  if (!box) return 1;
+  const WPARAM id = which == L"yes" ? IDYES : which == L"no" ? IDNO : IDOK;
+  PostMessageW(box, WM_COMMAND, id, 0);
+  return Poll(5000, [&] { return !IsWindow(box); }) ? 0 : 1;
 }
 
 int Usage() {
-  fwprintf(stderr, L"usage: velda-driver wait|close CLASS [TIMEOUT_MS]\n");
+  std::fprintf(stderr, "usage: velda-driver COMMAND ... (see the source)\n");
   return 2;
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc < 3) return Usage();
-  std::wstring command = argv[1];
-  const wchar_t* className = argv[2];
-  DWORD timeout = argc > 3 ? static_cast<DWORD>(_wtoi(argv[3])) : 30000;
-  if (command == L"wait") return WaitFor(className, timeout, true) ? 0 : 1;
+  if (argc < 2) return Usage();
+  const std::wstring command = argv[1];
+  const wchar_t* arg = argc > 2 ? argv[2] : L"";
+  if (command == L"wait") return Poll(Timeout(argc, argv, 3), [&] { return FindVisible(arg); }) ? 0 : 1;
+  if (command == L"gone") return Poll(Timeout(argc, argv, 3), [&] { return !FindVisible(arg); }) ? 0 : 1;
+  if (command == L"wait-child" && argc > 3)
+    return Poll(Timeout(argc, argv, 4), [&] {
+             HWND child = FindChild(FindVisible(arg), argv[3]);
+             return child && IsWindowVisible(child);
+           }) ? 0 : 1;
   if (command == L"close") {
-    HWND w = FindWindowW(className, nullptr);
+    HWND w = FindWindowW(arg, nullptr);
     if (!w) return 1;
     PostMessageW(w, WM_CLOSE, 0, 0);
-    return WaitFor(className, timeout, false) ? 0 : 1;
+    return Poll(Timeout(argc, argv, 3), [&] { return !IsWindow(w); }) ? 0 : 1;
   }
+  if (command == L"hide") return ShowWindow(FindWindowW(arg, nullptr), SW_HIDE), 0;
+  if (command == L"count") return CountWindows(arg);
+  if (command == L"month") {
+    if (!Poll(Timeout(argc, argv, 2), [] { return !TextOf(Grid()).empty(); })) return 1;
+    PrintLine(TextOf(Grid()));
+    return 0;
+  }
+  if (command == L"expect-month") {
+    const bool seen = Poll(Timeout(argc, argv, 3, 10000), [&] { return TextOf(Grid()) == arg; });
+    if (!seen) PrintLine(L"grid shows: " + TextOf(Grid()));
+    return seen ? 0 : 1;
+  }
+  if (command == L"press") return Press(arg) ? 0 : 1;
+  if (command == L"enter-month") return EnterMonth(arg);
+  if (command == L"time-start" && argc > 2) return TimeStart(argc, argv);
+  if (command == L"time-months") return TimeMonths(argc > 2 ? _wtoi(arg) : 20);
+  if (command == L"memory") return Memory(arg);
+  if (command == L"box-text") return BoxText(Timeout(argc, argv, 2));
+  if (command == L"answer") return Answer(arg);
   return Usage();
 }
