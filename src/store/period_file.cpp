@@ -4,9 +4,9 @@
 #include <exception>
 
 #include "platform/dialog_helpers.h"
+#include "platform/folders.h"
 #include "store/line_reader.h"
 #include "store/memo_file.h"
-#include "support/paths.h"
 
 namespace store {
 namespace {
@@ -62,16 +62,6 @@ void RotateBackups(const StoreEnv& env, const PeriodList& list, PeriodBackups& b
   CopyMemoBackup(env, today);
 }
 
-bool CreateFolderChain(platform::FileSystem& fs, const std::string& folder) {
-  std::string path = folder;
-  while (!path.empty() && (path.back() == '/' || path.back() == '\\')) path.pop_back();
-  if (path.empty() || fs.IsFolder(path)) return !path.empty();
-  size_t cut = path.find_last_of("/\\");
-  if (cut != std::string::npos && cut > 0 && !fs.IsFolder(path.substr(0, cut + 1)))
-    CreateFolderChain(fs, path.substr(0, cut + 1));
-  return fs.CreateFolder(path) || fs.IsFolder(path);
-}
-
 // The file is missing: tell the user when other data is there, start a
 // new list and write it at once.
 PeriodReadResult StartNewPeriodFile(const StoreEnv& env, PeriodList& list, bool reload) {
@@ -80,8 +70,8 @@ PeriodReadResult StartNewPeriodFile(const StoreEnv& env, PeriodList& list, bool 
   if (env.os.fs.Exists(f.dataFolder + "*.kdf"))
     platform::Inform(env.os.dialogs, path + " が存在しません。\r\n新しい期間データを作ります。");
   list.lines.assign(1, PeriodHeader(f.setName));
-  if (!reload && !f.dataRoot.empty() && !env.os.fs.IsFolder(f.dataRoot) &&
-      !CreateFolderChain(env.os.fs, f.dataRoot)) {
+  if (!reload && !f.dataRoot.empty() &&
+      !platform::ForceFolder(env.os.fs, env.os.dialogs, f.dataRoot, true, false)) {
     env.os.dialogs.Show({"フォルダを作成できません。", "エラー", platform::MsgIcon::Error,
                          platform::MsgButtons::Ok, 0});
     return PeriodReadResult::FolderNotCreatable;
