@@ -7,6 +7,7 @@
 #include "platform/folders.h"
 #include "store/line_reader.h"
 #include "store/memo_file.h"
+#include "store/save_guard.h"
 
 namespace store {
 namespace {
@@ -129,9 +130,8 @@ PeriodReadResult ReadPeriods(const StoreEnv& env, PeriodList& list, bool reload,
 
 bool SavePeriods(const StoreEnv& env, const PeriodList& list, NetworkLink& network) {
   if (!network.TakeWriteTurn()) return false;
-  int n = static_cast<int>(list.lines.size());
-  int half = list.loadCount / 2;
-  if (n >= half && n != 0) return WritePeriodFile(env, list, network);
+  if (!ShrankTooMuch(static_cast<int>(list.lines.size()), list.loadCount))
+    return WritePeriodFile(env, list, network);
   platform::Dialogs& d = env.os.dialogs;
   if (!platform::AskYesNo(d, kShrinkQuestion, false) || !platform::AskYesNo(d, kShrinkConfirm, false)) {
     platform::Inform(d, kNotSaved);
