@@ -1,0 +1,153 @@
+#include "shell/edit_flows.h"
+
+#include <cstdio>
+#include <utility>
+
+#include "platform/dialog_helpers.h"
+#include "shell/day_copy.h"
+#include "store/period_file.h"
+#include "support/paths.h"
+
+namespace shell {
+namespace {
+
+constexpr char kPeriodLockName[] = "CaFromTo.lock";
+
+std::string ReleaseFailure(const std::string& path) {
+  return "ロックファイル[" + path + "]を消去できませんでした。" + "\r\n" +
+         "もし、自身のロックファイルが存在していましたら、" + "\r\n" +
+         "メンテナンスでロックファイルを削除する必要があります。";
+}
+
+std::string ShrinkWarning(int lost) {
+  return "データ行数が、[" + std::to_string(lost) + "]行少なくなっています（元の半分以下）。" + "\r\n" +
+         "ご注意下さい。" + "\r\n" + "（どなたかがデータを削除されているのであれば、問題はありません。）";
+}
+
+}  // namespace
+
+std::string MonthLockPath(const store::Folders& folders, int year, int month) {
+  char name[32];
+  std::snprintf(name, sizeof name, "Ca%.4d%.2d.lock", year, month);
+  return support::JoinPath(folders.dataFolder, name);
+}
+
+std::string PeriodLockPath(const store::Folders& folders) {
+  return support::JoinPath(folders.dataFolder, kPeriodLockName);
+}
+
+// ---- EditLock ----------------------------------------------------------------
+
+EditLock::EditLock(SharedFolder* shared, platform::Dialogs& dialogs, std::string path)
+    : shared_(shared && shared->On() ? shared : nullptr), dialogs_(dialogs), path_(std::move(path)) {}
+
+EditLock::~EditLock() {
+  if (held_ && !shared_->ReleaseLock(path_)) platform::Inform(dialogs_, ReleaseFailure(path_));
+}
+
+bool EditLock::Acquire() {
+  if (!shared_) return true;
+  held_ = shared_->AcquireLock(path_);
+  return held_;
+}
+
+bool EditLock::Confirm() {
+  if (!shared_) return true;
+  if (shared_->AcquireLock(path_)) return true;
+  held_ = false;
+  return false;
+}
+
+// ---- EditFlows ---------------------------------------------------------------
+
+EditFlows::EditFlows(platform::Services& os, const store::Folders& folders,
+                     const settings::Settings& settings, EditHost& host, DayEditorPort& editor,
+                     const calendar::DayClassifier& days, DayCopy& dayCopy)
+    : os_(os), folders_(folders), settings_(settings), host_(host), editor_(editor), days_(days),
+      dayCopy_(dayCopy) {}
+
+bool EditFlows::EditDay(calendar::DayNumber day) {
+  const int slot = host_.ShownSlot();
+  const calendar::Date date = calendar::JuliusToDate(day);
+  const store::MonthSlot& month = host_.Month(slot);
+  if (month.year != date.year || month.month != date.month) return false;
+  return RunMonthEdit(slot, date.day, false, [&](std::vector<store::DayEntry> entries) {
+    editors::DayRequest request{date.year, date.month, date.day, std::move(entries),
+                                days_.DayNames(date.year, date.month, date.day)};
+    return editor_.EditDay(request);
+  });
+}
+
+bool EditFlows::EditMonthMemo() {
+  if (!settings_.cbTukiMemo) return false;
+  const int slot = host_.ShownSlot();
+  return RunMonthEdit(slot, store::kMonthMemoDay, true, [&](std::vector<store::DayEntry> entries) {
+    const store::MonthSlot& month = host_.Month(slot);
+    return editor_.EditMonthMemo({month.year, month.month, std::move(entries)});
+  });
+}
+
+// The editor may be open for a long time; in network mode the month's lock
+// is held meanwhile and the month is written as soon as it closes.
+bool EditFlows::RunMonthEdit(int slot, int day, bool monthMemo, const ShowEditor& show) {
+  dayCopy_.Forget();
+  store::MonthSlot& month = host_.Month(slot);
+  EditLock lock(shared_, os_.dialogs, MonthLockPath(folders_, month.year, month.month));
+  if (!LockAndReread(lock, slot, monthMemo)) return false;
+
+  const bool memoOption = settings_.cbTukiMemo;
+  const int monthAsked = monthMemo ? 0 : month.month;
+  editors::DayResult result = show(store::LinesOfDay(month, monthAsked, day, memoOption));
+  if (result.clearSelectedPeriod) host_.Periods().selected = 0;
+  if (result.writeBack) {
+    store::ReplaceDay(month, month.month, day, result.entries, memoOption);
+    host_.NoteMonthEdit();
+    if (lock.networkOn()) host_.SaveMonth(slot);
+  }
+  host_.Refresh();
+  return result.writeBack;
+}
+
+bool EditFlows::LockAndReread(EditLock& lock, int slot, bool monthMemo) {
+  if (!lock.networkOn()) return true;
+  // Month-memo edits are held back only by the month's lock.
+  if (!monthMemo && shared_->ServiceLockPresent()) return false;
+  if (!lock.Acquire()) return false;
+  const int before = static_cast<int>(host_.Month(slot).lines.size());
+  host_.RereadMonth(slot);
+  const int after = static_cast<int>(host_.Month(slot).lines.size());
+  if (after < before / 2) platform::Inform(os_.dialogs, ShrinkWarning(before - after));
+  return lock.Confirm();
+}
+
+// ---- CycleEditHost -----------------------------------------------------------
+
+void CycleEditHost::NotePeriodEdit() {
+  if (network_.on) network_.writePending = true;
+}
+
+void CycleEditHost::RereadMonth(int slot) {
+  store::MonthSlot& month = cycle_.slot(slot).data;
+  month.lines.clear();
+  month.originals.Clear();
+  store::ReadMonth({os_, folders_}, month, slot, true);
+  view_.Refresh();
+}
+
+bool CycleEditHost::RereadPeriods() {
+  store::PeriodList& periods = cycle_.periods();
+  periods.lines.clear();
+  periods.originals.Clear();
+  const auto result =
+      store::ReadPeriods({os_, folders_}, periods, true, network_.on, cycle_.periodBackups());
+  if (result == store::PeriodReadResult::NetworkFolderMissing && networkFolderLost) networkFolderLost();
+  view_.Refresh();
+  return result == store::PeriodReadResult::Read;
+}
+
+void CycleEditHost::SpecialDaysChanged() {
+  view_.Refresh();
+  if (specialDaysChanged) specialDaysChanged();
+}
+
+}  // namespace shell
