@@ -10,6 +10,8 @@
 // The grid lays out, paints and hit-tests; this class keeps the state of
 // one click and tells the host (the main window) what to open. The Win32
 // window forwards the grid's events here.
+#include <functional>
+#include <optional>
 #include <string_view>
 
 #include "calendar/julius.h"
@@ -20,6 +22,7 @@
 #include "shell/edit_flows.h"
 #include "shell/period_edit.h"
 #include "shell/special_day_edit.h"
+#include "store/network_link.h"
 
 namespace shell {
 
@@ -146,13 +149,14 @@ class GridCommands {
   PeriodMark popupPlace_;
 };
 
-// GridCommandHost over the edit flows of the main window.
+// GridCommandHost over the edit flows of the main window. `network` is
+// the main window's network state (the day copy is local data only).
 class EditCommands : public GridCommandHost {
  public:
   EditCommands(EditHost& host, EditFlows& flows, PeriodEdit& periods, SpecialDayEdit& specialDays,
-               DayCopy& dayCopy, const settings::Settings& settings)
+               DayCopy& dayCopy, const settings::Settings& settings, const store::NetworkLink& network)
       : host_(host), flows_(flows), periods_(periods), specialDays_(specialDays), dayCopy_(dayCopy),
-        settings_(settings) {}
+        settings_(settings), network_(network) {}
 
   void EditDay(calendar::DayNumber day) override { flows_.EditDay(day); }
   void EditMonthMemo() override { flows_.EditMonthMemo(); }
@@ -163,8 +167,14 @@ class EditCommands : public GridCommandHost {
   void PasteDay(calendar::DayNumber day) override;
   void EditSpecialDay(calendar::DayNumber day) override;
   bool DayCopyPending() const override { return dayCopy_.pending(); }
-  bool NetworkOn() const override { return flows_.NetworkOn(); }
+  bool NetworkOn() const override { return network_.on; }
   bool MonthMemoOption() const override { return settings_.cbTukiMemo; }
+  void CancelResidencyCountdown() override {
+    if (cancelResidencyCountdown) cancelResidencyCountdown();
+  }
+
+  // The main window's automatic-residency countdown.
+  std::function<void()> cancelResidencyCountdown;
 
  private:
   EditHost& host_;
@@ -173,6 +183,7 @@ class EditCommands : public GridCommandHost {
   SpecialDayEdit& specialDays_;
   DayCopy& dayCopy_;
   const settings::Settings& settings_;
+  const store::NetworkLink& network_;
 };
 
 }  // namespace shell

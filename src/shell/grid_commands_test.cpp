@@ -369,7 +369,7 @@ TEST_F(GridCommandsTest, RightPressOnTheSelectedDayPaintsTheHighlight) {
 
 // ---- through the edit flows ------------------------------------------------------
 
-TEST_F(GridCommandsTest, AltDragsReachThePeriodPageThroughTheEditFlows) {
+TEST_F(GridCommandsTest, TheEditCommandsCarryAltDragsAndTheNetworkState) {
   platform::FakeServices fake;
   store::Folders folders;
   settings::Settings settings;
@@ -382,7 +382,10 @@ TEST_F(GridCommandsTest, AltDragsReachThePeriodPageThroughTheEditFlows) {
   EditFlows flows{fake.services, folders, settings, editHost, editor, days, dayCopy};
   PeriodEdit periodEdit{fake.services, folders, settings, editHost, editor};
   SpecialDayEdit specialDays{fake.services, folders, editHost, editor, days};
-  EditCommands editCommands{editHost, flows, periodEdit, specialDays, dayCopy, settings};
+  store::NetworkLink network;
+  EditCommands editCommands{editHost, flows, periodEdit, specialDays, dayCopy, settings, network};
+  int countdownCancels = 0;
+  editCommands.cancelResidencyCountdown = [&] { ++countdownCancels; };
   GridCommands wired{grid, editCommands, fake.dialogs};
   forwarder.commands = &wired;
 
@@ -400,6 +403,12 @@ TEST_F(GridCommandsTest, AltDragsReachThePeriodPageThroughTheEditFlows) {
   EXPECT_EQ(page.end, (store::PeriodDate{2004, 3, 5}));
   EXPECT_EQ(page.endPart, store::DayPart::Morning);
   EXPECT_EQ(page.thickness, 2);
+  EXPECT_EQ(countdownCancels, 2);
+
+  RightClickAt(At(3, 10, 1));
+  EXPECT_TRUE(wired.OpenPopup()->items.dayCopy);
+  network.on = true;  // shared data: no day copy
+  EXPECT_FALSE(wired.OpenPopup()->items.dayCopy);
 }
 
 // ---- the normal pop-up menu ----------------------------------------------------
