@@ -1,0 +1,44 @@
+#include "shell/window_layout.h"
+
+#include <gtest/gtest.h>
+
+#include "shell/display_modes.h"
+
+namespace shell {
+namespace {
+
+TEST(WindowLayout, FiveRowsMakeAClientOfGridPlusFixedMargins) {
+  GridMetrics m = MetricsOfMode(5, {});
+  MainLayout l = LayOut(m.gridWidth, m.gridHeight, m.LenDayW, kMinStatusBarHeight);
+  EXPECT_EQ(l.clientWidth, 927 + 74);
+  EXPECT_EQ(l.clientHeight, 597 + 83);  // the margin of a small desktop
+  EXPECT_EQ(l.grid.width, 927);
+  EXPECT_EQ(l.grid.height, 597);
+  EXPECT_EQ(l.monthTabs.width, l.grid.width);
+  EXPECT_EQ(l.monthTabWidth, 132);
+  EXPECT_EQ(l.statusBar.y + l.statusBar.height, l.clientHeight);
+}
+
+TEST(WindowLayout, ButtonsStackBesideTheGridWithRoomForTheEntryBox) {
+  MainLayout l = LayOut(500, 415, 71, kMinStatusBarHeight);
+  for (int i = 1; i < kButtonCount; ++i) {
+    EXPECT_GT(l.buttons[i].y, l.buttons[i - 1].y + l.buttons[i - 1].height - 1) << i;
+    EXPECT_GE(l.buttons[i].x, l.grid.x + l.grid.width) << i;
+    EXPECT_LE(l.buttons[i].x + l.buttons[i].width, l.clientWidth) << i;
+  }
+  const Box& entry = l.entryBox;
+  EXPECT_GE(entry.y, l.buttons[kBtnEnterMonth].y + l.buttons[kBtnEnterMonth].height);
+  EXPECT_LE(entry.y + entry.height, l.buttons[kBtnStandard].y);
+  // Even the three-row grid leaves the column room above the status bar.
+  EXPECT_LE(l.buttons[kButtonCount - 1].y + l.buttons[kButtonCount - 1].height, l.statusBar.y);
+}
+
+TEST(WindowLayout, StatusBarFollowsTheCaptionHeight) {
+  const int table[][2] = {{10, 22}, {24, 22}, {25, 24}, {31, 24}, {32, 26}, {36, 26},
+                          {37, 28}, {43, 28}, {44, 30}, {50, 30}};
+  for (const auto& [caption, height] : table) EXPECT_EQ(StatusBarHeight(caption), height) << caption;
+  EXPECT_EQ(VerticalMargin(26), 83 + 4);
+}
+
+}  // namespace
+}  // namespace shell
