@@ -87,8 +87,11 @@ void BM_RawReadMonths(benchmark::State& state) {
 }
 BENCHMARK(BM_RawReadMonths)->Unit(benchmark::kMillisecond);
 
-// What the grid and the editor take from every line: day, text, attributes.
-void BM_ReadAndParseMonths(benchmark::State& state) {
+// Reads every month into a slot the way the main window does; with `split`
+// each line is cut into fields and its day read (what the grid does with
+// every line), with `attributes` the colour, marks and time are read too
+// (what painting and the editor add for the lines they show).
+void ReadMonths(benchmark::State& state, bool split, bool attributes) {
   Environment env;
   platform::Services os{*env.fs, env.dialogs, env.clock, *static_cast<platform::System*>(nullptr),
                         *static_cast<platform::Shell*>(nullptr), *static_cast<platform::Clipboard*>(nullptr)};
@@ -100,14 +103,21 @@ void BM_ReadAndParseMonths(benchmark::State& state) {
         store::MonthSlot slot{y, m};
         store::ReadMonth(storeEnv, slot, 5, true);
         for (const auto& line : slot.lines) {
+          if (!split) break;
           store::SplitItem(line, fields);
           benchmark::DoNotOptimize(store::ItemDay(line));
-          benchmark::DoNotOptimize(store::ParseItemAttributes(fields));
+          if (attributes) benchmark::DoNotOptimize(store::ParseItemAttributes(fields));
         }
+        benchmark::DoNotOptimize(slot.lines.data());
       }
     }
   }
 }
+void BM_ReadMonths(benchmark::State& state) { ReadMonths(state, false, false); }
+void BM_ReadAndSplitMonths(benchmark::State& state) { ReadMonths(state, true, false); }
+void BM_ReadAndParseMonths(benchmark::State& state) { ReadMonths(state, true, true); }
+BENCHMARK(BM_ReadMonths)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadAndSplitMonths)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadAndParseMonths)->Unit(benchmark::kMillisecond);
 
 // The parts of the work above, on bytes already in memory.
@@ -120,23 +130,7 @@ std::vector<std::string> AllMonthBytes() {
   return all;
 }
 
-void BM_DecodeMonths(benchmark::State& state) {
-  auto all = AllMonthBytes();
-  for (auto _ : state)
-    for (const auto& bytes : all) {
-      store::OriginalBytes originals;
-      benchmark::DoNotOptimize(store::DecodeLines(bytes, &originals));
-    }
-}
-BENCHMARK(BM_DecodeMonths)->Unit(benchmark::kMillisecond);
-
-void BM_DecodeMonthsNoOriginals(benchmark::State& state) {
-  auto all = AllMonthBytes();
-  for (auto _ : state)
-    for (const auto& bytes : all) benchmark::DoNotOptimize(store::DecodeLines(bytes, nullptr));
-}
-BENCHMARK(BM_DecodeMonthsNoOriginals)->Unit(benchmark::kMillisecond);
-
+// The floor under any reading: decoding the bytes alone.
 void BM_CodecOnly(benchmark::State& state) {
   auto all = AllMonthBytes();
   for (auto _ : state)
