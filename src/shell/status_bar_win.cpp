@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/text_win.h"
 #include "platform/window_win.h"
 
@@ -24,6 +26,7 @@ HWND MakeLabel(HWND parent, HFONT font) {
 }
 
 void ShowLabel(HWND label, const std::string& text) {
+  if (text.empty() && !IsWindowVisible(label)) return;
   SetWindowTextW(label, platform::Widen(text).c_str());
   ShowWindow(label, text.empty() ? SW_HIDE : SW_SHOWNA);
   if (!text.empty()) SetWindowPos(label, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -95,11 +98,15 @@ void StatusBar::SetAlert(bool on) {
   InvalidateRect(bar_, nullptr, TRUE);
 }
 
-void StatusBar::SetDataSetLabel(const std::string& text) { ShowLabel(dataSetLabel_, text); }
+void StatusBar::SetDataSetLabel(const std::string& text) {
+  ShowLabel(dataSetLabel_, text);
+  Redraw(2);
+}
 
 void StatusBar::SetSizeLabel(const std::string& text) {
   sizeShown_ = !text.empty();
   ShowLabel(sizeLabel_, text);
+  Redraw(2);
 }
 
 bool StatusBar::DrawPanel(const DRAWITEMSTRUCT& item) {
@@ -113,10 +120,24 @@ bool StatusBar::DrawPanel(const DRAWITEMSTRUCT& item) {
   SetBkMode(item.hDC, TRANSPARENT);
   SetTextColor(item.hDC, GetSysColor(COLOR_BTNTEXT));
   InflateRect(&r, -3, 0);
+  // Left-aligned text of panel 2 starts after the labels laid over it.
+  if (panel == 2 && !p.right) r.left = std::max<LONG>(r.left, LabelsRight());
   const std::wstring text = platform::Widen(p.text);
   DrawTextW(item.hDC, text.c_str(), -1, &r,
             DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | (p.right ? DT_RIGHT : DT_LEFT));
   return true;
+}
+
+LONG StatusBar::LabelsRight() const {
+  LONG right = 0;
+  for (HWND label : {dataSetLabel_, sizeLabel_}) {
+    if (!IsWindowVisible(label)) continue;
+    RECT r;
+    GetWindowRect(label, &r);
+    MapWindowPoints(nullptr, bar_, reinterpret_cast<POINT*>(&r), 2);
+    right = std::max(right, r.right + kLabelGap);
+  }
+  return right;
 }
 
 HBRUSH StatusBar::LabelColours(HWND label, HDC dc) {

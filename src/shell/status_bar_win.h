@@ -41,6 +41,7 @@ class StatusBar {
   void Redraw(int panel);
   void PlaceLabels();
   const Panel& Shown(int panel) const;
+  LONG LabelsRight() const;
 
   HWND bar_ = nullptr;
   HWND dataSetLabel_ = nullptr;
