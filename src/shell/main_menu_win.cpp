@@ -88,6 +88,8 @@ HACCEL BuildAccelerators() {
       {FCONTROL | FVIRTKEY, VK_LEFT, static_cast<WORD>(kCmdPrevMonthKey)},
       {FCONTROL | FVIRTKEY, VK_RIGHT, static_cast<WORD>(kCmdNextMonthKey)},
       {FCONTROL | FVIRTKEY, VK_UP, static_cast<WORD>(kCmdThisMonthKey)},
+      {FALT | FVIRTKEY, VK_RIGHT, static_cast<WORD>(kCmdNextPage)},
+      {FALT | FVIRTKEY, VK_LEFT, static_cast<WORD>(kCmdPrevPage)},
   };
   return CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
 }

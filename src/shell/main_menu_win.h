@@ -29,6 +29,8 @@ enum CommandId : UINT {
   kCmdPrevMonthKey,     // Ctrl+Left, Ctrl+Right, Ctrl+Up on the month page
   kCmdNextMonthKey,
   kCmdThisMonthKey,
+  kCmdNextPage,         // Alt+Right
+  kCmdPrevPage,         // Alt+Left
   // 表示
   kCmdRokuyo = 1201,    // 六曜表示(&R)
   kCmdWindowSize,       // 横×縦 (hidden, Alt+Ctrl+H)

@@ -87,6 +87,8 @@ const MainWindow::Command* MainWindow::FindCommand(UINT id) {
       {kCmdPrevMonthKey, &W::PrevMonthByKey},
       {kCmdNextMonthKey, &W::NextMonthByKey},
       {kCmdThisMonthKey, &W::ThisMonthByKey},
+      {kCmdNextPage, &W::NextPage},
+      {kCmdPrevPage, &W::PreviousPage},
       {kCmdRokuyo, &W::ToggleRokuyo},
       {kCmdWindowSize, &W::ToggleWindowSize},
       {kCmdResidentButton, &W::ResidentButton},
@@ -581,6 +583,16 @@ void MainWindow::ThisMonth() {
 
 void MainWindow::ThisMonthByKey() {
   if (MonthKeysActive()) ThisMonth();
+}
+
+// Alt+Right and Alt+Left step between the pages while the year tab is
+// there; from the last page they will open the memo window.
+void MainWindow::NextPage() {
+  if (page_ == Page::Month && yearPage_) SelectPage(Page::Year);
+}
+
+void MainWindow::PreviousPage() {
+  if (page_ == Page::Year) SelectPage(Page::Month);
 }
 
 void MainWindow::ToggleEntryBox() {

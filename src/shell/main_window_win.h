@@ -116,6 +116,8 @@ class MainWindow : public platform::Window,
   void NextMonthByKey();
   void ThisMonth();
   void ThisMonthByKey();
+  void NextPage();
+  void PreviousPage();
   void ToggleEntryBox();
   void ShowStandard();
   void EntryConfirmed();
