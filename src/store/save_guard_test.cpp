@@ -41,7 +41,9 @@ TEST_P(MonthGuard, AsksWhatTheShrinkCallsFor) {
   EXPECT_EQ(SaveMonth(env, slot, network), c.written);
   EXPECT_EQ(Texts(), c.told);
   for (const auto& shown : fake.dialogs.shown) {
-    if (shown.buttons == platform::MsgButtons::YesNo) EXPECT_EQ(shown.defaultButton, 1);  // No
+    if (shown.buttons == platform::MsgButtons::YesNo) {
+      EXPECT_EQ(shown.defaultButton, 1);  // No
+    }
   }
   EXPECT_EQ(Has("Ca200501.kdf"), c.written);
 }
