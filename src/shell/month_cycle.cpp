@@ -5,6 +5,7 @@
 #include "platform/dialog_helpers.h"
 #include "platform/list_files.h"
 #include "shell/month_entry.h"
+#include "store/save_guard.h"
 #include "support/paths.h"
 #include "support/text.h"
 
@@ -12,39 +13,10 @@ namespace shell {
 namespace {
 
 using calendar::DateToJulius;
-using platform::AskYesNo;
 using platform::Inform;
 
 constexpr int kRunLogTries = 5;
 constexpr unsigned kRunLogWaitMs = 500;
-
-std::string MonthLabel(const store::MonthSlot& d) {
-  return std::to_string(d.year) + "年" + std::to_string(d.month) + "月";
-}
-
-std::string WriteFailure(const store::MonthSlot& d, const char* code) {
-  return MonthLabel(d) + "のデータを書き損ねたおそれがあります(" + code + ")。\r\nチェック願います。";
-}
-
-bool AskHalfShrink(platform::Dialogs& dialogs, const std::string& label) {
-  return AskYesNo(dialogs,
-                  label + "予定が立ち上げ時の半分以下、または０になっています。\r\n"
-                          "この月を保存してもいいですか。\r\n"
-                          "（※大量に予定を削除した月以外は、「いいえ」（保存しない）にしてください。）",
-                  false);
-}
-
-bool AskNoEntriesLeft(platform::Dialogs& dialogs, const std::string& label) {
-  return AskYesNo(dialogs,
-                  label + "予定が全く有りませんが、\r\n"
-                          "この月を保存してもいいですか。\r\n"
-                          "（※予定を全削除した月以外は、「いいえ」（保存しない）にしてください。）",
-                  false);
-}
-
-void TellNotSaved(platform::Dialogs& dialogs, const std::string& label) {
-  Inform(dialogs, label + "予定は保存しません。");
-}
 
 // Year and month of "YYYYMM"; what is not a number counts as 0.
 std::pair<int, int> ParseMonthText(std::string_view text) {
@@ -238,44 +210,12 @@ void MonthCycle::FollowGrid(int year, int month, bool jumped) {
   if (jumped) GoToMonth(MonthText(year, month));
 }
 
-// The codes tell the user which branch of the guard wrote: (fs01)/(fs02)
-// after the shrink questions, (fs03)/(fs04) after the empty-month ones,
-// (fs05)/(fs06) for a plain write.
-bool MonthCycle::WriteGuarded(int slot, const char* writeCode, const char* counterCode) {
-  const store::MonthSlot& d = slots_[slot].data;
-  if (!store::WriteMonth(env(), d)) {
-    Inform(os_.dialogs, WriteFailure(d, writeCode));
-    return false;
-  }
-  if (network_.on && os_.fs.IsFolder(folders_.dataFolder) && !network_.CountUpdate())
-    Inform(os_.dialogs, WriteFailure(d, counterCode));
-  return true;
-}
-
+// Every month write of the program passes here: the data store's shrink
+// guard asks before a month that lost half of its lines is written.
 bool MonthCycle::SaveMonth(int slot) {
   const Slot& s = slots_[slot];
-  if (s.fileName.empty() || s.data.month == 0) return false;
-  if (!network_.TakeWriteTurn()) return false;
-  const store::MonthSlot& d = s.data;
-  const std::string label = MonthLabel(d);
-  const int n = static_cast<int>(d.lines.size());
-  const int half = d.loadCount / 2;  // 5 gives 2, 3 gives 1
-  if (n < half || n == 0) {
-    if (!AskHalfShrink(os_.dialogs, label) ||
-        !AskYesNo(os_.dialogs, "本当に予定を大量に削除しましたか？", false)) {
-      TellNotSaved(os_.dialogs, label);
-      return false;
-    }
-    return WriteGuarded(slot, "fs01", "fs02");
-  }
-  if (n != 1) return WriteGuarded(slot, "fs05", "fs06");
-  if (d.loadCount <= 1) return false;  // an empty month never gets a file
-  if (!AskNoEntriesLeft(os_.dialogs, label)) return false;
-  if (!AskYesNo(os_.dialogs, "本当にこのまま " + label + "予定をない状態にしてもいいですか？", false)) {
-    TellNotSaved(os_.dialogs, label);
-    return false;
-  }
-  return WriteGuarded(slot, "fs03", "fs04");
+  if (s.fileName.empty() || s.data.month == 0) return false;  // nothing to save
+  return store::SaveMonth(env(), s.data, network_);
 }
 
 bool MonthCycle::SavePeriods() { return store::SavePeriods(env(), periods_, network_); }

@@ -88,7 +88,7 @@ class MonthCycle {
   // The grid moved to another month by itself (a click on a neighbour day).
   void FollowGrid(int year, int month, bool jumped);
 
-  // The shrink guard. True when the month was written.
+  // The guarded write (store/save_guard.h). True when the month was written.
   bool SaveMonth(int slot);
   bool SavePeriods();
   // The data part of SaveAll: the changed extra slot, the five window
@@ -127,7 +127,6 @@ class MonthCycle {
   void LeaveOutside();
   bool MoveOutside(int year, int month);
   void EnsureRunLogFile();
-  bool WriteGuarded(int slot, const char* writeCode, const char* counterCode);
 
   platform::Services& os_;
   const store::Folders& folders_;
