@@ -5,30 +5,17 @@
 #include <filesystem>
 #include <random>
 
+#include "platform/doubles_testutil.h"
 #include "store/month_file.h"
 #include "support/cp932.h"
 #include "support/paths.h"
 
 namespace {
 
-class NoDialogs : public platform::Dialogs {
- public:
-  platform::MsgResult Show(const platform::Message&) override { return platform::MsgResult::Ok; }
-};
-
-class NoClock : public platform::Clock {
- public:
-  platform::DateTime Now() override { return {2026, 12, 1}; }
-  std::uint64_t TickMs() override { return 0; }
-  void Sleep(unsigned) override {}
-};
-
-// Not used by the reads, but Services wants them all.
+// The real file system; everything else faked, since the reads need none of it.
 struct Environment {
-  Environment() : fs(platform::CreateNativeFileSystem()) {}
-  std::unique_ptr<platform::FileSystem> fs;
-  NoDialogs dialogs;
-  NoClock clock;
+  platform::FakeServices fake;
+  platform::FileSystem* fs = &platform::RealFileSystem();
 };
 
 constexpr int kFirstYear = 1990, kYears = 50, kEntries = 100;
@@ -93,8 +80,8 @@ BENCHMARK(BM_RawReadMonths)->Unit(benchmark::kMillisecond);
 // (what painting and the editor add for the lines they show).
 void ReadMonths(benchmark::State& state, bool split, bool attributes) {
   Environment env;
-  platform::Services os{*env.fs, env.dialogs, env.clock, *static_cast<platform::System*>(nullptr),
-                        *static_cast<platform::Shell*>(nullptr), *static_cast<platform::Clipboard*>(nullptr)};
+  platform::Services os{*env.fs, env.fake.dialogs, env.fake.clock, env.fake.system,
+                        env.fake.shell, env.fake.clipboard};
   store::StoreEnv storeEnv{os, Files().folders()};
   std::vector<std::string_view> fields;
   for (auto _ : state) {
