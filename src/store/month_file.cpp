@@ -45,9 +45,11 @@ void ReadMonth(const StoreEnv& env, MonthSlot& slot, int slotNumber, bool force)
     missing = !done && !env.os.fs.Exists(path);
     if (!done && !missing) {
       env.os.clock.Sleep(kMonthReadWaitMs);
-      if (!read(kMonthReadTries - 1))
+      done = read(kMonthReadTries - 1);
+      if (!done)
         platform::Inform(env.os.dialogs, "予定データ読込エラー[ " + std::to_string(slotNumber) + " ]");
     }
+    slot.unread = !done && !missing;
   }
   if (slot.lines.empty() || missing) slot.lines.assign(1, MonthHeader(slot.year, slot.month, env.folders.setName));
   slot.loadCount = static_cast<int>(slot.lines.size());

@@ -31,6 +31,9 @@ struct MonthSlot {
   std::vector<std::string> lines;
   int loadCount = 0;  // lines right after the last read, header included
   OriginalBytes originals;  // for writing unedited lines back byte for byte
+  // The month's file exists but could not be read: the lines are not the
+  // file's, so writing them would destroy it.
+  bool unread = false;
 };
 
 // "Ca200403.kdf".

@@ -59,6 +59,11 @@ bool SaveEmptiedMonth(const StoreEnv& env, const MonthSlot& slot, const NetworkL
 }  // namespace
 
 bool SaveMonth(const StoreEnv& env, const MonthSlot& slot, NetworkLink& network) {
+  if (slot.unread) {
+    platform::Inform(env.os.dialogs, YearMonth(slot) + "の予定データが読み込めていないため、\r\n"
+                                                       "ファイルを守るためこの月は保存しません。");
+    return false;
+  }
   if (!network.TakeWriteTurn()) return false;
   int n = static_cast<int>(slot.lines.size());
   if (ShrankTooMuch(n, slot.loadCount)) return SaveShrunkMonth(env, slot, network);

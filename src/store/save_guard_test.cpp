@@ -91,6 +91,25 @@ TEST_F(StoreTest, MonthWriteFailuresCarryTheirCodes) {
   }
 }
 
+// Regression: a month whose file could not be read held only the header;
+// the first edit then wrote that over the whole file.
+TEST_F(StoreTest, MonthWhoseFileCouldNotBeReadIsNeverWrittenOver) {
+  Put("Ca200501.kdf", "h\r\n 5,1,,kept\r\n");
+  MonthSlot slot{2005, 1};
+  fake.fs.Fail(Op::ReadAll, 5);
+  ReadMonth(env, slot, 2, false);
+  ASSERT_TRUE(slot.unread);
+  ReplaceDay(slot, 1, 6, {DayEntry{"new", {}}}, false);
+  NetworkLink network;
+  EXPECT_FALSE(SaveMonth(env, slot, network));
+  EXPECT_EQ(Get("Ca200501.kdf"), "h\r\n 5,1,,kept\r\n");
+  EXPECT_EQ(Texts().back(), "2005年1月の予定データが読み込めていないため、\r\nファイルを守るためこの月は保存しません。");
+
+  ReadMonth(env, slot, 2, true);  // the file is readable again
+  EXPECT_FALSE(slot.unread);
+  EXPECT_EQ(slot.lines.back(), " 5,1,,kept");
+}
+
 TEST_F(StoreTest, NetworkMonthIsWrittenOnlyForAPendingEdit) {
   MonthSlot slot{2005, 1};
   slot.lines = {"h", " 5,1,,x"};
