@@ -11,10 +11,14 @@
 #include <string>
 #include <string_view>
 
+#include "store/color_text.h"
+#include "support/geometry.h"
+
 namespace grid {
 
-// 0x00BBGGRR, or 0x800000nn for system colour nn (COLOR_WINDOW = 5 ...).
-using Colour = std::uint32_t;
+// 0x00BBGGRR, or 0x800000nn for system colour nn (COLOR_WINDOW = 5 ...),
+// the same values the data files' colour texts hold.
+using Colour = store::Color;
 
 inline constexpr Colour kSystemColourBase = 0x80000000;
 inline constexpr int kColorWindow = 5;
@@ -22,32 +26,12 @@ inline constexpr int kColorWindowText = 8;
 inline constexpr int kColorBtnFace = 15;
 inline constexpr int kColorBtnShadow = 16;
 inline constexpr Colour kClWindow = kSystemColourBase + kColorWindow;
-inline constexpr Colour kClWindowText = kSystemColourBase + kColorWindowText;
+using store::kClWindowText;
 inline constexpr Colour kClBtnShadow = kSystemColourBase + kColorBtnShadow;
 
-struct Point {
-  int x = 0;
-  int y = 0;
-  bool operator==(const Point&) const = default;
-};
-
-struct Size {
-  int width = 0;
-  int height = 0;
-  bool operator==(const Size&) const = default;
-};
-
-struct Rect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-
-  int Width() const { return right - left; }
-  int Height() const { return bottom - top; }
-  bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
-  bool operator==(const Rect&) const = default;
-};
+using support::Point;
+using support::Rect;
+using support::Size;
 
 struct CanvasFont {
   std::string face;  // empty: the Japanese UI font of the system

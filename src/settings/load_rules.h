@@ -4,17 +4,11 @@
 // main window goes.
 #include "settings/key_table.h"
 #include "settings/settings.h"
+#include "support/geometry.h"
 
 namespace settings {
 
-struct Rect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-  int Width() const { return right - left; }
-  int Height() const { return bottom - top; }
-};
+using support::Rect;
 
 // A work area this high or lower gets the compact three-row grid.
 inline constexpr int kCompactScreenHeight = 609;
