@@ -10,7 +10,7 @@ build=$1 stage=$2
 root=$(cd "$(dirname "$0")/.." && pwd)
 mkdir -p "$stage"
 cp "$build/src/app/Velda.exe" "$stage/"
-cp "$root"/data/* "$stage/" 2>/dev/null || true
+for f in Hday.dat CaSima.dat ReadMe.txt; do cp "$root/data/$f" "$stage/"; done
 
 # Writes lines (UTF-8 arguments) as Shift-JIS with CR LF, unless the file exists.
 write_sjis() {
