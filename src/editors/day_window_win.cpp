@@ -387,12 +387,15 @@ DayResult TfmDay::EditMonthMemo(const MonthMemoRequest& request, const DayEditor
 PeriodResult TfmDay::EditPeriod(const PeriodPage& page, const DayEditorSettings& settings) {
   GetWindowRect(hwnd(), &daySize_);
   Prepare(DayEditorMode::Period, settings);
-  SetWindowPos(hwnd(), nullptr, 0, 0, kStandardWidth, kStandardHeight, SWP_NOMOVE | SWP_NOZORDER);
+  // Hidden here: a size change must not activate it (the owner would lose
+  // the keyboard).
+  const UINT sizeOnly = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+  SetWindowPos(hwnd(), nullptr, 0, 0, kStandardWidth, kStandardHeight, sizeOnly);
   FillPeriodPage(page);
   RunModal();
   PeriodResult result{writeBack_, cancelled_, clearSelectedPeriod_, ReadPeriodPage()};
   SetWindowPos(hwnd(), nullptr, 0, 0, daySize_.right - daySize_.left, daySize_.bottom - daySize_.top,
-               SWP_NOMOVE | SWP_NOZORDER);
+               sizeOnly);
   mode_ = DayEditorMode::Day;
   return result;
 }

@@ -252,5 +252,30 @@ TEST_F(TfmDayTest, ThePositionIsKeptInSectionFmDay) {
   EXPECT_NE(text->find("fmWidth=330"), std::string::npos);
 }
 
+// Regression: the period page gave the window its day size back while it
+// was hidden without SWP_NOACTIVATE, which left no window active under
+// Wine, so the keyboard reached nobody after a period edit.
+TEST(TfmDayOwner, TheOwnerIsActiveAgainAfterThePeriodPage) {
+  platform::NativeServices native;
+  HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,
+                               200, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(owner);
+  SetActiveWindow(owner);
+  ScriptHost host;
+  TfmDay day;
+  ASSERT_TRUE(day.Create({owner, &native.services(), "", &host}));
+  host.script = [&] {
+    SendMessageW(day.hwnd(), WM_COMMAND, MAKEWPARAM(TfmDay::kBtnKakikomi, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(day.hwnd(), TfmDay::kBtnKakikomi)));
+  };
+  PeriodPage page;
+  page.start = {2004, 3, 5};
+  page.end = {2004, 3, 12};
+  page.summary = {2004, 3, 8};
+  ASSERT_TRUE(day.EditPeriod(page, DayEditorSettings{}).writeBack);
+  EXPECT_EQ(GetActiveWindow(), owner);
+  DestroyWindow(owner);
+}
+
 }  // namespace
 }  // namespace editors
