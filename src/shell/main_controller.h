@@ -127,9 +127,11 @@ class MainController : private CycleHost {
   void SetPendingInfo(const std::string& text) { pendingInfo_ = text; }
   void RequestPage(Page page) { pendingPage_ = page; }
   std::optional<Page> TakePendingPage();
+  // The shared folder vanished (its message was shown): the network goes
+  // off. Also what an edit does when the folder is gone at its re-read.
+  void NetworkFolderLost() override;
 
  private:
-  void NetworkFolderLost() override;
 
   settings::StartupFacts Facts() const;
   void SeedNetworkFirstStart();

@@ -1,5 +1,7 @@
 #include "shell/window_layout.h"
 
+#include <algorithm>
+
 namespace shell {
 namespace {
 
@@ -50,6 +52,30 @@ MainLayout LayOut(int gridWidth, int gridHeight, int dayWidth, int statusBarHeig
   }
   l.statusBar = {0, l.clientHeight - statusBarHeight, l.clientWidth, statusBarHeight};
   return l;
+}
+
+namespace {
+
+bool Inside(const Box& b, const Box& area) {
+  return b.x >= area.x && b.y >= area.y && b.x + b.width <= area.x + area.width &&
+         b.y + b.height <= area.y + area.height;
+}
+
+// Left or top edge of a length placed at `wanted` within [start, start + room).
+int Clamp(int wanted, int length, int start, int room) {
+  return std::max(start, std::min(wanted, start + room - length));
+}
+
+}  // namespace
+
+std::optional<Box> PlaceInsideWorkArea(const Box& window, const Box& mainWindow, const Box& workArea) {
+  if (Inside(window, workArea)) return std::nullopt;
+  Box placed = window;
+  placed.x = Clamp(mainWindow.x + (mainWindow.width - window.width) / 2, window.width, workArea.x,
+                   workArea.width);
+  placed.y = Clamp(mainWindow.y + (mainWindow.height - window.height) / 2, window.height, workArea.y,
+                   workArea.height);
+  return placed;
 }
 
 }  // namespace shell

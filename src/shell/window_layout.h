@@ -11,6 +11,7 @@
 //   | status bar                                      |
 //   +-------------------------------------------------+
 #include <array>
+#include <optional>
 
 namespace shell {
 
@@ -47,6 +48,11 @@ MainLayout LayOut(int gridWidth, int gridHeight, int dayWidth, int statusBarHeig
 // The fixed height the window adds to the grid (83 with the smallest
 // status bar).
 int VerticalMargin(int statusBarHeight);
+
+// Where the day editor goes after the main window changed size: when it
+// lies partly outside the work area, centred over the main window (and
+// kept inside the work area); nothing when it lies inside.
+std::optional<Box> PlaceInsideWorkArea(const Box& window, const Box& mainWindow, const Box& workArea);
 
 // Index of a button in the column, top to bottom.
 enum ButtonSlot : int {

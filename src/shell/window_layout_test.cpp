@@ -40,5 +40,24 @@ TEST(WindowLayout, StatusBarFollowsTheCaptionHeight) {
   EXPECT_EQ(VerticalMargin(26), 83 + 4);
 }
 
+// The day editor after a display-mode change: left alone inside the work
+// area, otherwise centred over the main window without leaving the area.
+TEST(DayEditorPlace, OnlyAnEditorPartlyOutsideIsCentredOverTheMainWindow) {
+  const Box area{0, 0, 1280, 1000};
+  const Box main{100, 50, 1000, 700};
+  EXPECT_FALSE(PlaceInsideWorkArea({980, 700, 300, 300}, main, area));  // touches the corner
+  EXPECT_EQ(PlaceInsideWorkArea({981, 700, 300, 300}, main, area), (Box{450, 250, 300, 300}));
+  EXPECT_EQ(PlaceInsideWorkArea({-5, 10, 300, 300}, main, area), (Box{450, 250, 300, 300}));
+  EXPECT_EQ(PlaceInsideWorkArea({10, 900, 300, 300}, main, area), (Box{450, 250, 300, 300}));
+}
+
+TEST(DayEditorPlace, ACentreOutsideTheWorkAreaIsPulledBackIntoIt) {
+  const Box area{0, 40, 1280, 960};
+  EXPECT_EQ(PlaceInsideWorkArea({2000, 0, 300, 330}, {-600, -200, 1000, 700}, area),
+            (Box{0, 40, 300, 330}));
+  EXPECT_EQ(PlaceInsideWorkArea({-900, 0, 300, 330}, {1100, 800, 1000, 700}, area),
+            (Box{980, 670, 300, 330}));
+}
+
 }  // namespace
 }  // namespace shell
