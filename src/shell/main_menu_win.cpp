@@ -75,6 +75,19 @@ MainMenu BuildMainMenu() {
   return m;
 }
 
+HMENU BuildGridMenu(bool closeButtonMode) {
+  HMENU menu = Popup({{kCmdPopupEditDay, "予定編集(&E)"}, {kCmdPopupMonthMemo, "月メモ編集(&T)"}, {0, ""},
+                      {kCmdPopupPeriodStart, "期間予定開始(&A)"}, {kCmdPopupPeriodEnd, "期間予定終了(&Z)"},
+                      {0, ""}, {kCmdPopupDayCopy, "Ｄａｙコピー(&C)"},
+                      {kCmdPopupDayPaste, "Ｄａｙペースト(&P)"}, {0, ""},
+                      {kCmdPopupSpecialDay, "記念日の設定(&K)"}, {0, ""}});
+  if (!closeButtonMode) Append(menu, {kCmdPopupResident, "常駐(&J)"});
+  Append(menu, {kCmdPopupExit, "楓帳終了(&X)"});
+  return menu;
+}
+
+HMENU BuildDeleteMenu() { return Popup({{kCmdPopupCancel, "キャンセル(&C)"}, {kCmdPopupDeletePeriod, "削除(&D)"}}); }
+
 HACCEL BuildAccelerators() {
   ACCEL keys[] = {
       {FCONTROL | FVIRTKEY, 'J', static_cast<WORD>(kCmdPrevMonth)},

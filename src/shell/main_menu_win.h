@@ -45,6 +45,18 @@ enum CommandId : UINT {
   kCmdPrint,            // 印刷(&P)
   kCmdOptions,          // オプション設定(&O)
   kCmdResidentButton,   // "常駐" button btnM12 ("終了" in close-button mode)
+  // the grid's pop-up menus
+  kCmdPopupEditDay = 1501,    // 予定編集(&E)
+  kCmdPopupMonthMemo,         // 月メモ編集(&T)
+  kCmdPopupPeriodStart,       // 期間予定開始(&A)
+  kCmdPopupPeriodEnd,         // 期間予定終了(&Z)
+  kCmdPopupDayCopy,           // Ｄａｙコピー(&C) pmDayCopy
+  kCmdPopupDayPaste,          // Ｄａｙペースト(&P) pmDayPaste
+  kCmdPopupSpecialDay,        // 記念日の設定(&K)
+  kCmdPopupResident,          // 常駐(&J) pmJouchuu
+  kCmdPopupExit,              // 楓帳終了(&X) pmShuuryou
+  kCmdPopupCancel,            // キャンセル(&C) of the delete menu
+  kCmdPopupDeletePeriod,      // 削除(&D)
   // 表示行数: base + mode number
   kCmdRowsBase = 1400,
 };
@@ -52,6 +64,8 @@ enum CommandId : UINT {
 inline UINT RowsCommand(int mode) { return kCmdRowsBase + static_cast<UINT>(mode); }
 inline bool IsRowsCommand(UINT id) { return id > kCmdRowsBase && id < kCmdRowsBase + 100; }
 inline int ModeOfRowsCommand(UINT id) { return static_cast<int>(id - kCmdRowsBase); }
+
+inline bool IsPopupCommand(UINT id) { return id >= kCmdPopupEditDay && id <= kCmdPopupDeletePeriod; }
 
 struct MainMenu {
   HMENU bar = nullptr;
@@ -61,6 +75,12 @@ struct MainMenu {
 };
 
 MainMenu BuildMainMenu();
+// The grid's pop-up menu on a day; "常駐(&J)" is left out in close-button
+// mode. Items start enabled; the window greys them when the menu opens.
+HMENU BuildGridMenu(bool closeButtonMode);
+// The menu while a period bar is selected: "キャンセル(&C)", "削除(&D)".
+HMENU BuildDeleteMenu();
+
 // Ctrl+J, K, I, M, Ctrl+F5, F6, Alt+Ctrl+H.
 HACCEL BuildAccelerators();
 

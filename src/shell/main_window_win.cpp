@@ -70,7 +70,8 @@ using W = MainWindow;
 
 // Commands of later work (residency, network, backup, options, search, the
 // alarm, printing, the memo and the run log) have no row yet: their menu
-// items and buttons stay disabled.
+// items and buttons stay disabled. The pop-up items run the grid's
+// commands.
 const MainWindow::Command* MainWindow::FindCommand(UINT id) {
   static const Command kCommands[] = {
       {kCmdFiles1, &W::Files1},
@@ -92,6 +93,16 @@ const MainWindow::Command* MainWindow::FindCommand(UINT id) {
       {kCmdRokuyo, &W::ToggleRokuyo},
       {kCmdWindowSize, &W::ToggleWindowSize},
       {kCmdResidentButton, &W::ResidentButton},
+      {kCmdPopupEditDay, &W::PopupEditDay},
+      {kCmdPopupMonthMemo, &W::PopupMonthMemo},
+      {kCmdPopupPeriodStart, &W::PopupPeriodStart},
+      {kCmdPopupPeriodEnd, &W::PopupPeriodEnd},
+      {kCmdPopupDayCopy, &W::PopupDayCopy},
+      {kCmdPopupDayPaste, &W::PopupDayPaste},
+      {kCmdPopupSpecialDay, &W::PopupSpecialDay},
+      {kCmdPopupExit, &W::Exit},
+      {kCmdPopupCancel, &W::PopupCancel},
+      {kCmdPopupDeletePeriod, &W::PopupDeletePeriod},
   };
   for (const Command& c : kCommands)
     if (c.id == id) return &c;
@@ -101,6 +112,7 @@ const MainWindow::Command* MainWindow::FindCommand(UINT id) {
 bool MainWindow::CommandAvailable(UINT id) const {
   if (IsRowsCommand(id)) return ModeSelectable(ModeOfRowsCommand(id), WorkArea().Height());
   if (!FindCommand(id)) return false;
+  if (IsPopupCommand(id)) return PopupItemEnabled(id);
   switch (id) {
     case kCmdFiles1:
     case kCmdFiles2:
@@ -119,6 +131,23 @@ LRESULT MainWindow::OnCommand(UINT id) {
   }
   if (const Command* c = FindCommand(id); c && CommandAvailable(id)) (this->*c->run)();
   return 0;
+}
+
+// The items of the menu on show, as the grid's commands decided them.
+bool MainWindow::PopupItemEnabled(UINT id) const {
+  if (!editing_) return false;
+  if (popupMenu_ == GridMenu::Delete) return id == kCmdPopupCancel || id == kCmdPopupDeletePeriod;
+  switch (id) {
+    case kCmdPopupEditDay: return popupItems_.editDay;
+    case kCmdPopupMonthMemo: return popupItems_.editMonthMemo;
+    case kCmdPopupPeriodStart: return popupItems_.periodStart;
+    case kCmdPopupPeriodEnd: return popupItems_.periodEnd;
+    case kCmdPopupDayCopy: return popupItems_.dayCopy;
+    case kCmdPopupDayPaste: return popupItems_.dayPaste;
+    case kCmdPopupSpecialDay: return popupItems_.specialDay;
+    case kCmdPopupExit: return true;
+  }
+  return false;
 }
 
 // ---- creation ------------------------------------------------------------------
@@ -213,6 +242,22 @@ void MainWindow::CreateYearPage() {
   if (yearPage_) ShowWindow(yearPage_->hwnd(), SW_HIDE);
 }
 
+// The day editor is made once and reused; without it the grid only shows.
+void MainWindow::CreateEditing() {
+  auto editor = std::make_unique<DayEditorWindow>(controller_.settings(), grid_->grid());
+  if (!editor->Create(hwnd(), os_, controller_.startup().settingsFile, nullptr)) return;
+  dayEditor_ = std::move(editor);
+  editing_ = std::make_unique<GridEditing>(os_, controller_, grid_->grid(), *this, *dayEditor_);
+  editing_->specialDays().SetOriginals(&specialDayOriginals_);
+  editing_->OnSpecialDaysChanged([this] { SpecialDaysChanged(); });
+  dayNumberBox_.Create(
+      hwnd(), uiFont_.get(),
+      [this](const std::string& text) { return editing_->commands().DayNumberEntered(text); },
+      [this] {
+        if (page_ == Page::Month) SetFocus(grid_->hwnd());
+      });
+}
+
 // The year page's panel with the page tabs above it and the status bar
 // below, 1010 pixels wide.
 SIZE MainWindow::YearPageWindowSize() const {
@@ -270,6 +315,7 @@ bool MainWindow::Create(int showCommand) {
   statusBar_.SetHeight(StatusBarHeight(GetSystemMetrics(SM_CYCAPTION)));
   controller_.SetWindowFacts(MeasureFacts());
   if (!controller_.Create()) return false;
+  CreateEditing();
   ApplyCloseButtonMode();
   PlaceWindow();
   ShowWindow(hwnd(), showCommand);
@@ -319,6 +365,7 @@ void MainWindow::ShowMonthControls(bool show) {
 
 void MainWindow::SelectPage(Page page) {
   if (page == Page::Year && !yearPage_) page = Page::Month;
+  if (page == Page::Year) dayNumberBox_.ClearAndHide();
   SendMessageW(pageTabs_, TCM_SETCURSEL, page == Page::Year ? 1 : 0, 0);
   if (page == page_) return;
   page_ = page;
@@ -453,11 +500,20 @@ void MainWindow::LoadHolidays(const std::string& path) {
   if (yearPage_) yearPage_->page().SetHolidayList(grid_->grid().HolidayList());
 }
 
+// The file's bytes are kept so that a special-day edit writes the lines
+// nobody edited back as they were.
 void MainWindow::LoadSpecialDays(const std::string& folder) {
   grid::TSeMCal& cal = grid_->grid();
-  if (cal.DataKyoFile() != folder) cal.SetDataKyoFile(folder);
-  else store::LoadSpecialDayFile(os_, cal.Classifier(), folder);
+  specialDayOriginals_.Clear();
+  store::LoadSpecialDayFile(os_, cal.Classifier(), folder, &specialDayOriginals_);
+  cal.Rebuild();
   if (yearPage_) yearPage_->page().SetSpecialDayList(cal.SpecialDayList());
+}
+
+void MainWindow::SpecialDaysChanged() {
+  if (!yearPage_) return;
+  yearPage_->page().SetSpecialDayList(grid_->grid().SpecialDayList());
+  RefreshYearPage();
 }
 
 void MainWindow::ApplyGridSettings(const settings::Settings& s) {
@@ -518,6 +574,7 @@ void MainWindow::ApplyDisplayMode(const GridMetrics& m, bool centre) {
   MoveControls(layout_);
   cal.RecalcMetrics();
   if (page_ == Page::Month) GetWindowRect(hwnd(), &monthBounds_);
+  if (dayEditor_) dayEditor_->KeepInsideWorkArea(hwnd());
 }
 
 void MainWindow::SetYearPageStart(int choice, int specialMonth) {
@@ -555,6 +612,44 @@ void MainWindow::OnDayChange(grid::TCustomCalendarEx& sender, int year, int mont
   if (followingGrid_ || &sender != &grid_->grid()) return;
   controller_.cycle().FollowGrid(year, month, grid_->grid().JumpedToNeighbor());
   SetWindowTextW(grid_->hwnd(), Widen(MonthName(year, month)).c_str());
+}
+
+GridCommands* MainWindow::CommandsOf(const grid::TCustomCalendarEx& sender) {
+  return editing_ && &sender == &grid_->grid() ? &editing_->commands() : nullptr;
+}
+
+void MainWindow::OnMouseDown(grid::TCustomCalendarEx& sender, const grid::MouseEvent& event) {
+  if (GridCommands* c = CommandsOf(sender)) c->MouseDown(event);
+}
+
+void MainWindow::OnMouseMove(grid::TCustomCalendarEx& sender, const grid::MouseEvent& event) {
+  if (GridCommands* c = CommandsOf(sender)) c->MouseMove(event);
+}
+
+void MainWindow::OnMouseUp(grid::TCustomCalendarEx& sender, const grid::MouseEvent& event) {
+  if (GridCommands* c = CommandsOf(sender)) c->MouseUp(event);
+}
+
+void MainWindow::OnDblClick(grid::TCustomCalendarEx& sender) {
+  if (GridCommands* c = CommandsOf(sender)) c->DblClick();
+}
+
+// The chosen item runs after the menu has closed, through the command
+// table like any other command.
+void MainWindow::OnContextMenu(grid::TCustomCalendarEx& sender, grid::Point screen) {
+  GridCommands* c = CommandsOf(sender);
+  if (!c) return;
+  const std::optional<GridPopup> popup = c->OpenPopup();
+  if (!popup) return;
+  popupMenu_ = popup->menu;
+  popupItems_ = popup->items;
+  HMENU menu = popup->menu == GridMenu::Delete ? BuildDeleteMenu() : BuildGridMenu(closeButtonMode_);
+  OnInitMenuPopup(menu);
+  SetForegroundWindow(hwnd());
+  const UINT id = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, screen.x,
+                                 screen.y, 0, hwnd(), nullptr);
+  DestroyMenu(menu);
+  if (id) OnCommand(id);
 }
 
 void MainWindow::ShowMonthPage(int year, int month) {
@@ -686,7 +781,30 @@ void MainWindow::OnInitMenuPopup(HMENU menu) {
 bool MainWindow::PreTranslate(MSG& msg) {
   if (!hwnd() || !accelerators_) return false;
   if (msg.hwnd != hwnd() && !IsChild(hwnd(), msg.hwnd)) return false;
+  if (OpensDayNumberBox(msg)) {
+    ShowDayNumberBox();
+    return true;
+  }
   return TranslateAcceleratorW(hwnd(), accelerators_.get(), &msg) != 0;
+}
+
+// Ctrl+Down and Ctrl+L anywhere in the window, before the focused control.
+bool MainWindow::OpensDayNumberBox(const MSG& msg) const {
+  if (!editing_ || msg.message != WM_KEYDOWN) return false;
+  const grid::ShiftState shift{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0,
+                               GetKeyState(VK_MENU) < 0};
+  return GridCommands::OpensDayNumberBox(static_cast<int>(msg.wParam), shift, page_ == Page::Month,
+                                         entryShown_);
+}
+
+// Right of the clock and network panels of the status bar.
+void MainWindow::ShowDayNumberBox() {
+  constexpr int kGap = 4, kWidth = 48;
+  RECT panel{};
+  SendMessageW(statusBar_.hwnd(), SB_GETRECT, 1, reinterpret_cast<LPARAM>(&panel));
+  MapWindowPoints(statusBar_.hwnd(), hwnd(), reinterpret_cast<POINT*>(&panel), 2);
+  const RECT box{panel.right + kGap, panel.top, panel.right + kGap + kWidth, panel.bottom};
+  dayNumberBox_.Show(box);
 }
 
 LRESULT MainWindow::OnNotify(const NMHDR& header) {
@@ -740,7 +858,8 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kMsgActivated:
       controller_.OnActivated();
       if (auto page = controller_.TakePendingPage()) SelectPage(*page);
-      if (page_ == Page::Month && GetActiveWindow() == hwnd() && !entryShown_) SetFocus(grid_->hwnd());
+      if (page_ == Page::Month && GetActiveWindow() == hwnd() && !entryShown_)
+        SetFocus(dayNumberBox_.shown() ? dayNumberBox_.hwnd() : grid_->hwnd());
       return 0;
     case kShowYourselfMessage:
       ShowYourself();

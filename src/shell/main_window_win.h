@@ -13,11 +13,15 @@
 #include "platform/native_services.h"
 #include "platform/win_handles_win.h"
 #include "platform/window_win.h"
+#include "shell/day_editor_window_win.h"
+#include "shell/day_number_box_win.h"
+#include "shell/grid_editing.h"
 #include "shell/main_controller.h"
 #include "shell/main_menu_win.h"
 #include "shell/month_entry_win.h"
 #include "shell/status_bar_win.h"
 #include "shell/window_layout.h"
+#include "store/exact_lines.h"
 
 namespace shell {
 
@@ -72,7 +76,14 @@ class MainWindow : public platform::Window,
 
   // ---- grid and year page events ----
   void OnDayChange(grid::TCustomCalendarEx& sender, int year, int month, int day) override;
+  void OnMouseDown(grid::TCustomCalendarEx& sender, const grid::MouseEvent& event) override;
+  void OnMouseMove(grid::TCustomCalendarEx& sender, const grid::MouseEvent& event) override;
+  void OnMouseUp(grid::TCustomCalendarEx& sender, const grid::MouseEvent& event) override;
+  void OnDblClick(grid::TCustomCalendarEx& sender) override;
+  void OnContextMenu(grid::TCustomCalendarEx& sender, grid::Point screen) override;
   void ShowMonthPage(int year, int month) override;
+  // The grid's commands when editing is wired and `sender` is the grid.
+  GridCommands* CommandsOf(const grid::TCustomCalendarEx& sender);
 
   // ---- building ----
   bool CreateFrame();
@@ -81,6 +92,7 @@ class MainWindow : public platform::Window,
   HWND MakeButton(ButtonSlot slot, UINT id, const char* caption);
   void CreateGrid();
   void CreateYearPage();
+  void CreateEditing();
   WindowFacts MeasureFacts() const;
   void ApplyCloseButtonMode();
   void PlaceWindow();
@@ -129,6 +141,20 @@ class MainWindow : public platform::Window,
   void ToggleRokuyo();
   void ToggleWindowSize();
   bool MonthKeysActive() const;
+  // The grid's pop-up items; each does nothing when it is disabled.
+  void PopupEditDay() { editing_->commands().PopupEditDay(); }
+  void PopupMonthMemo() { editing_->commands().PopupEditMonthMemo(); }
+  void PopupPeriodStart() { editing_->commands().PopupPeriodStart(); }
+  void PopupPeriodEnd() { editing_->commands().PopupPeriodEnd(); }
+  void PopupDayCopy() { editing_->commands().PopupDayCopy(); }
+  void PopupDayPaste() { editing_->commands().PopupDayPaste(); }
+  void PopupSpecialDay() { editing_->commands().PopupSpecialDay(); }
+  void PopupDeletePeriod() { editing_->commands().PopupDeletePeriod(); }
+  void PopupCancel() {}
+  bool PopupItemEnabled(UINT id) const;
+  bool OpensDayNumberBox(const MSG& msg) const;
+  void ShowDayNumberBox();
+  void SpecialDaysChanged();
   void UpdateSizeLabel();
   void EnableDataSetCommand(UINT id, HWND button, bool enabled);
 
@@ -147,6 +173,14 @@ class MainWindow : public platform::Window,
   MonthEntryBox entryBox_;
   std::unique_ptr<grid::SeMCalWindow> grid_;
   std::unique_ptr<grid::YearPageWindow> yearPage_;
+  // Editing: made after the grid and the controller; none when the day
+  // editor could not be made.
+  std::unique_ptr<DayEditorWindow> dayEditor_;
+  std::unique_ptr<GridEditing> editing_;
+  DayNumberBox dayNumberBox_;
+  PopupItems popupItems_;  // of the pop-up menu being shown
+  GridMenu popupMenu_ = GridMenu::Normal;
+  store::OriginalBytes specialDayOriginals_;  // "Sday.kdf" as read
 
   MainLayout layout_;
   GridMetrics metrics_;
