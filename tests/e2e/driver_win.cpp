@@ -17,10 +17,27 @@
 //   velda-driver memory CLASS                     prints the working set and private bytes
 //   velda-driver box-text [TIMEOUT_MS]            waits for a message box, prints its text
 //   velda-driver answer yes|no|ok                 presses that button of the message box
+//   velda-driver day-point DAY [THIRD]            prints "X Y" on the screen: the date band of
+//                                                 DAY of the shown month, in THIRD 1..3 (2)
+//   velda-driver red-pixels DAY                   prints how many red pixels the entry lines
+//                                                 of DAY show on the screen
+//   velda-driver clip-set HEX                     puts the UTF-8 text given in hex on the
+//                                                 clipboard as Unicode text, as other programs do
+//   velda-driver clip-get                         prints the clipboard's Unicode text
+//   velda-driver text CLASS ID                    prints the text of control ID of window CLASS
+//   velda-driver click CLASS CAPTION              clicks button CAPTION of window CLASS
+//   velda-driver idle CLASS [TIMEOUT_MS]          waits until window CLASS handles messages again
+//   velda-driver focus CLASS                      prints the classes of the active and the focused
+//                                                 window of CLASS's thread, and its modes
+//
+// The grid's cells are found from its size as the month page lays it out
+// (a 24-pixel weekday row, weeks from Sunday, the first row one week
+// before the 1st when the 1st is a Sunday).
 #include <windows.h>
 #include <psapi.h>
 
 #include <cstdio>
+#include <cstring>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -208,6 +225,174 @@ int Answer(const std::wstring& which) {
   return Poll(5000, [&] { return !IsWindow(box); }) ? 0 : 1;
 }
 
+// ---- the month grid as drawn ------------------------------------------------
+
+constexpr int kWeekdayRowHeight = 24;
+
+// Days since 1970-01-01 of a civil date (Hinnant's days_from_civil).
+long DaysFromCivil(int y, int m, int d) {
+  y -= m <= 2;
+  const long era = (y >= 0 ? y : y - 399) / 400;
+  const long yoe = y - era * 400;                                  // [0, 399]
+  const long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;  // [0, 365]
+  const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;          // [0, 146096]
+  return era * 146097 + doe - 719468;
+}
+
+struct GridCell {
+  RECT screen;  // the cell on the screen
+};
+
+// "2030年6月" from the grid's name.
+bool ShownMonth(HWND grid, int& year, int& month) {
+  return swscanf(TextOf(grid).c_str(), L"%d年%d", &year, &month) == 2;
+}
+
+bool CellOfDay(int day, GridCell& cell) {
+  HWND grid = Grid();
+  int year = 0, month = 0;
+  if (!grid || !ShownMonth(grid, year, month)) return false;
+  RECT client{};
+  GetClientRect(grid, &client);
+  const int width = (client.right + 1) / 7;
+  const int height = (client.bottom + 1 - kWeekdayRowHeight) / 6;
+  const long first = DaysFromCivil(year, month, 1);
+  const int weekday = static_cast<int>(((first % 7) + 11) % 7);  // 0 Sunday; 1970-01-01 was a Thursday
+  const int offset = (weekday == 0 ? 7 : weekday) + day - 1;     // cells before the day
+  POINT origin{(offset % 7) * width, kWeekdayRowHeight + (offset / 7) * height};
+  ClientToScreen(grid, &origin);
+  cell.screen = {origin.x, origin.y, origin.x + width, origin.y + height};
+  return true;
+}
+
+int DayPoint(int day, int third) {
+  GridCell cell;
+  if (!CellOfDay(day, cell)) return 1;
+  const RECT& r = cell.screen;
+  const int thirdWidth = (r.right - r.left) / 3;
+  std::printf("%ld %ld\n", r.left + thirdWidth * (third - 1) + thirdWidth / 2, r.top + 8);
+  std::fflush(stdout);
+  return 0;
+}
+
+// Below the date band, from the screen as the user sees it.
+int RedPixels(int day) {
+  GridCell cell;
+  if (!CellOfDay(day, cell)) return 1;
+  RECT r = cell.screen;
+  r.top += kWeekdayRowHeight;
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  int count = 0;
+  const auto* pixel = static_cast<const unsigned char*>(bits);  // B, G, R, x
+  for (int i = 0; i < w * h; ++i, pixel += 4)
+    if (pixel[2] > 160 && pixel[1] < 90 && pixel[0] < 90) ++count;
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  std::printf("%d\n", count);
+  return 0;
+}
+
+// ---- clipboard -----------------------------------------------------------------
+
+std::wstring FromUtf8(const std::string& utf8) {
+  const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+  std::wstring text(n, L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(), n);
+  return text;
+}
+
+std::string FromHex(const std::wstring& hex) {
+  std::string bytes;
+  for (size_t i = 0; i + 1 < hex.size(); i += 2)
+    bytes.push_back(static_cast<char>(std::wcstol(hex.substr(i, 2).c_str(), nullptr, 16)));
+  return bytes;
+}
+
+bool OpenClipboardRetry() {
+  return Poll(3000, [] { return OpenClipboard(nullptr) != FALSE; });
+}
+
+int ClipSet(const std::wstring& hex) {
+  const std::wstring text = FromUtf8(FromHex(hex));
+  if (!OpenClipboardRetry()) return 1;
+  EmptyClipboard();
+  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+  GlobalUnlock(memory);
+  const bool set = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  CloseClipboard();
+  return set ? 0 : 1;
+}
+
+int ClipGet() {
+  if (!OpenClipboardRetry()) return 1;
+  std::wstring text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    text = static_cast<const wchar_t*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  PrintLine(text);
+  return 0;
+}
+
+// ---- other windows ---------------------------------------------------------------
+
+int ControlText(const wchar_t* className, int id) {
+  HWND control = GetDlgItem(FindVisible(className), id);
+  if (!control) return 1;
+  // GetWindowText of another process's window gives the window's own
+  // caption, not an edit control's text: ask the control.
+  wchar_t text[2048]{};
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(control, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                      5000, &copied);
+  PrintLine(text);
+  return 0;
+}
+
+int Click(const wchar_t* className, const wchar_t* caption) {
+  HWND button = FindChild(FindVisible(className), L"Button", caption);
+  if (!button) return 1;
+  PostMessageW(button, BM_CLICK, 0, 0);
+  return 0;
+}
+
+// Keys typed while the program is still busy closing a window (Wine
+// without a window manager waits for the hidden window) can be lost.
+int Idle(const wchar_t* className, DWORD timeoutMs) {
+  HWND w = FindWindowW(className, nullptr);
+  DWORD_PTR result = 0;
+  return w && SendMessageTimeoutW(w, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) ? 0 : 1;
+}
+
+std::wstring ClassOf(HWND w) {
+  wchar_t name[64]{};
+  if (w) GetClassNameW(w, name, 64);
+  return w ? name : L"-";
+}
+
+int FocusInfo(const wchar_t* className) {
+  HWND w = FindWindowW(className, nullptr);
+  GUITHREADINFO info{sizeof info};
+  if (!w || !GetGUIThreadInfo(GetWindowThreadProcessId(w, nullptr), &info)) return 1;
+  PrintLine(L"active=" + ClassOf(info.hwndActive) + L" focus=" + ClassOf(info.hwndFocus) +
+            L" capture=" + ClassOf(info.hwndCapture) + (info.flags & GUI_INMENUMODE ? L" menu" : L"") +
+            (info.flags & GUI_INMOVESIZE ? L" movesize" : L""));
+  return 0;
+}
+
 int Usage() {
   std::fprintf(stderr, "usage: velda-driver COMMAND ... (see the source)\n");
   return 2;
@@ -251,5 +436,13 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"memory") return Memory(arg);
   if (command == L"box-text") return BoxText(Timeout(argc, argv, 2));
   if (command == L"answer") return Answer(arg);
+  if (command == L"day-point" && argc > 2) return DayPoint(_wtoi(arg), argc > 3 ? _wtoi(argv[3]) : 2);
+  if (command == L"red-pixels" && argc > 2) return RedPixels(_wtoi(arg));
+  if (command == L"clip-set" && argc > 2) return ClipSet(arg);
+  if (command == L"clip-get") return ClipGet();
+  if (command == L"text" && argc > 3) return ControlText(arg, _wtoi(argv[3]));
+  if (command == L"click" && argc > 3) return Click(arg, argv[3]);
+  if (command == L"focus" && argc > 2) return FocusInfo(arg);
+  if (command == L"idle" && argc > 2) return Idle(arg, Timeout(argc, argv, 3, 10000));
   return Usage();
 }

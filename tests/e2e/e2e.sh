@@ -8,6 +8,13 @@
 #                forward and ends, the close, and the files left on disk.
 #   first_start  an empty program folder: the setup question, No, and the
 #                data kept in the program folder (format 1).
+#   editing      June 2030: a day written in the day editor with a red line,
+#                a period made by an Alt-drag, typed and pasted Japanese
+#                through the day-number box, a day copied onto another day,
+#                foreign clipboard text refused, a special day from the pop-up
+#                menu; the files after the close,
+#                the entries drawn after a restart. Screenshots in WORK/shots.
+# Run it with LANG=ja_JP.UTF-8 as well: Japanese users have code page 932.
 set -euo pipefail
 scenario=$1 velda=$2 driver=$3 work=$4
 here=$(cd "$(dirname "$0")" && pwd)
@@ -70,6 +77,49 @@ focus_velda() {
 }
 
 key() { xdotool key "$1"; }
+
+# Focus for the keyboard: without a window manager nobody gives it back
+# when a message box or the day editor closes.
+focus_name() {
+  local id
+  id=$(xdotool search --name "$1" | head -1)
+  [ -n "$id" ] || fail "no X window named $1"
+  xdotool windowfocus "$id" 2>/dev/null || true
+  sleep 0.3
+}
+focus_editor() { focus_name '^楓帳 -Velda-$'; }
+
+# The day editor closed and the main window took over again.
+editor_closed() {
+  drv gone TfmDay 10000 || fail "$1"
+  drv idle TfmC21 || fail "the main window does not answer"
+}
+
+# Mouse on a day of the shown month: DAY [THIRD] (1 morning .. 3 evening).
+point_at() {
+  local xy
+  xy=$(drv day-point "$1" "${2:-2}" | tr -d '\r') || fail "day $1 not found in the grid"
+  xdotool mousemove ${xy% *} ${xy#* }
+}
+
+shot() { sleep "${2:-0.5}"; import -window root "$work/shots/$1.png"; echo "    screenshot $work/shots/$1.png"; }
+
+# Utf-8 text as the driver's hex argument (any locale).
+hex() { printf '%s' "$1" | od -An -tx1 | tr -d ' \n'; }
+
+# The text of control ID of the visible day editor.
+editor_text() { drv text TfmDay "$1" | tr -d '\r'; }
+
+# Waits for a box with exactly TEXT and presses OK (or ANSWER).
+expect_box() {
+  local text
+  text=$(drv box-text 10000 | tr -d '\r') || fail "no message box, expected: $1"
+  [ "$text" = "$(printf '%b' "$1" | tr -d '\r')" ] || fail "unexpected box: $text"
+  drv answer "${2:-ok}" || fail "could not answer the box"
+  drv idle TfmC21 || fail "the main window does not answer"
+}
+
+lines_of() { iconv -f CP932 -t UTF-8 < "$1" | tr -d '\r'; }
 
 wait_exit() {
   for _ in $(seq 300); do kill -0 "$velda_pid" 2>/dev/null || { velda_pid=; return 0; }; sleep 0.1; done
@@ -148,6 +198,155 @@ first_start() {
   grep -q 'yDataForm=1' "$prog/Velda.ini" || fail "not data format 1"
   [ -e "$prog/VeldaSte.kdl" ] || fail "no run log in the program folder"
   [ -e "$prog/CaFromTo.kdf" ] || fail "no period file in the program folder"
+}
+
+# Day ids of the editor (editors/day_window_win.h).
+ID_LABEL1=101 ID_PNLKIKAN=130 ID_DAY1=135 ID_COMBO1=137 ID_DAY2=142 ID_COMBO2=144 ID_DAY3=149
+
+editing() {
+  local files1=$prog/Data/Files1
+  local june=$files1/Ca203006.kdf
+  mkdir -p "$files1" "$prog/Data/Files2" "$work/shots"
+  sjis "$june" ' 0,0,9,2030/ 6 [Data\Files1\]' '25,1,,既存の予定,,,,,,'
+  sjis "$files1/CaFromTo.kdf" '***** FromTo予定 [Data\Files1\]'
+
+  step "start and go to June 2030"
+  no_other_velda
+  start_velda
+  drv wait-child TfmC21 TSeMCal 60000 || fail "no month grid"
+  drv enter-month 203006 || fail "entry box"
+  drv expect-month "2030年6月" || fail "June 2030 not shown"
+  [ "$(drv red-pixels 12 | tr -d '\r')" = 0 ] || fail "red on the 12th before any edit"
+
+  step "double-click the 12th: two lines, the first red"
+  focus_velda
+  point_at 12
+  xdotool click --repeat 2 --delay 80 1
+  drv wait TfmDay 10000 || fail "no day editor after the double-click"
+  [ "$(editor_text $ID_LABEL1)" = "2030. 6.12" ] || fail "the editor shows $(editor_text $ID_LABEL1)"
+  focus_editor
+  xdotool type --delay 30 "Dentist 9:00"
+  key Return
+  xdotool type --delay 30 "Lunch with Ken"
+  key Up; key ctrl+r
+  shot day-editor
+  key ctrl+Return
+  editor_closed "Ctrl+Enter did not close the day editor"
+
+  step "Alt-drag from the evening of the 3rd to the morning of the 5th"
+  focus_velda
+  point_at 3 3
+  xdotool keydown alt mousedown 1
+  point_at 4 2; sleep 0.2
+  point_at 5 1; sleep 0.3
+  shot alt-drag 0.2
+  xdotool mouseup 1 keyup alt
+  drv wait TfmDay 10000 || fail "no period editor after the Alt-drag"
+  [ "$(editor_text $ID_PNLKIKAN)" = "追加" ] || fail "not a new period"
+  local page
+  page="$(editor_text $ID_DAY1) $(editor_text $ID_COMBO1) $(editor_text $ID_DAY2) $(editor_text $ID_COMBO2) $(editor_text $ID_DAY3)"
+  [ "$page" = "3 夕 5 朝 4" ] || fail "period page shows: $page"
+  focus_editor
+  xdotool type --delay 30 "大阪出張 Osaka"
+  shot period-editor
+  key ctrl+Return
+  editor_closed "the period editor did not close"
+
+  step "the day-number box: 31 is no day of June, 14 opens the editor"
+  focus_velda
+  key ctrl+l
+  xdotool type 31
+  key Return
+  expect_box "[ 31 ]日は、日付に出来ません。"
+  focus_velda
+  key BackSpace; key BackSpace
+  xdotool type 14
+  key Return
+  drv wait TfmDay 10000 || fail "no day editor from the day-number box"
+  [ "$(editor_text $ID_LABEL1)" = "2030. 6.14" ] || fail "the editor shows $(editor_text $ID_LABEL1)"
+
+  step "typed and pasted Japanese"
+  focus_editor
+  xdotool type --delay 50 "予定"
+  key Return
+  drv clip-set "$(hex '会議 3F')" || fail "clipboard"
+  key ctrl+v
+  key ctrl+Return
+  editor_closed "the day editor did not close"
+
+  step "day copy of the 12th onto the 25th"
+  focus_velda
+  point_at 12
+  xdotool click 3
+  drv wait '#32768' 5000 || fail "no pop-up menu"
+  shot popup-menu
+  key c
+  sleep 0.5
+  drv clip-get | tr -d '\r' | head -1 | grep -qx -- '--- Velda&Velka \[DayCopy\] ---' || fail "no day copy on the clipboard"
+  point_at 25
+  xdotool click 3
+  drv wait '#32768' 5000 || fail "no pop-up menu on the 25th"
+  key p
+  for _ in $(seq 50); do grep -q 'Lunch' "$june" && break; sleep 0.1; done
+  [ "$(lines_of "$june" | grep '^25,')" = "$(printf '%s\n' '25,1,,既存の予定,,,,,,' \
+    '25,1,,Dentist 9:00,clRed,,,,,' '25,2,,Lunch with Ken,,,,,,')" ] \
+    || fail "the 25th after the paste: $(lines_of "$june" | grep '^25,')"
+
+  step "foreign clipboard text is refused"
+  drv clip-set "$(hex 'hello from another program')" || fail "clipboard"
+  focus_velda
+  point_at 26
+  xdotool click 3
+  drv wait '#32768' 5000 || fail "no pop-up menu on the 26th"
+  key p
+  expect_box "クリップボードのデータは、貼り付けに適するデータではありません。\r\nこの貼付は中止いたします。"
+  focus_velda
+  point_at 26
+  xdotool click 3
+  drv wait '#32768' 5000 || fail "no pop-up menu on the 26th"
+  key p  # greyed now: the menu stays open and nothing is pasted
+  sleep 0.5
+  [ "$(drv count '#32770' | tr -d '\r')" = 0 ] || fail "the paste item was still enabled"
+  key Escape
+
+  step "a special day from the pop-up menu"
+  focus_velda
+  point_at 7
+  xdotool click 3
+  drv wait '#32768' 5000 || fail "no pop-up menu on the 7th"
+  key k
+  drv wait TfmDay 10000 || fail "no special-day editor"
+  focus_editor
+  xdotool type --delay 50 "創立記念日"
+  key ctrl+Return
+  editor_closed "the special-day editor did not close"
+  lines_of "$prog/Data/Sday.kdf" | grep -qx ',,6,7,,,創立記念日' \
+    || { lines_of "$prog/Data/Sday.kdf"; fail "the special day as written"; }
+
+  step "close: the files"
+  drv close TfmC21 30000 || fail "close"
+  wait_exit
+  [ "$(lines_of "$june")" = "$(printf '%s\n' ' 0,0,9,2030/ 6 [Data\Files1\]' \
+    '25,1,,既存の予定,,,,,,' '12,1,,Dentist 9:00,clRed,,,,,' '12,2,,Lunch with Ken,,,,,,' \
+    '14,1,,予定,,,,,,' '14,2,,会議 3F,,,,,,' \
+    '25,1,,Dentist 9:00,clRed,,,,,' '25,2,,Lunch with Ken,,,,,,')" ] || { lines_of "$june"; fail "June 2030 as written"; }
+  LC_ALL=C grep -q $'^14,2,,\x89\xef\x8b\x63 3F,,,,,,\r$' "$june" || fail "会議 not stored as Shift-JIS"
+  lines_of "$files1/CaFromTo.kdf" | grep -Eqx \
+    '2030, 6, 3,E,2030, 6, 5,M,2030, 6, 4,1,clBlue,大阪出張 Osaka,[^,]+,,,,,' \
+    || { lines_of "$files1/CaFromTo.kdf"; fail "the period line"; }
+
+  step "restart: the entries are drawn"
+  start_velda
+  drv wait-child TfmC21 TSeMCal 60000 || fail "no month grid after the restart"
+  drv enter-month 203006 || fail "entry box"
+  drv expect-month "2030年6月" || fail "June 2030 not shown"
+  sleep 1
+  [ "$(drv red-pixels 12 | tr -d '\r')" -gt 20 ] || fail "the red line of the 12th is not drawn"
+  [ "$(drv red-pixels 25 | tr -d '\r')" -gt 20 ] || fail "the red line of the 25th is not drawn"
+  [ "$(drv red-pixels 13 | tr -d '\r')" = 0 ] || fail "red on the 13th"
+  shot month 0.2
+  drv close TfmC21 30000 || fail "close"
+  wait_exit
 }
 
 "$scenario"
