@@ -695,6 +695,7 @@ void MainWindow::ToggleEntryBox() {
     HideEntryBox();
     return;
   }
+  dayNumberBox_.ClearAndHide();
   entryShown_ = true;
   SetText(buttons_[kBtnEnterMonth], "Cancel");
   statusBar_.SetNotice(kEntryHint);
