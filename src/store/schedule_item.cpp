@@ -1,7 +1,6 @@
 #include "store/schedule_item.h"
 
 #include <cstdio>
-#include <cstring>
 
 #include "support/text.h"
 
@@ -57,15 +56,15 @@ std::vector<std::string_view> SplitItem(std::string_view line) {
 }
 
 void SplitItem(std::string_view line, std::vector<std::string_view>& fields) {
+  // Fields are short: a plain scan beats a memchr call per field.
   fields.clear();
-  const char* p = line.data();
-  const char* const end = p + line.size();
-  for (const void* comma; (comma = std::memchr(p, ',', static_cast<size_t>(end - p)));) {
-    const char* c = static_cast<const char*>(comma);
-    fields.emplace_back(p, static_cast<size_t>(c - p));
-    p = c + 1;
-  }
-  fields.emplace_back(p, static_cast<size_t>(end - p));
+  size_t start = 0;
+  for (size_t i = 0; i < line.size(); ++i)
+    if (line[i] == ',') {
+      fields.push_back(line.substr(start, i - start));
+      start = i + 1;
+    }
+  fields.push_back(line.substr(start));
 }
 
 int ItemDay(std::string_view line) {
