@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <memory>
 
 #include "grid/calendar_window_win.h"
 #include "grid/canvas_testutil.h"
@@ -161,14 +162,22 @@ HWND ChildWithText(HWND parent, const wchar_t* text) {
   return nullptr;
 }
 
-TEST(YearPageWindow, ButtonsStepTheYearAndTheHeaderFollows) {
+// The year page of 2024 with 15 May as today, shown in a parent window.
+class YearPageWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    YearPageWindowArgs args{parent.hwnd(), 0, 0, 7, DateToJulius(2024, 5, 15), &dialogs, &owner};
+    window = CreateYearPageWindow(args);
+    ASSERT_NE(window, nullptr);
+    window->Shown();
+  }
   Parent parent;
   platform::ScriptedDialogs dialogs;
   Owner owner;
-  YearPageWindowArgs args{parent.hwnd(), 0, 0, 7, DateToJulius(2024, 5, 15), &dialogs, &owner};
-  auto window = CreateYearPageWindow(args);
-  ASSERT_NE(window, nullptr);
-  window->Shown();
+  std::unique_ptr<YearPageWindow> window;
+};
+
+TEST_F(YearPageWindowTest, ButtonsStepTheYearAndTheHeaderFollows) {
   ASSERT_NE(ChildWithText(window->hwnd(), L"2024/1 - 2024/12"), nullptr);
   SendMessageW(ChildWithText(window->hwnd(), L"翌年"), BM_CLICK, 0, 0);
   EXPECT_EQ(window->page().Header(), "2025/1 - 2025/12");
@@ -182,14 +191,7 @@ TEST(YearPageWindow, ButtonsStepTheYearAndTheHeaderFollows) {
   EXPECT_NE(ChildWithText(window->hwnd(), L"4"), nullptr);  // the first month's label
 }
 
-TEST(YearPageWindow, AClickOnASmallMonthAsksAndMoves) {
-  Parent parent;
-  platform::ScriptedDialogs dialogs;
-  Owner owner;
-  YearPageWindowArgs args{parent.hwnd(), 0, 0, 7, DateToJulius(2024, 5, 15), &dialogs, &owner};
-  auto window = CreateYearPageWindow(args);
-  ASSERT_NE(window, nullptr);
-  window->Shown();
+TEST_F(YearPageWindowTest, AClickOnASmallMonthAsksAndMoves) {
   dialogs.Answer(platform::MsgResult::Yes);
   HWND june = window->CalendarWindow(6);
   SendMessageW(june, WM_LBUTTONDOWN, MK_LBUTTON, PointParam(90, 60));
