@@ -69,6 +69,7 @@ struct SeMCalProps {
   int TabChousei = 150;        // tab adjustment in percent
   bool NameOverhang = false;   // names may run 9 pixels into the next cell
   Colour DefaultPeriodColor = kDefaultPeriodColour;
+  Colour DefaultEntryColor = kDefaultEntryColour;  // entries without a colour of their own
 
   bool operator==(const SeMCalProps&) const = default;
 };

@@ -84,9 +84,10 @@ void SeMCalPainter::DrawDayCell(int column, int row, const Rect& rect) {
   cell.font = grid_.GetDayFont(cell.date.year, cell.date.month, cell.date.day);
   cell.rect = rect;
   if (!DrawBackground(cell)) return;
-  const int nameLeft = DrawDayNumber(cell);
-  if (grid_.Props().ShowRokuyo) DrawRokuyo(cell, nameLeft);
-  else DrawNames(cell, nameLeft);
+  int nameLeft = DrawDayNumber(cell);
+  // The rokuyo goes first; the names follow it, never left out for it.
+  if (grid_.Props().ShowRokuyo) nameLeft = DrawRokuyo(cell, nameLeft);
+  DrawNames(cell, nameLeft);
   DrawLines(cell);
   DrawCellLines(rect, kCellLineColour);
 }
@@ -208,7 +209,7 @@ void SeMCalPainter::DrawEntry(const DayCell& cell, const Rect& box, HiddenState&
     return;
   }
   const bool neighbourRecord = at.Record() != grid_.CurrentMonthIndex();
-  Colour colour = entry.colour ? ResolveColour(canvas_, *entry.colour) : kDefaultEntryColour;
+  Colour colour = entry.colour ? ResolveColour(canvas_, *entry.colour) : p_.DefaultEntryColor;
   if (neighbourRecord) colour = entry.colour ? colour | neighbour_ : neighbour_;
   const CanvasFont font = EntryFont(entry.bold, entry.strikeOut);
   const int height = canvas_.TextSize(font, "").height;
@@ -317,7 +318,7 @@ void SeMCalPainter::DrawMonthMemo(const Rect& area) {
     const int height = canvas_.TextSize(font, lines[i]).height;
     const int top = area.top + grid_.ItemsTop() + (i + k) * grid_.LineStep() - height;
     canvas_.DrawText({area.left + p_.LenItemLeftM, top, area.right, area.bottom}, lines[i],
-                     {font, kDefaultEntryColour});
+                     {font, p_.DefaultEntryColor});
   }
 }
 

@@ -171,14 +171,17 @@ TEST(Names, OverhangReachesIntoTheNextCell) {
   EXPECT_EQ(TextIn(f.canvas(), cell, "憲法記念日").box.right, cell.right + 9);
 }
 
-TEST(Rokuyo, ShownInsteadOfTheNames) {
+// A holiday never disappears because rokuyo are shown: the names follow
+// the rokuyo in the date band.
+TEST(Rokuyo, ShownBeforeTheNames) {
   GridFixture f(1990, 6);
   f.grid.SetHolidayList({"6,23,名前"});
   f.grid.Set(&CalendarProps::ShowRokuyo, true);
   const Rect cell = f.CellRectOf(1990, 6, 23);
   const DrawOp& rokuyo = TextIn(f.canvas(), cell, " 大安 ");
   EXPECT_EQ(rokuyo.style.colour, 0x000000u);
-  EXPECT_EQ(f.canvas().FindText("名前"), nullptr);
+  const DrawOp& name = TextIn(f.canvas(), cell, "名前");
+  EXPECT_EQ(name.box.left, rokuyo.box.left + rokuyo.width);
   // 1 July is day 9 of the leap fifth month: (5 + 9 - 2) mod 6 + 1 = 1.
   EXPECT_EQ(TextIn(f.canvas(), f.CellRectOf(1990, 7, 1), " 先勝 ").style.colour, 0xC0C0C0u);
 }

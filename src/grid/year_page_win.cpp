@@ -133,6 +133,11 @@ void YearPageWindow::Shown() {
   Refresh();
 }
 
+void YearPageWindow::FocusYearBox() {
+  SetFocus(yearEdit_);
+  SendMessageW(yearEdit_, EM_SETSEL, 0, -1);
+}
+
 void YearPageWindow::Refresh() {
   refreshing_ = true;
   SetWindowTextW(header_, platform::Widen(page_.Header()).c_str());

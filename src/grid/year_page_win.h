@@ -40,6 +40,8 @@ class YearPageWindow : public platform::Window {
   void Shown();
   // Shows the page's state: header, labels, year box, the apply caption.
   void Refresh();
+  // The year box takes the keyboard, its text selected for typing over.
+  void FocusYearBox();
   HWND CalendarWindow(int tag) const { return hosts_[tag - 1]->hwnd(); }
   const GdiCanvas& CalendarBitmap(int tag) const { return hosts_[tag - 1]->bitmap(); }
 

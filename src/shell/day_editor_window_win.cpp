@@ -54,7 +54,7 @@ editors::DayEditorSettings DayEditorWindow::EditorSettings() const {
   editors::DayEditorSettings s;
   s.tabWidth = grid_.GridProps().TabMojiSuu;
   s.japaneseInput = settings_.cbNihongo;
-  s.defaultEntryColor = grid::kDefaultEntryColour;
+  s.defaultEntryColor = grid_.GridProps().DefaultEntryColor;
   s.specialDayColor = grid_.Fonts()[calendar::CalFont::SpecialDay].colour;
   s.holidayColor = grid_.Fonts()[calendar::CalFont::Holiday].colour;
   return s;

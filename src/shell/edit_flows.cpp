@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "platform/dialog_helpers.h"
-#include "shell/day_copy.h"
 #include "store/period_file.h"
 #include "support/paths.h"
 
@@ -81,9 +80,8 @@ OpenEdit::Scope::~Scope() {
 
 EditFlows::EditFlows(platform::Services& os, const store::Folders& folders,
                      const settings::Settings& settings, EditHost& host, DayEditorPort& editor,
-                     const calendar::DayClassifier& days, DayCopy& dayCopy)
-    : os_(os), folders_(folders), settings_(settings), host_(host), editor_(editor), days_(days),
-      dayCopy_(dayCopy) {}
+                     const calendar::DayClassifier& days)
+    : os_(os), folders_(folders), settings_(settings), host_(host), editor_(editor), days_(days) {}
 
 bool EditFlows::EditDay(calendar::DayNumber day) {
   const int slot = host_.ShownSlot();
@@ -109,7 +107,6 @@ bool EditFlows::EditMonthMemo() {
 // The editor may be open for a long time; in network mode the month's lock
 // is held meanwhile and the month is written as soon as it closes.
 bool EditFlows::RunMonthEdit(int slot, int day, bool monthMemo, const ShowEditor& show) {
-  dayCopy_.Forget();
   store::MonthSlot& month = host_.Month(slot);
   EditLock lock(shared_, os_.dialogs, MonthLockPath(folders_, month.year, month.month));
   if (!LockAndReread(lock, slot, monthMemo)) return false;

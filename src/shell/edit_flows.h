@@ -24,8 +24,6 @@
 
 namespace shell {
 
-class DayCopy;
-
 // TfmDay as the edits use it; each call shows it modally with the caption
 // "楓帳 -Velda-" and returns what the user left.
 class DayEditorPort {
@@ -154,8 +152,7 @@ class EditLock {
 class EditFlows {
  public:
   EditFlows(platform::Services& os, const store::Folders& folders, const settings::Settings& settings,
-            EditHost& host, DayEditorPort& editor, const calendar::DayClassifier& days,
-            DayCopy& dayCopy);
+            EditHost& host, DayEditorPort& editor, const calendar::DayClassifier& days);
 
   void SetSharedFolder(SharedFolder* shared) { shared_ = shared; }
   SharedFolder* sharedFolder() const { return shared_; }
@@ -181,7 +178,6 @@ class EditFlows {
   EditHost& host_;
   DayEditorPort& editor_;
   const calendar::DayClassifier& days_;
-  DayCopy& dayCopy_;
   SharedFolder* shared_ = nullptr;
 };
 

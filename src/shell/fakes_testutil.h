@@ -33,9 +33,13 @@ class FakeShellView : public ShellView {
   void LoadSpecialDays(const std::string& folder) override { specialDayFolders.push_back(folder); }
   void ApplyGridSettings(const settings::Settings& s) override { showRokuyo = !s.rbKinenbi; }
   void ApplyDisplayMode(const GridMetrics& m, bool centre) override;
-  void SetYearPageStart(int, int) override {}
+  void SetYearPageStart(int choice, int) override { yearChoice = choice; }
   void RefreshYearPage() override { ++yearPageRefreshes; }
-  void CaptureWindowState(settings::Settings&) override { ++captures; }
+  // The year page's start choice goes into the settings with the window's place.
+  void CaptureWindowState(settings::Settings& s) override {
+    ++captures;
+    s.rgYFirstMonth = yearChoice;
+  }
   void StartFunctionTimer() override { ++functionTimerStarts; }
   void RequestClose() override { ++closeRequests; }
   void EndApplication() override { ++endRequests; }
@@ -63,6 +67,7 @@ class FakeShellView : public ShellView {
   std::vector<bool> centred;
   int yearPageRefreshes = 0;
   int captures = 0;
+  int yearChoice = 0;
   int functionTimerStarts = 0;
   int closeRequests = 0;
   int endRequests = 0;

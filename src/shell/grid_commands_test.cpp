@@ -379,7 +379,7 @@ TEST_F(GridCommandsTest, TheEditCommandsCarryAltDragsAndTheNetworkState) {
   FakeEditHost editHost;
   FakeDayEditor editor;
   DayCopy dayCopy{fake.services};
-  EditFlows flows{fake.services, folders, settings, editHost, editor, days, dayCopy};
+  EditFlows flows{fake.services, folders, settings, editHost, editor, days};
   PeriodEdit periodEdit{fake.services, folders, settings, editHost, editor};
   SpecialDayEdit specialDays{fake.services, folders, editHost, editor, days};
   store::NetworkLink network;

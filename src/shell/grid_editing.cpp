@@ -6,8 +6,7 @@ GridEditing::GridEditing(platform::Services& os, MainController& controller, gri
                          MonthView& view, DayEditorPort& editor)
     : host_(os, controller.folders().folders, controller.cycle(), controller.network(), view),
       dayCopy_(os),
-      flows_(os, controller.folders().folders, controller.settings(), host_, editor, grid.Classifier(),
-             dayCopy_),
+      flows_(os, controller.folders().folders, controller.settings(), host_, editor, grid.Classifier()),
       periods_(os, controller.folders().folders, controller.settings(), host_, editor),
       specialDays_(os, controller.folders().folders, host_, editor, grid.Classifier()),
       edits_(host_, flows_, periods_, specialDays_, dayCopy_, controller.settings(), controller.network()),

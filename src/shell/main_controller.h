@@ -121,6 +121,7 @@ class MainController : private CycleHost {
   MonthCycle& cycle() { return cycle_; }
   const StartupState& startup() const { return startup_; }
   settings::Settings& settings() { return settings_; }
+  const settings::Settings& settings() const { return settings_; }
   const settings::DataFolderState& folders() const { return folders_; }
   const settings::LoadOutcome& loadOutcome() const { return loadOutcome_; }
   store::NetworkLink& network() { return network_; }

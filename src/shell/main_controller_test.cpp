@@ -287,6 +287,21 @@ TEST_F(ControllerTest, TheMonthRolloverKeepsTheDataSetInUse) {
   EXPECT_EQ(view.dataSetLabel, " --- Files2 ---");
 }
 
+// The year page's 年度 choice survives the close and the rollover's
+// settings reload.
+TEST_F(ControllerTest, TheYearPagesStartChoiceIsKept) {
+  Format2();
+  Started();
+  view.yearChoice = 1;  // the user chose 年度
+  fake.clock.Set({2027, 1, 1, 0, 0, 5});
+  controller->OnFunctionTick();
+  EXPECT_EQ(view.yearChoice, 1);
+  EXPECT_EQ(controller->settings().rgYFirstMonth, 1);
+  ASSERT_TRUE(controller->QueryClose());
+  EXPECT_NE(support::Cp932ToUtf8(*fake.fs.ReadAll(program / "Velda.ini")).find("rgYFirstMonth=1"),
+            std::string::npos);
+}
+
 TEST_F(ControllerTest, AHeldMaintenanceLockIsReleasedAtClose) {
   Started();
   controller->network().on = true;

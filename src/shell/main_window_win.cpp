@@ -2,9 +2,12 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "platform/dialog_helpers.h"
 #include "platform/fonts_win.h"
 #include "platform/text_win.h"
+#include "shell/grid_view.h"
 #include "shell/instance.h"
 #include "shell/month_entry.h"
 #include "shell/status_texts.h"
@@ -60,95 +63,44 @@ std::string MonthName(int year, int month) {
 
 // ---- the command table -------------------------------------------------------
 
-struct MainWindow::Command {
-  UINT id;
-  void (MainWindow::*run)();
-};
-
-namespace {
-using W = MainWindow;
+// What the rows' enable and check rules look at, as things stand now.
+CommandState MainWindow::CurrentState() const {
+  CommandState st;
+  st.networkOn = controller_.folders().networkOn;
+  st.dataSetEnabled = dataSetEnabled_;
+  st.closeButtonMode = closeButtonMode_;
+  st.rokuyoShown = !controller_.settings().rbKinenbi;
+  st.displayMode = controller_.settings().vCalGyou;
+  st.workAreaHeight = WorkArea().Height();
+  st.view = ViewState();
+  st.editing = editing_ != nullptr;
+  st.popupMenu = popupMenu_;
+  st.popup = popupItems_;
+  return st;
 }
 
-// Commands of later work (residency, network, backup, options, search, the
-// alarm, printing, the memo and the run log) have no row yet: their menu
-// items and buttons stay disabled. The pop-up items run the grid's
-// commands.
-const MainWindow::Command* MainWindow::FindCommand(UINT id) {
-  static const Command kCommands[] = {
-      {kCmdFiles1, &W::Files1},
-      {kCmdFiles2, &W::Files2},
-      {kCmdFiles3, &W::Files3},
-      {kCmdExit, &W::Exit},
-      {kCmdPrevMonth, &W::PrevMonth},
-      {kCmdNextMonth, &W::NextMonth},
-      {kCmdPrevYear, &W::PrevYear},
-      {kCmdNextYear, &W::NextYear},
-      {kCmdThisMonth, &W::ThisMonth},
-      {kCmdEnterMonth, &W::ToggleEntryBox},
-      {kCmdStandard, &W::ShowStandard},
-      {kCmdPrevMonthKey, &W::PrevMonthByKey},
-      {kCmdNextMonthKey, &W::NextMonthByKey},
-      {kCmdThisMonthKey, &W::ThisMonthByKey},
-      {kCmdNextPage, &W::NextPage},
-      {kCmdPrevPage, &W::PreviousPage},
-      {kCmdRokuyo, &W::ToggleRokuyo},
-      {kCmdWindowSize, &W::ToggleWindowSize},
-      {kCmdResidentButton, &W::ResidentButton},
-      {kCmdPopupEditDay, &W::PopupEditDay},
-      {kCmdPopupMonthMemo, &W::PopupMonthMemo},
-      {kCmdPopupPeriodStart, &W::PopupPeriodStart},
-      {kCmdPopupPeriodEnd, &W::PopupPeriodEnd},
-      {kCmdPopupDayCopy, &W::PopupDayCopy},
-      {kCmdPopupDayPaste, &W::PopupDayPaste},
-      {kCmdPopupSpecialDay, &W::PopupSpecialDay},
-      {kCmdPopupExit, &W::Exit},
-      {kCmdPopupCancel, &W::PopupCancel},
-      {kCmdPopupDeletePeriod, &W::PopupDeletePeriod},
-  };
-  for (const Command& c : kCommands)
-    if (c.id == id) return &c;
-  return nullptr;
-}
-
-bool MainWindow::CommandAvailable(UINT id) const {
-  if (IsRowsCommand(id)) return ModeSelectable(ModeOfRowsCommand(id), WorkArea().Height());
-  if (!FindCommand(id)) return false;
-  if (IsPopupCommand(id)) return PopupItemEnabled(id);
-  switch (id) {
-    case kCmdFiles1:
-    case kCmdFiles2:
-    case kCmdFiles3:
-      return dataSetEnabled_[id - kCmdFiles1] && !controller_.folders().networkOn;
-    case kCmdResidentButton:
-      return closeButtonMode_;
-  }
-  return true;
+ViewMenuState MainWindow::ViewState() const {
+  const StartupState& s = controller_.startup();
+  const auto& f = controller_.folders().folders;
+  return ViewMenuStateOf({os_.fs.Exists(s.programFolder + "ReadMe.txt"),
+                          os_.fs.Exists(s.programFolder + "CaSima.dat"),
+                          os_.fs.Exists(f.commonDataFolder + kRunLogFileName),
+                          controller_.settings().cbKidouKiroku, controller_.settings().cbEditor});
 }
 
 LRESULT MainWindow::OnCommand(UINT id) {
-  if (IsRowsCommand(id)) {
-    controller_.ChooseDisplayMode(ModeOfRowsCommand(id));
-    return 0;
-  }
-  if (const Command* c = FindCommand(id); c && CommandAvailable(id)) (this->*c->run)();
+  RunCommand(id, *this, CurrentState());
   return 0;
 }
 
-// The items of the menu on show, as the grid's commands decided them.
-bool MainWindow::PopupItemEnabled(UINT id) const {
-  if (!editing_) return false;
-  if (popupMenu_ == GridMenu::Delete) return id == kCmdPopupCancel || id == kCmdPopupDeletePeriod;
-  switch (id) {
-    case kCmdPopupEditDay: return popupItems_.editDay;
-    case kCmdPopupMonthMemo: return popupItems_.editMonthMemo;
-    case kCmdPopupPeriodStart: return popupItems_.periodStart;
-    case kCmdPopupPeriodEnd: return popupItems_.periodEnd;
-    case kCmdPopupDayCopy: return popupItems_.dayCopy;
-    case kCmdPopupDayPaste: return popupItems_.dayPaste;
-    case kCmdPopupSpecialDay: return popupItems_.specialDay;
-    case kCmdPopupExit: return true;
+// The buttons follow the same rules as the menu items.
+void MainWindow::UpdateButtons() {
+  const CommandState state = CurrentState();
+  for (HWND button : buttons_) {
+    if (!button) continue;
+    const CommandRow* row = FindCommandRow(static_cast<UINT>(GetDlgCtrlID(button)));
+    EnableWindow(button, row && CommandEnabled(*row, state));
   }
-  return false;
 }
 
 // ---- creation ------------------------------------------------------------------
@@ -190,7 +142,7 @@ void MainWindow::CreateFonts() {
 
 HWND MainWindow::MakeButton(ButtonSlot slot, UINT id, const char* caption) {
   HWND button = CreateWindowExW(0, L"BUTTON", Widen(caption).c_str(),
-                                WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 0, 0, hwnd(),
+                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, hwnd(),
                                 reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                                 platform::ModuleInstance(), nullptr);
   SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_.get()), FALSE);
@@ -225,8 +177,8 @@ void MainWindow::CreateControls() {
   MakeButton(kBtnStandard, kCmdStandard, "標準表示");
   MakeButton(kBtnFiles1, kCmdFiles1, "Files1");
   MakeButton(kBtnFiles2, kCmdFiles2, "Files2");
-  EnableWindow(MakeButton(kBtnAlarm, kCmdAlarm, "時限"), FALSE);
-  EnableWindow(MakeButton(kBtnResident, kCmdResidentButton, "常駐"), FALSE);
+  MakeButton(kBtnAlarm, kCmdAlarm, "時限");
+  MakeButton(kBtnResident, kCmdResidentButton, "常駐");
   entryBox_.Create(hwnd(), uiFont_.get(), [this] { EntryConfirmed(); }, [this] { HideEntryBox(); });
 }
 
@@ -338,21 +290,28 @@ void MainWindow::MoveControls(const MainLayout& l) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void MainWindow::ResizeClient(int width, int height, bool centre) {
+// The window around a client area, at `from`'s corner or centred.
+RECT MainWindow::BoundsForClient(int width, int height, bool centre, const RECT& from) const {
   RECT r{0, 0, width, height};
   AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)), TRUE, 0);
   const int w = r.right - r.left;
   const int h = r.bottom - r.top;
-  RECT now;
-  GetWindowRect(hwnd(), &now);
-  int x = now.left;
-  int y = now.top;
+  int x = from.left;
+  int y = from.top;
   if (centre) {
     const settings::Rect area = WorkArea();
     x = area.left + (area.Width() - w) / 2;
     y = area.top + (area.Height() - h) / 2;
   }
-  SetWindowPos(hwnd(), nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+  return {x, y, x + w, y + h};
+}
+
+void MainWindow::ResizeClient(int width, int height, bool centre) {
+  RECT now;
+  GetWindowRect(hwnd(), &now);
+  const RECT b = BoundsForClient(width, height, centre, now);
+  SetWindowPos(hwnd(), nullptr, b.left, b.top, b.right - b.left, b.bottom - b.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::ShowMonthControls(bool show) {
@@ -373,7 +332,13 @@ void MainWindow::SelectPage(Page page) {
   ShowMonthControls(page == Page::Month);
   if (yearPage_) ShowWindow(yearPage_->hwnd(), page == Page::Year ? SW_SHOW : SW_HIDE);
   if (page == Page::Year) yearPage_->Shown();
-  SetFocus(page == Page::Year ? yearPage_->hwnd() : grid_->hwnd());
+  FocusPage();
+}
+
+// The grid on the month page, the year box on the year page.
+void MainWindow::FocusPage() {
+  if (page_ == Page::Year && yearPage_) yearPage_->FocusYearBox();
+  else if (page_ == Page::Month) SetFocus(dayNumberBox_.shown() ? dayNumberBox_.hwnd() : grid_->hwnd());
 }
 
 // Some display modes keep one window size for both pages; the others
@@ -397,8 +362,9 @@ void MainWindow::ResizeForPage(Page page) {
     return;
   }
   const auto next = SizeClassForMonthPage(controller_.sizeClass(), mode);
-  if (!next) return;
-  controller_.SetSizeClass(*next);
+  const bool modeChanged = std::exchange(monthResizePending_, false);
+  if (!next && !modeChanged) return;
+  if (next) controller_.SetSizeClass(*next);
   GetWindowRect(hwnd(), &yearBounds_);
   const RECT& b = monthBounds_;
   SetWindowPos(hwnd(), nullptr, b.left, b.top, b.right - b.left, b.bottom - b.top, SWP_NOZORDER);
@@ -413,22 +379,9 @@ void MainWindow::OnSize() {
 // ---- ShellView ----------------------------------------------------------------
 
 void MainWindow::ShowSlot(int slot, calendar::DayNumber day) {
-  grid::TSeMCal& cal = grid_->grid();
-  MonthCycle& cycle = controller_.cycle();
-  cal.Set(&grid::SeMCalProps::SkipUpDate, true);
-  for (int i = 0; i < kWindowSlots; ++i) {
-    const bool inside = slot < kWindowSlots;
-    cal.SetMonthRecord(i, inside ? &cycle.slot(i).data
-                                 : i == kCurrentMonthSlot ? &cycle.slot(kExtraSlot).data : nullptr);
-  }
-  cal.SetCurrentMonthIndex(slot < kWindowSlots ? slot : kCurrentMonthSlot);
-  cal.SetWindowDays(cycle.windowFirstDay(), cycle.windowLastDay());
-  cal.SetPeriodList(&cycle.periods());
   followingGrid_ = true;
-  cal.SetJuliusDay(day, false);
+  ShowCycleSlot(grid_->grid(), controller_.cycle(), slot, day);
   followingGrid_ = false;
-  cal.Set(&grid::SeMCalProps::SkipUpDate, false);
-  cal.Rebuild();
   // The grid's name tells tools and screen readers the month shown.
   const calendar::Date d = calendar::JuliusToDate(day);
   SetWindowTextW(grid_->hwnd(), Widen(MonthName(d.year, d.month)).c_str());
@@ -459,15 +412,9 @@ void MainWindow::SetDateChangeLook(bool on) {
 
 void MainWindow::SetDataSetLabel(const std::string& text) { statusBar_.SetDataSetLabel(text); }
 
-void MainWindow::EnableDataSetCommand(UINT id, HWND button, bool enabled) {
-  EnableMenuItem(menu_.bar, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-  if (button) EnableWindow(button, enabled);
-}
-
 void MainWindow::SetDataSetCommands(const std::array<bool, 3>& enabled) {
   dataSetEnabled_ = enabled;
-  EnableDataSetCommand(kCmdFiles1, buttons_[kBtnFiles1], CommandAvailable(kCmdFiles1));
-  EnableDataSetCommand(kCmdFiles2, buttons_[kBtnFiles2], CommandAvailable(kCmdFiles2));
+  UpdateButtons();
 }
 
 void MainWindow::SetMainPanelEnabled(bool enabled) {
@@ -525,6 +472,8 @@ void MainWindow::ApplyGridSettings(const settings::Settings& s) {
   g.TabChousei = s.TabAdj;
   g.isFontBold = s.cbBold;
   g.DefaultPeriodColor = s.edtKColor;
+  g.DefaultEntryColor = s.edtCYotei;
+  g.NameOverhang = s.cbNextDay;
   cal.SetProps(g);
   grid::CalendarProps c = cal.Props();
   c.FirstDayOfWeek = s.rgStYoubi == 1 ? grid::dowMon : grid::dowSun;
@@ -572,7 +521,14 @@ void MainWindow::ApplyDisplayMode(const GridMetrics& m, bool centre) {
   if (page_ == Page::Month) ResizeClient(layout_.clientWidth, layout_.clientHeight, centre);
   MoveControls(layout_);
   cal.RecalcMetrics();
-  if (page_ == Page::Month) GetWindowRect(hwnd(), &monthBounds_);
+  if (page_ == Page::Month) {
+    GetWindowRect(hwnd(), &monthBounds_);
+  } else {
+    // Chosen on the year page: the month page gets its new size when the
+    // user goes back to it.
+    monthBounds_ = BoundsForClient(layout_.clientWidth, layout_.clientHeight, centre, monthBounds_);
+    monthResizePending_ = true;
+  }
   if (dayEditor_) dayEditor_->KeepInsideWorkArea(hwnd());
 }
 
@@ -580,11 +536,14 @@ void MainWindow::SetYearPageStart(int choice, int specialMonth) {
   if (!yearPage_) return;
   yearPage_->page().SetSpHajimariTuki(specialMonth);
   yearPage_->page().SetChoice(static_cast<grid::YearStart>(choice >= 0 && choice <= 2 ? choice : 0));
+  yearPage_->Refresh();
 }
 
+// The header, the labels and the year box follow the calendars.
 void MainWindow::RefreshYearPage() {
   if (!yearPage_) return;
   for (int tag = 1; tag <= grid::kYearCalendars; ++tag) yearPage_->page().Calendar(tag).Rebuild();
+  yearPage_->Refresh();
 }
 
 void MainWindow::CaptureWindowState(settings::Settings& s) {
@@ -594,6 +553,7 @@ void MainWindow::CaptureWindowState(settings::Settings& s) {
   s.fmC21Left = w.left;
   s.fmC21Top = w.top;
   s.vClientHeight = layout_.clientHeight;
+  if (yearPage_) s.rgYFirstMonth = static_cast<int>(yearPage_->page().Choice());
 }
 
 void MainWindow::StartFunctionTimer() { SetTimer(hwnd(), kFunctionTimer, kFunctionTimerMs, nullptr); }
@@ -607,10 +567,11 @@ void MainWindow::EndApplication() {
 
 // ---- grid and year page events ------------------------------------------------
 
-void MainWindow::OnDayChange(grid::TCustomCalendarEx& sender, int year, int month, int) {
+void MainWindow::OnDayChange(grid::TCustomCalendarEx& sender, int year, int month, int day) {
   if (followingGrid_ || &sender != &grid_->grid()) return;
-  controller_.cycle().FollowGrid(year, month, grid_->grid().JumpedToNeighbor());
-  SetWindowTextW(grid_->hwnd(), Widen(MonthName(year, month)).c_str());
+  controller_.cycle().FollowGrid({year, month, day});
+  const calendar::Date shown = calendar::JuliusToDate(grid_->grid().JuliusDay());
+  SetWindowTextW(grid_->hwnd(), Widen(MonthName(shown.year, shown.month)).c_str());
 }
 
 GridCommands* MainWindow::CommandsOf(const grid::TCustomCalendarEx& sender) {
@@ -662,12 +623,8 @@ bool MainWindow::MonthKeysActive() const { return page_ == Page::Month && !entry
 
 void MainWindow::MoveMonths(int months) { controller_.cycle().MoveBy(months); }
 
-void MainWindow::PrevMonthByKey() {
-  if (MonthKeysActive()) MoveMonths(-1);
-}
-
-void MainWindow::NextMonthByKey() {
-  if (MonthKeysActive()) MoveMonths(1);
+void MainWindow::MoveMonthsByKey(int months) {
+  if (MonthKeysActive()) MoveMonths(months);
 }
 
 void MainWindow::ThisMonth() {
@@ -717,6 +674,14 @@ void MainWindow::ResidentButton() {
 
 void MainWindow::ToggleRokuyo() { controller_.ToggleRokuyo(); }
 
+void MainWindow::ChooseDisplayMode(int mode) { controller_.ChooseDisplayMode(mode); }
+
+void MainWindow::SwitchDataSet(int set) { controller_.SwitchDataSet(set); }
+
+void MainWindow::Exit() { PostMessageW(hwnd(), WM_CLOSE, 0, 0); }
+
+GridCommands* MainWindow::Grid() { return editing_ ? &editing_->commands() : nullptr; }
+
 void MainWindow::UpdateSizeLabel() {
   if (!statusBar_.sizeLabelShown()) return;
   RECT w;
@@ -735,46 +700,7 @@ void MainWindow::ToggleWindowSize() {
 
 // ---- menus -------------------------------------------------------------------------
 
-void MainWindow::UpdateRowsMenu() {
-  const int current = controller_.settings().vCalGyou;
-  for (const DisplayMode& mode : DisplayModes()) {
-    if (!mode.visible) continue;
-    const UINT id = RowsCommand(mode.mode);
-    EnableMenuItem(menu_.rows, id, MF_BYCOMMAND | (CommandAvailable(id) ? MF_ENABLED : MF_GRAYED));
-    CheckMenuItem(menu_.rows, id, MF_BYCOMMAND | (mode.mode == current ? MF_CHECKED : MF_UNCHECKED));
-  }
-}
-
-void MainWindow::UpdateViewMenu() {
-  const StartupState& s = controller_.startup();
-  const auto& f = controller_.folders().folders;
-  const ViewMenuState state = ViewMenuStateOf(
-      {os_.fs.Exists(s.programFolder + "ReadMe.txt"), os_.fs.Exists(s.programFolder + "CaSima.dat"),
-       os_.fs.Exists(f.commonDataFolder + kRunLogFileName), controller_.settings().cbKidouKiroku,
-       controller_.settings().cbEditor});
-  auto enable = [&](UINT id, bool rule) {
-    EnableMenuItem(menu_.view, id, MF_BYCOMMAND | (rule && CommandAvailable(id) ? MF_ENABLED : MF_GRAYED));
-  };
-  enable(kCmdReadMe, state.readMe);
-  enable(kCmdUsage, state.usage);
-  enable(kCmdRunLog, state.runLog);
-  enable(kCmdShowOptions, true);
-  enable(kCmdRokuyo, true);
-  EnableMenuItem(menu_.memo, kCmdMemoWindow, MF_BYCOMMAND | MF_GRAYED);
-  CheckMenuItem(menu_.view, kCmdRokuyo,
-                MF_BYCOMMAND | (controller_.settings().rbKinenbi ? MF_UNCHECKED : MF_CHECKED));
-}
-
-void MainWindow::OnInitMenuPopup(HMENU menu) {
-  if (menu == menu_.rows) return UpdateRowsMenu();
-  if (menu == menu_.view) return UpdateViewMenu();
-  if (menu == menu_.memo) return;
-  for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
-    const UINT id = GetMenuItemID(menu, i);
-    if (id == 0 || id == static_cast<UINT>(-1)) continue;
-    EnableMenuItem(menu, i, MF_BYPOSITION | (CommandAvailable(id) ? MF_ENABLED : MF_GRAYED));
-  }
-}
+void MainWindow::OnInitMenuPopup(HMENU menu) { UpdateMenuItems(menu, CurrentState()); }
 
 // ---- messages ------------------------------------------------------------------------
 
@@ -785,7 +711,16 @@ bool MainWindow::PreTranslate(MSG& msg) {
     ShowDayNumberBox();
     return true;
   }
-  return TranslateAcceleratorW(hwnd(), accelerators_.get(), &msg) != 0;
+  // An Alt key released after Alt+Right or Alt+Left would open the menu
+  // bar: the key-down it belonged to never reached the window.
+  const bool keyUp = msg.message == WM_SYSKEYUP || msg.message == WM_KEYUP;
+  if (keyUp && msg.wParam == VK_MENU && std::exchange(altShortcutUsed_, false)) return true;
+  if (TranslateAcceleratorW(hwnd(), accelerators_.get(), &msg)) {
+    altShortcutUsed_ = msg.message == WM_SYSKEYDOWN;
+    return true;
+  }
+  // Tab and the arrows between the controls, as in any dialog.
+  return IsDialogMessageW(hwnd(), &msg) != FALSE;
 }
 
 // Ctrl+Down and Ctrl+L anywhere in the window, before the focused control.
@@ -893,8 +828,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kMsgActivated:
       controller_.OnActivated();
       if (auto page = controller_.TakePendingPage()) SelectPage(*page);
-      if (page_ == Page::Month && GetActiveWindow() == hwnd() && !entryShown_)
-        SetFocus(dayNumberBox_.shown() ? dayNumberBox_.hwnd() : grid_->hwnd());
+      if (GetActiveWindow() == hwnd() && !entryShown_) FocusPage();
       return 0;
     case kShowYourselfMessage:
       ShowYourself();

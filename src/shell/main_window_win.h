@@ -27,6 +27,7 @@ namespace shell {
 
 class MainWindow : public platform::Window,
                    public ShellView,
+                   private MainCommands,
                    private grid::CalendarEvents,
                    private grid::YearPageOwner {
  public:
@@ -44,9 +45,6 @@ class MainWindow : public platform::Window,
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  struct Command;
-  static const Command* FindCommand(UINT id);
-
   // ---- MonthView / ShellView ----
   void ShowSlot(int slot, calendar::DayNumber day) override;
   void SetTabs(const std::vector<std::string>& captions, int selected) override;
@@ -97,12 +95,14 @@ class MainWindow : public platform::Window,
   void ApplyCloseButtonMode();
   void PlaceWindow();
   void MoveControls(const MainLayout& layout);
+  RECT BoundsForClient(int width, int height, bool centre, const RECT& from) const;
   void ResizeClient(int width, int height, bool centre);
   settings::Rect WorkArea() const;
   SIZE YearPageWindowSize() const;
 
   // ---- pages ----
   void SelectPage(Page page);
+  void FocusPage();
   void ShowMonthControls(bool show);
   void ResizeForPage(Page page);
 
@@ -110,8 +110,9 @@ class MainWindow : public platform::Window,
   LRESULT OnCommand(UINT id);
   LRESULT OnNotify(const NMHDR& header);
   void OnInitMenuPopup(HMENU menu);
-  void UpdateViewMenu();
-  void UpdateRowsMenu();
+  CommandState CurrentState() const;
+  ViewMenuState ViewState() const;
+  void UpdateButtons();
   void OnTimer(UINT_PTR id);
   void OnClose();
   bool EditorLetsClose();
@@ -119,46 +120,28 @@ class MainWindow : public platform::Window,
   void OnSize();
   void ShowYourself();
 
-  // ---- commands ----
-  bool CommandAvailable(UINT id) const;
-  void PrevMonth() { MoveMonths(-1); }
-  void NextMonth() { MoveMonths(1); }
-  void PrevYear() { MoveMonths(-12); }
-  void NextYear() { MoveMonths(12); }
-  void MoveMonths(int months);
-  void PrevMonthByKey();
-  void NextMonthByKey();
-  void ThisMonth();
-  void ThisMonthByKey();
-  void NextPage();
-  void PreviousPage();
-  void ToggleEntryBox();
-  void ShowStandard();
-  void EntryConfirmed();
-  void Files1() { controller_.SwitchDataSet(1); }
-  void Files2() { controller_.SwitchDataSet(2); }
-  void Files3() { controller_.SwitchDataSet(3); }
-  void Exit() { PostMessageW(hwnd(), WM_CLOSE, 0, 0); }
-  void ResidentButton();
-  void ToggleRokuyo();
-  void ToggleWindowSize();
+  // ---- MainCommands (the rows of commands.h run these) ----
+  void SwitchDataSet(int set) override;
+  void Exit() override;
+  void MoveMonths(int months) override;
+  void MoveMonthsByKey(int months) override;
+  void ThisMonth() override;
+  void ThisMonthByKey() override;
+  void ToggleEntryBox() override;
+  void ShowStandard() override;
+  void NextPage() override;
+  void PreviousPage() override;
+  void ChooseDisplayMode(int mode) override;
+  void ToggleRokuyo() override;
+  void ToggleWindowSize() override;
+  void ResidentButton() override;
+  GridCommands* Grid() override;
   bool MonthKeysActive() const;
-  // The grid's pop-up items; each does nothing when it is disabled.
-  void PopupEditDay() { editing_->commands().PopupEditDay(); }
-  void PopupMonthMemo() { editing_->commands().PopupEditMonthMemo(); }
-  void PopupPeriodStart() { editing_->commands().PopupPeriodStart(); }
-  void PopupPeriodEnd() { editing_->commands().PopupPeriodEnd(); }
-  void PopupDayCopy() { editing_->commands().PopupDayCopy(); }
-  void PopupDayPaste() { editing_->commands().PopupDayPaste(); }
-  void PopupSpecialDay() { editing_->commands().PopupSpecialDay(); }
-  void PopupDeletePeriod() { editing_->commands().PopupDeletePeriod(); }
-  void PopupCancel() {}
-  bool PopupItemEnabled(UINT id) const;
+  void EntryConfirmed();
   bool OpensDayNumberBox(const MSG& msg) const;
   void ShowDayNumberBox();
   void SpecialDaysChanged();
   void UpdateSizeLabel();
-  void EnableDataSetCommand(UINT id, HWND button, bool enabled);
 
   platform::NativeServices& native_;
   platform::Services& os_;
@@ -189,6 +172,8 @@ class MainWindow : public platform::Window,
   RECT monthBounds_{};     // the window on the month page
   RECT yearBounds_{};      // the window on the year page, once placed
   bool yearBoundsSet_ = false;
+  bool monthResizePending_ = false;  // a display mode was chosen on the year page
+  bool altShortcutUsed_ = false;     // an Alt shortcut ran while Alt is down
   Page page_ = Page::Month;
   std::vector<std::string> tabCaptions_;
   std::array<bool, 3> dataSetEnabled_{};

@@ -1,5 +1,6 @@
 #include "shell/month_cycle.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/dialog_helpers.h"
@@ -118,17 +119,17 @@ void MonthCycle::ShowFiveTabs() {
   view_.SetTabs(captions, current_);
 }
 
-void MonthCycle::ShowWindowSlot(int i) {
+void MonthCycle::ShowWindowSlot(int i, int day) {
   current_ = i;
   if (outside_) {
-    LeaveOutside();
+    LeaveOutside(day);
     return;
   }
   ShowFiveTabs();
-  view_.ShowSlot(i, DateToJulius(slots_[i].data.year, slots_[i].data.month, 1));
+  view_.ShowSlot(i, DateToJulius(slots_[i].data.year, slots_[i].data.month, day));
 }
 
-void MonthCycle::LeaveOutside() {
+void MonthCycle::LeaveOutside(int day) {
   Slot& extra = slots_[kExtraSlot];
   if (!extra.fileName.empty() && extra.unsaved) {
     SaveMonth(kExtraSlot);
@@ -139,12 +140,12 @@ void MonthCycle::LeaveOutside() {
   extra.unsaved = false;
   ShowFiveTabs();
   const store::MonthSlot& d = slots_[current_].data;
-  view_.ShowSlot(current_, DateToJulius(d.year, d.month, 1));
+  view_.ShowSlot(current_, DateToJulius(d.year, d.month, day));
 }
 
 // A refused move changes nothing: the extra slot keeps what it shows, so
 // an edit made there afterwards is still saved.
-bool MonthCycle::MoveOutside(int year, int month) {
+bool MonthCycle::MoveOutside(int year, int month, int day) {
   if (current_ == kExtraSlot && slots_[kExtraSlot].unsaved) host_.SaveAll();
   const calendar::DayNumber first = DateToJulius(year, month, 1);
   if (first < windowFirst_ - kFarthestMoveDays) {
@@ -161,16 +162,17 @@ bool MonthCycle::MoveOutside(int year, int month) {
   view_.SetTabs({slots_[kExtraSlot].caption, kCurrentMonthTab}, 0);
   store::ReadMonth(env(), slots_[kExtraSlot].data, kExtraSlot, true);
   current_ = kExtraSlot;
-  view_.ShowSlot(kExtraSlot, first);
+  view_.ShowSlot(kExtraSlot, first + day - 1);
   return true;
 }
 
-void MonthCycle::GoToMonth(std::string_view yyyymm) {
+void MonthCycle::GoToMonth(std::string_view yyyymm, int day) {
   const auto [year, month] = ParseMonthText(yyyymm);
   if (month < 1 || month > 12) return;
+  day = std::clamp(day, 1, calendar::DaysInMonth(year, month));
   const int slot = WindowSlotOf(year, month);
-  if (slot >= 0) ShowWindowSlot(slot);
-  else MoveOutside(year, month);
+  if (slot >= 0) ShowWindowSlot(slot, day);
+  else MoveOutside(year, month, day);
 }
 
 void MonthCycle::MoveBy(int months) {
@@ -205,15 +207,9 @@ bool MonthCycle::EnterMonth(std::string_view text) {
   return true;
 }
 
-void MonthCycle::FollowGrid(int year, int month, bool jumped) {
-  const int slot = WindowSlotOf(year, month);
-  if (slot >= 0) {
-    current_ = slot;
-    if (outside_) LeaveOutside();
-    else ShowFiveTabs();
-    return;
-  }
-  if (jumped) GoToMonth(MonthText(year, month));
+void MonthCycle::FollowGrid(const calendar::Date& date) {
+  if (date.year == shownYear() && date.month == shownMonth()) return;
+  GoToMonth(MonthText(date.year, date.month), date.day);
 }
 
 // Every month write of the program passes here: the data store's shrink

@@ -86,8 +86,9 @@ class MonthCycle {
   // The five window months and the period file again from the data folder.
   ReloadResult ReloadAll();
 
-  // "YYYYMM": into the window, or out into the extra slot.
-  void GoToMonth(std::string_view yyyymm);
+  // "YYYYMM": into the window, or out into the extra slot; the grid shows
+  // `day` of the month when given, else the 1st.
+  void GoToMonth(std::string_view yyyymm, int day = 0);
   // The shown month moved by `months` (±1 a month, ±12 a year).
   void MoveBy(int months);
   void GoToCurrentMonth();       // "今月"
@@ -95,8 +96,11 @@ class MonthCycle {
   void SelectTab(int index);
   // Enter in the month entry box; false (and the message) for a bad month.
   bool EnterMonth(std::string_view text);
-  // The grid moved to another month by itself (a click on a neighbour day).
-  void FollowGrid(int year, int month, bool jumped);
+  // The grid moved to another day by itself (a click on a neighbour day, a
+  // pop-up command on one): the slot of its month is shown, inside the
+  // window or out in the extra slot, so the grid never shows a month
+  // without its lines.
+  void FollowGrid(const calendar::Date& date);
 
   // The guarded write (store/save_guard.h). True when the month was written;
   // the file's line count is then the guard's new measure.
@@ -142,10 +146,10 @@ class MonthCycle {
  private:
   store::StoreEnv env() const { return {os_, folders_}; }
   void FillSlot(int i, int year, int month);
-  void ShowWindowSlot(int i);
+  void ShowWindowSlot(int i, int day = 1);
   void ShowFiveTabs();
-  void LeaveOutside();
-  bool MoveOutside(int year, int month);
+  void LeaveOutside(int day);
+  bool MoveOutside(int year, int month, int day);
   void EnsureRunLogFile();
 
   platform::Services& os_;

@@ -6,6 +6,7 @@
 #include "grid/semcal.h"
 #include "platform/doubles_testutil.h"
 #include "shell/fakes_testutil.h"
+#include "shell/grid_view.h"
 #include "shell/month_cycle.h"
 
 namespace shell {
@@ -15,13 +16,7 @@ namespace {
 class GridView : public FakeShellView {
  public:
   explicit GridView(MonthCycle*& cycle) : cycle_(cycle) {}
-  void ShowSlot(int slot, calendar::DayNumber day) override {
-    for (int i = 0; i < kWindowSlots; ++i) grid.SetMonthRecord(i, &cycle_->slot(i).data);
-    grid.SetCurrentMonthIndex(slot);
-    grid.SetPeriodList(&cycle_->periods());
-    grid.SetJuliusDay(day, false);
-    grid.Rebuild();
-  }
+  void ShowSlot(int slot, calendar::DayNumber day) override { ShowCycleSlot(grid, *cycle_, slot, day); }
   grid::TSeMCal grid{calendar::DateToJulius(2026, 12, 8)};
 
  private:

@@ -239,17 +239,17 @@ TEST_F(MonthCycleTest, OutsideToOutsideWithChangesRunsTheWholeSaveFirst) {
   EXPECT_EQ(cycle.slot(kExtraSlot).data.month, 2);
 }
 
-TEST_F(MonthCycleTest, NeighbourClickFollowsTheGrid) {
+TEST_F(MonthCycleTest, TheCycleFollowsTheGridWhereverItGoes) {
   Start(2005, 1, 15);
-  cycle.FollowGrid(2005, 2, true);
+  cycle.FollowGrid({2005, 2, 10});
   EXPECT_EQ(cycle.current(), 2);
   EXPECT_EQ(view.selectedTab, 2);
-  cycle.FollowGrid(2005, 5, false);  // no jump asked: stays
-  EXPECT_EQ(cycle.current(), 2);
-  cycle.FollowGrid(2005, 5, true);
+  EXPECT_EQ(view.shownDay, calendar::DateToJulius(2005, 2, 10));  // the day the grid went to
+  cycle.FollowGrid({2005, 5, 3});
   EXPECT_TRUE(cycle.outside());
   EXPECT_EQ(view.tabs, (std::vector<std::string>{"2005. 5", "今月"}));
-  cycle.FollowGrid(2005, 4, true);
+  EXPECT_EQ(view.shownDay, calendar::DateToJulius(2005, 5, 3));
+  cycle.FollowGrid({2005, 4, 30});
   EXPECT_FALSE(cycle.outside());
   EXPECT_EQ(cycle.current(), 4);
 }

@@ -18,7 +18,8 @@ bool MonthEntryBox::Create(HWND parent, HFONT font, std::function<void()> onEnte
   onEnter_ = std::move(onEnter);
   onEscape_ = std::move(onEscape);
   edit_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | ES_CENTER | ES_AUTOHSCROLL,
-                          0, 0, 0, 0, parent, nullptr, platform::ModuleInstance(), nullptr);
+                          0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kControlId)),
+                          platform::ModuleInstance(), nullptr);
   if (!edit_) return false;
   SetWindowTextW(edit_, L"");
   SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -54,11 +55,9 @@ LRESULT MonthEntryBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CHAR:
       if (wParam == L'\r' && onEnter_) onEnter_();
       else if (wParam == 27 && onEscape_) onEscape_();
+      else if (wParam == L'\b') break;  // BackSpace as in any edit field
       else if (wParam >= L'0' && wParam <= L'9') TypeDigit(static_cast<char>(wParam));
       return 0;  // nothing but digits gets in
-    case WM_KEYDOWN:
-      if (wParam == VK_DELETE) return 0;
-      break;
     case WM_PASTE:
     case WM_CUT:
     case WM_CLEAR:

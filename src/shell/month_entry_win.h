@@ -11,6 +11,9 @@ namespace shell {
 
 class MonthEntryBox {
  public:
+  // The edit control's id in the main window, for tools.
+  static constexpr int kControlId = 111;
+
   bool Create(HWND parent, HFONT font, std::function<void()> onEnter,
               std::function<void()> onEscape);
   HWND hwnd() const { return edit_; }

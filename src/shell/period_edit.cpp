@@ -53,7 +53,7 @@ bool PeriodEdit::RunPeriodEdit(int index, const store::PeriodItem& newItem, bool
   const store::PeriodItem item =
       isNew ? newItem : store::ParsePeriodItem(host_.Periods().lines[index]);
   const editors::PeriodPage page =
-      editors::PeriodPageOf(item, isNew, editors::kDefaultEntryColor, settings_.edtKColor);
+      editors::PeriodPageOf(item, isNew, settings_.edtCYotei, settings_.edtKColor);
   const bool networkOn = lock.networkOn();
   bool stored = false;
   OpenEdit::Scope open(host_.openEdit, [&] {

@@ -1,0 +1,175 @@
+#pragma once
+// The commands of the main window, one row each: its number, caption,
+// shortcut, what it runs and when it is enabled and checked. The menu bar,
+// the grid's pop-up menus, the accelerator keys and the buttons' states
+// are all built from these rows, so a shortcut shown in a menu is always
+// the key that runs the command. A row without `run` is later work: its
+// menu item and button stay greyed.
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "shell/display_modes.h"
+#include "shell/grid_commands.h"
+
+namespace shell {
+
+// Command numbers of menu items, buttons and keys (WM_COMMAND ids).
+enum CommandId : unsigned {
+  kCmdNone = 0,
+  // ファイル
+  kCmdResident = 1001,  // 常駐(&J) mnJouchuu
+  kCmdFiles1,
+  kCmdFiles2,
+  kCmdFiles3,           // hidden
+  kCmdNetOn,            // ネットＯｎ
+  kCmdNetReload,        // ネット読み直し
+  kCmdBackup,           // バックアップ＆リストア(&B)
+  kCmdExport,           // テキスト書出(&W)
+  kCmdExit,             // 楓帳終了(&X)
+  // 移動
+  kCmdPrevMonth = 1101,
+  kCmdNextMonth,
+  kCmdPrevYear,
+  kCmdNextYear,
+  kCmdThisMonth,        // "今月" button
+  kCmdEnterMonth,       // "年月指定" button
+  kCmdStandard,         // "標準表示" button
+  kCmdPrevMonthKey,     // Ctrl+Left, Ctrl+Right, Ctrl+Up on the month page
+  kCmdNextMonthKey,
+  kCmdThisMonthKey,
+  kCmdNextPage,         // Alt+Right
+  kCmdPrevPage,         // Alt+Left
+  // 表示
+  kCmdRokuyo = 1201,    // 六曜表示(&R)
+  kCmdWindowSize,       // 横×縦 (hidden, Alt+Ctrl+H)
+  kCmdShowOptions,      // 設定表示(&S)
+  kCmdRunLog,           // 起動時刻(&J)
+  kCmdReadMe,           // ReadMe(&R)
+  kCmdUsage,            // 使用法(&U)
+  kCmdMemoWindow,       // メモ欄(&M) > メモ(&M)
+  // 機能
+  kCmdAlarm = 1301,     // 時限［タイマー］(&T), button btnM10
+  kCmdSearch,           // 検索(&F)
+  kCmdPrint,            // 印刷(&P)
+  kCmdOptions,          // オプション設定(&O)
+  kCmdResidentButton,   // "常駐" button btnM12 ("終了" in close-button mode)
+  // 表示行数: base + mode number
+  kCmdRowsBase = 1400,
+  // the grid's pop-up menus
+  kCmdPopupEditDay = 1501,    // 予定編集(&E)
+  kCmdPopupMonthMemo,         // 月メモ編集(&T)
+  kCmdPopupPeriodStart,       // 期間予定開始(&A)
+  kCmdPopupPeriodEnd,         // 期間予定終了(&Z)
+  kCmdPopupDayCopy,           // Ｄａｙコピー(&C) pmDayCopy
+  kCmdPopupDayPaste,          // Ｄａｙペースト(&P) pmDayPaste
+  kCmdPopupSpecialDay,        // 記念日の設定(&K)
+  kCmdPopupResident,          // 常駐(&J) pmJouchuu
+  kCmdPopupExit,              // 楓帳終了(&X) pmShuuryou
+  kCmdPopupCancel,            // キャンセル(&C) of the delete menu
+  kCmdPopupDeletePeriod,      // 削除(&D)
+};
+
+inline CommandId RowsCommand(int mode) { return static_cast<CommandId>(kCmdRowsBase + mode); }
+inline bool IsRowsCommand(unsigned id) { return id > kCmdRowsBase && id < kCmdRowsBase + 100; }
+inline int ModeOfRowsCommand(unsigned id) { return static_cast<int>(id - kCmdRowsBase); }
+
+// Virtual-key codes the shortcuts use.
+inline constexpr unsigned kVkLeft = 0x25, kVkUp = 0x26, kVkRight = 0x27, kVkF5 = 0x74,
+                          kVkF6 = 0x75;
+
+struct Shortcut {
+  unsigned key = 0;  // virtual-key code; 0: none
+  bool ctrl = false;
+  bool alt = false;
+  bool shift = false;
+
+  explicit operator bool() const { return key != 0; }
+  bool operator==(const Shortcut&) const = default;
+};
+// As a menu shows it: "Ctrl+J", "Ctrl+F5", "Alt+Ctrl+H".
+std::string ShortcutText(const Shortcut& shortcut);
+
+// What the main window does for its commands.
+class MainCommands {
+ public:
+  virtual ~MainCommands() = default;
+  virtual void SwitchDataSet(int set) = 0;
+  virtual void Exit() = 0;
+  virtual void MoveMonths(int months) = 0;
+  // The Ctrl+arrow keys: only on the month page with the entry box hidden.
+  virtual void MoveMonthsByKey(int months) = 0;
+  virtual void ThisMonth() = 0;
+  virtual void ThisMonthByKey() = 0;
+  virtual void ToggleEntryBox() = 0;
+  virtual void ShowStandard() = 0;
+  virtual void NextPage() = 0;
+  virtual void PreviousPage() = 0;
+  virtual void ChooseDisplayMode(int mode) = 0;
+  virtual void ToggleRokuyo() = 0;
+  virtual void ToggleWindowSize() = 0;
+  virtual void ResidentButton() = 0;
+  // The grid's commands, when editing is wired.
+  virtual GridCommands* Grid() = 0;
+};
+
+// What the enable and check rules look at, taken when a menu opens.
+struct CommandState {
+  bool networkOn = false;
+  std::array<bool, 3> dataSetEnabled{};
+  bool closeButtonMode = false;
+  bool rokuyoShown = false;
+  int displayMode = kDefaultMode;
+  int workAreaHeight = 0;
+  ViewMenuState view;
+  bool editing = false;
+  GridMenu popupMenu = GridMenu::Normal;
+  PopupItems popup;
+};
+
+using CommandRule = bool (*)(const CommandState& state, CommandId id);
+using CommandRun = void (*)(MainCommands& target, CommandId id);
+
+struct CommandRow {
+  CommandId id;
+  const char* caption;   // the menu's text ("" for key-only commands)
+  Shortcut shortcut;
+  CommandRun run;        // null: later work, always greyed
+  CommandRule enabled;   // null: enabled whenever it can run
+  CommandRule checked;   // null: never checked
+};
+
+std::span<const CommandRow> CommandRows();
+const CommandRow* FindCommandRow(unsigned id);
+bool CommandEnabled(const CommandRow& row, const CommandState& state);
+bool CommandChecked(const CommandRow& row, const CommandState& state);
+// Runs the command when it is enabled; false when it did not run.
+bool RunCommand(unsigned id, MainCommands& target, const CommandState& state);
+
+// A menu as a list of items: a command, a separator or a submenu.
+struct MenuEntry {
+  CommandId id = kCmdNone;   // kCmdNone: separator, unless `submenu` is set
+  const char* submenu = nullptr;
+  std::vector<MenuEntry> items;  // of the submenu
+};
+struct MenuLayout {
+  const char* caption;
+  std::vector<MenuEntry> items;
+};
+std::vector<MenuLayout> MenuBarLayout();
+// The grid's pop-up on a day; "常駐(&J)" is left out in close-button mode.
+std::vector<MenuEntry> GridMenuLayout(bool closeButtonMode);
+std::vector<MenuEntry> DeleteMenuLayout();
+// "前月(&J)\tCtrl+J": the caption and, after a tab, the shortcut.
+std::string MenuItemText(const CommandRow& row);
+
+// Every shortcut of the rows, for the accelerator table.
+struct KeyBinding {
+  Shortcut shortcut;
+  CommandId id;
+};
+std::vector<KeyBinding> KeyBindings();
+
+}  // namespace shell

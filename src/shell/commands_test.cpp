@@ -1,0 +1,189 @@
+#include "shell/commands.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+namespace shell {
+namespace {
+
+std::vector<CommandId> MenuIds(const std::vector<MenuEntry>& entries) {
+  std::vector<CommandId> ids;
+  for (const MenuEntry& e : entries) {
+    if (e.submenu) {
+      for (CommandId id : MenuIds(e.items)) ids.push_back(id);
+    } else if (e.id != kCmdNone) {
+      ids.push_back(e.id);
+    }
+  }
+  return ids;
+}
+
+std::vector<CommandId> EveryMenuItem() {
+  std::vector<CommandId> ids;
+  for (const MenuLayout& menu : MenuBarLayout())
+    for (CommandId id : MenuIds(menu.items)) ids.push_back(id);
+  for (bool closeButton : {false, true})
+    for (CommandId id : MenuIds(GridMenuLayout(closeButton))) ids.push_back(id);
+  for (CommandId id : MenuIds(DeleteMenuLayout())) ids.push_back(id);
+  return ids;
+}
+
+// A shortcut shown in a menu is the key that runs that very command.
+TEST(Commands, EveryShortcutAMenuShowsIsBoundToItsCommand) {
+  std::map<std::string, CommandId> bound;
+  for (const KeyBinding& b : KeyBindings()) bound[ShortcutText(b.shortcut)] = b.id;
+  int shown = 0;
+  for (CommandId id : EveryMenuItem()) {
+    const CommandRow* row = FindCommandRow(id);
+    ASSERT_NE(row, nullptr) << id;
+    const std::string text = MenuItemText(*row);
+    const auto tab = text.find('\t');
+    if (tab == std::string::npos) continue;
+    ++shown;
+    EXPECT_EQ(bound[text.substr(tab + 1)], id) << text;
+  }
+  EXPECT_EQ(shown, 7);  // Files1, Files2, the four moves, search
+}
+
+TEST(Commands, NoTwoCommandsShareAKeyOrANumber) {
+  std::set<std::string> keys;
+  for (const KeyBinding& b : KeyBindings()) EXPECT_TRUE(keys.insert(ShortcutText(b.shortcut)).second) << b.id;
+  std::set<unsigned> ids;
+  for (const CommandRow& row : CommandRows()) EXPECT_TRUE(ids.insert(row.id).second) << row.id;
+}
+
+TEST(Commands, MenuTextsAsTheUserReadsThem) {
+  const std::pair<CommandId, const char*> texts[] = {
+      {kCmdFiles1, "Files1\tCtrl+F5"},         {kCmdPrevMonth, "前月(&J)\tCtrl+J"},
+      {kCmdNextYear, "翌年(&M)\tCtrl+M"},      {kCmdWindowSize, "横×縦\tAlt+Ctrl+H"},
+      {kCmdSearch, "検索(&F)\tCtrl+F"},        {kCmdPopupDayPaste, "Ｄａｙペースト(&P)"},
+      {RowsCommand(26), "６行（縦900ドット）"}, {kCmdExit, "楓帳終了(&X)"}};
+  for (const auto& [id, text] : texts) EXPECT_EQ(MenuItemText(*FindCommandRow(id)), text);
+  EXPECT_EQ(MenuIds(GridMenuLayout(true)).size() + 1, MenuIds(GridMenuLayout(false)).size());
+}
+
+// ---- enable and check rules ---------------------------------------------------
+
+struct RuleCase {
+  const char* name;
+  CommandState state;
+  CommandId id;
+  bool enabled;
+};
+
+CommandState WithSets(bool one, bool two, bool network) {
+  CommandState s;
+  s.dataSetEnabled = {one, two, false};
+  s.networkOn = network;
+  return s;
+}
+
+CommandState Popup(GridMenu menu, PopupItems items, bool editing = true) {
+  CommandState s;
+  s.editing = editing;
+  s.popupMenu = menu;
+  s.popup = items;
+  return s;
+}
+
+CommandState Height(int workAreaHeight) {
+  CommandState s;
+  s.workAreaHeight = workAreaHeight;
+  return s;
+}
+
+class RuleTest : public testing::TestWithParam<RuleCase> {};
+
+TEST_P(RuleTest, Enabled) {
+  const RuleCase& c = GetParam();
+  EXPECT_EQ(CommandEnabled(*FindCommandRow(c.id), c.state), c.enabled);
+}
+
+PopupItems PasteOnly() {
+  PopupItems items;
+  items.editDay = false;
+  items.dayPaste = true;
+  return items;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RuleTest,
+    testing::Values(RuleCase{"Files2WithItsFolder", WithSets(true, true, false), kCmdFiles2, true},
+                    RuleCase{"Files2WithoutItsFolder", WithSets(true, false, false), kCmdFiles2, false},
+                    RuleCase{"NoDataSetInNetworkMode", WithSets(true, true, true), kCmdFiles1, false},
+                    RuleCase{"ResidentButtonEndsOnlyInCloseButtonMode", CommandState{}, kCmdResidentButton, false},
+                    RuleCase{"LaterWorkIsGreyed", CommandState{}, kCmdOptions, false},
+                    RuleCase{"MovesAlwaysRun", CommandState{}, kCmdPrevYear, true},
+                    RuleCase{"PopupItemAsTheGridDecided", Popup(GridMenu::Normal, PasteOnly()), kCmdPopupDayPaste, true},
+                    RuleCase{"PopupItemTheGridRefused", Popup(GridMenu::Normal, PasteOnly()), kCmdPopupEditDay, false},
+                    RuleCase{"DeleteMenuOffersDelete", Popup(GridMenu::Delete, {}), kCmdPopupDeletePeriod, true},
+                    RuleCase{"DeleteMenuOffersNoEdit", Popup(GridMenu::Delete, {}), kCmdPopupEditDay, false},
+                    RuleCase{"NoPopupWithoutEditing", Popup(GridMenu::Normal, {}, false), kCmdPopupExit, false},
+                    RuleCase{"TallModeOnATallScreen", Height(984), RowsCommand(26), true},
+                    RuleCase{"TallModeNotOnALaptop", Height(728), RowsCommand(26), false},
+                    RuleCase{"OnlyThreeRowsOnATinyScreen", Height(570), RowsCommand(5), false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Commands, TheCheckMarksFollowTheState) {
+  CommandState s;
+  s.displayMode = 15;
+  s.rokuyoShown = true;
+  EXPECT_TRUE(CommandChecked(*FindCommandRow(RowsCommand(15)), s));
+  EXPECT_FALSE(CommandChecked(*FindCommandRow(RowsCommand(5)), s));
+  EXPECT_TRUE(CommandChecked(*FindCommandRow(kCmdRokuyo), s));
+  s.rokuyoShown = false;
+  EXPECT_FALSE(CommandChecked(*FindCommandRow(kCmdRokuyo), s));
+}
+
+// ---- what runs ----------------------------------------------------------------
+
+class RecordingCommands : public MainCommands {
+ public:
+  void SwitchDataSet(int set) override { Note("set " + std::to_string(set)); }
+  void Exit() override { Note("exit"); }
+  void MoveMonths(int months) override { Note("move " + std::to_string(months)); }
+  void MoveMonthsByKey(int months) override { Note("key move " + std::to_string(months)); }
+  void ThisMonth() override { Note("this month"); }
+  void ThisMonthByKey() override { Note("key this month"); }
+  void ToggleEntryBox() override { Note("entry box"); }
+  void ShowStandard() override { Note("standard"); }
+  void NextPage() override { Note("next page"); }
+  void PreviousPage() override { Note("previous page"); }
+  void ChooseDisplayMode(int mode) override { Note("mode " + std::to_string(mode)); }
+  void ToggleRokuyo() override { Note("rokuyo"); }
+  void ToggleWindowSize() override { Note("size"); }
+  void ResidentButton() override { Note("resident button"); }
+  GridCommands* Grid() override { return nullptr; }
+
+  std::string last;
+
+ private:
+  void Note(std::string what) { last = std::move(what); }
+};
+
+TEST(Commands, EachRowRunsItsCommandAndADisabledOneNothing) {
+  CommandState state = WithSets(true, true, false);
+  state.workAreaHeight = 984;
+  state.closeButtonMode = true;
+  const std::pair<CommandId, const char*> runs[] = {
+      {kCmdFiles2, "set 2"},         {kCmdPrevMonth, "move -1"},         {kCmdNextYear, "move 12"},
+      {kCmdNextMonthKey, "key move 1"}, {kCmdThisMonthKey, "key this month"}, {kCmdEnterMonth, "entry box"},
+      {kCmdPrevPage, "previous page"}, {RowsCommand(14), "mode 14"},     {kCmdWindowSize, "size"},
+      {kCmdResidentButton, "resident button"}, {kCmdExit, "exit"}};
+  for (const auto& [id, expected] : runs) {
+    RecordingCommands target;
+    EXPECT_TRUE(RunCommand(id, target, state)) << id;
+    EXPECT_EQ(target.last, expected);
+  }
+  RecordingCommands target;
+  state.networkOn = true;
+  EXPECT_FALSE(RunCommand(kCmdFiles2, target, state));
+  EXPECT_FALSE(RunCommand(kCmdSearch, target, state));
+  EXPECT_FALSE(RunCommand(9999, target, state));
+  EXPECT_EQ(target.last, "");
+}
+
+}  // namespace
+}  // namespace shell
