@@ -13,6 +13,8 @@
 //   velda-driver press CAPTION                    clicks the main window's button CAPTION
 //   velda-driver enter-month YYYYMM               "年月指定", the digits and Enter
 //   velda-driver time-start EXE [ARGS...]         starts EXE, prints ms until the grid is painted
+//   velda-driver time-window CLASS EXE [ARGS...]  starts EXE, prints ms until a window of CLASS
+//                                                 is visible with nothing left to paint
 //   velda-driver time-months N                    prints ms for N "翌月" and N "前月" clicks
 //   velda-driver memory CLASS                     prints the working set and private bytes
 //   velda-driver box-text [TIMEOUT_MS]            waits for a message box, prints its text
@@ -31,6 +33,9 @@
 //   velda-driver focus CLASS                      prints the classes of the active and the focused
 //                                                 window of CLASS's thread, and its modes
 //   velda-driver set-text CLASS ID HEX            sets control ID's text (UTF-8 in hex)
+//   velda-driver command CLASS ID                 posts the menu command ID to window CLASS
+//   velda-driver fits CLASS CHILD                 exit 0 when the visible child of class CHILD
+//                                                 lies wholly inside CLASS's client area
 //   velda-driver post-close CLASS                 asks it to close and returns at once
 //   velda-driver kill CLASS                       ends its process from outside, as a crash would
 //   velda-driver end-session CLASS                sends it the end of the Windows session
@@ -53,6 +58,7 @@ namespace {
 
 constexpr wchar_t kMain[] = L"TfmC21";
 constexpr wchar_t kGrid[] = L"TSeMCal";
+constexpr int kEntryBoxId = 111;  // shell/month_entry_win.h
 
 HWND FindVisible(const wchar_t* className) {
   HWND w = FindWindowW(className, nullptr);
@@ -132,7 +138,7 @@ bool Press(const wchar_t* caption) {
 int EnterMonth(const wchar_t* yyyymm) {
   if (!Press(L"年月指定")) return 1;
   HWND edit = nullptr;
-  if (!Poll(5000, [&] { return (edit = FindChild(FindVisible(kMain), L"Edit")) && IsWindowVisible(edit); }))
+  if (!Poll(5000, [&] { return (edit = GetDlgItem(FindVisible(kMain), kEntryBoxId)) && IsWindowVisible(edit); }))
     return 1;
   SendMessageW(edit, WM_KEYDOWN, VK_HOME, 0);
   for (const wchar_t* c = yyyymm; *c; ++c) SendMessageW(edit, WM_CHAR, *c, 0);
@@ -142,9 +148,11 @@ int EnterMonth(const wchar_t* yyyymm) {
 
 // Start-up to the first paint of the grid: the process is created, the
 // grid becomes visible and has nothing left to paint.
-int TimeStart(int argc, wchar_t** argv) {
-  std::wstring command = L"\"" + std::wstring(argv[2]) + L"\"";
-  for (int i = 3; i < argc; ++i) command += L" " + std::wstring(argv[i]);
+// Milliseconds from starting the command line `argv[first]..` until `ready`.
+template <class Ready>
+int TimeUntil(int argc, wchar_t** argv, int first, Ready ready) {
+  std::wstring command = L"\"" + std::wstring(argv[first]) + L"\"";
+  for (int i = first + 1; i < argc; ++i) command += L" " + std::wstring(argv[i]);
   STARTUPINFOW si{sizeof si};
   PROCESS_INFORMATION pi{};
   LARGE_INTEGER frequency, begin, end;
@@ -154,14 +162,31 @@ int TimeStart(int argc, wchar_t** argv) {
     return 1;
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);
-  const bool painted = Poll(60000, [] {
-    HWND grid = Grid();
-    return grid && !TextOf(grid).empty() && !GetUpdateRect(grid, nullptr, FALSE);
-  });
+  // A fine poll: the figure is what is measured.
+  bool painted = false;
+  for (const DWORD start = GetTickCount(); !painted && GetTickCount() - start < 60000;) {
+    painted = ready();
+    if (!painted) Sleep(2);
+  }
   QueryPerformanceCounter(&end);
   if (!painted) return 1;
   std::printf("%.1f\n", (end.QuadPart - begin.QuadPart) * 1000.0 / frequency.QuadPart);
   return 0;
+}
+
+int TimeStart(int argc, wchar_t** argv) {
+  return TimeUntil(argc, argv, 2, [] {
+    HWND grid = Grid();
+    return grid && !TextOf(grid).empty() && !GetUpdateRect(grid, nullptr, FALSE);
+  });
+}
+
+int TimeWindow(int argc, wchar_t** argv) {
+  const wchar_t* className = argv[2];
+  return TimeUntil(argc, argv, 3, [className] {
+    HWND w = FindVisible(className);
+    return w && !GetUpdateRect(w, nullptr, FALSE);
+  });
 }
 
 // Each click is handled before SendMessage returns; UpdateWindow then has
@@ -429,6 +454,21 @@ int SetText(const wchar_t* className, int id, const std::wstring& hex) {
              : 1;
 }
 
+int Fits(const wchar_t* className, const wchar_t* childClass) {
+  HWND parent = FindVisible(className);
+  HWND child = FindChild(parent, childClass);
+  if (!child || !IsWindowVisible(child)) return 1;
+  RECT client{}, inner{};
+  GetClientRect(parent, &client);
+  GetWindowRect(child, &inner);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&inner), 2);
+  const bool fits = inner.left >= 0 && inner.top >= 0 && inner.right <= client.right && inner.bottom <= client.bottom;
+  if (!fits)
+    std::printf("%ld,%ld-%ld,%ld in %ldx%ld\n", inner.left, inner.top, inner.right, inner.bottom, client.right,
+                client.bottom);
+  return fits ? 0 : 1;
+}
+
 int Click(const wchar_t* className, const wchar_t* caption) {
   HWND button = FindChild(FindVisible(className), L"Button", caption);
   if (!button) return 1;
@@ -499,6 +539,7 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"press") return Press(arg) ? 0 : 1;
   if (command == L"enter-month") return EnterMonth(arg);
   if (command == L"time-start" && argc > 2) return TimeStart(argc, argv);
+  if (command == L"time-window" && argc > 3) return TimeWindow(argc, argv);
   if (command == L"time-months") return TimeMonths(argc > 2 ? _wtoi(arg) : 20);
   if (command == L"memory") return Memory(arg);
   if (command == L"box-text") return BoxText(Timeout(argc, argv, 2));
@@ -515,6 +556,9 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"set-text" && argc > 4) return SetText(arg, _wtoi(argv[3]), argv[4]);
   if (command == L"post-close") return PostMessageW(FindWindowW(arg, nullptr), WM_CLOSE, 0, 0) ? 0 : 1;
   if (command == L"kill") return Kill(arg);
+  if (command == L"command" && argc > 3)
+    return PostMessageW(FindWindowW(arg, nullptr), WM_COMMAND, _wtoi(argv[3]), 0) ? 0 : 1;
+  if (command == L"fits" && argc > 3) return Fits(arg, argv[3]);
   if (command == L"end-session") return EndSession(arg);
   return Usage();
 }

@@ -230,6 +230,41 @@ main_window() {
   drv press "今月" || fail "今月"
   drv expect-month "$this_month" || fail "back to this month"
 
+  step "the entry box takes BackSpace like any edit field"
+  drv press "年月指定" || fail "年月指定"
+  read_control TfmC21 $ID_ENTRYBOX
+  local entry=$control
+  [ ${#entry} = 6 ] || fail "the entry box shows $entry"
+  focus_velda
+  key End; key BackSpace; key BackSpace
+  holds_text TfmC21 $ID_ENTRYBOX "${entry:0:4}" || fail "BackSpace did nothing: $control"
+  type_checked $ID_ENTRYBOX 07 TfmC21
+  key Return
+  drv expect-month "$((10#${entry:0:4}))年7月" || fail "the month typed after BackSpace"
+  drv press "今月" || fail "今月"
+
+  step "the year page: the year box has the keyboard and Tab moves on"
+  focus_velda
+  key alt+Right
+  for _ in $(seq 30); do drv focus TfmC21 | grep -q 'focus=Edit' && break; sleep 0.1; done
+  case $(drv focus TfmC21) in
+    *focus=Edit*menu*) fail "Alt+Right left the menu bar active" ;;
+    *focus=Edit*) ;;
+    *) fail "the year box does not have the focus: $(drv focus TfmC21)" ;;
+  esac
+  key Tab
+  for _ in $(seq 30); do drv focus TfmC21 | grep -q 'focus=Button' && break; sleep 0.1; done
+  drv focus TfmC21 | grep -q 'focus=Button' || fail "Tab did not move on: $(drv focus TfmC21)"
+
+  step "a display mode chosen on the year page leaves the month page whole"
+  drv command TfmC21 1415 || fail "could not choose ５行横長"
+  sleep 0.5
+  key alt+Left
+  drv expect-month "$this_month" || fail "not back on the month page"
+  for _ in $(seq 30); do drv fits TfmC21 TSeMCal >/dev/null && break; sleep 0.1; done
+  drv fits TfmC21 TSeMCal || fail "the grid is clipped after a mode chosen on the year page"
+  drv command TfmC21 1405 || fail "could not choose ５行"
+
   step "a second start brings the first forward and ends"
   drv hide TfmC21
   drv gone TfmC21 5000 || fail "could not hide"
@@ -278,7 +313,7 @@ first_start() {
 # Control ids of the day editor (editors/day_window_win.h) and of the
 # main window's day-number box (shell/day_number_box_win.h).
 ID_LABEL1=101 ID_MEMO2=105 ID_PNLKIKAN=130 ID_DAY1=135 ID_COMBO1=137 ID_DAY2=142 ID_COMBO2=144
-ID_DAY3=149 ID_SEEDIT4=151 ID_KINENBI=170 ID_DAYBOX=110
+ID_DAY3=149 ID_SEEDIT4=151 ID_KINENBI=170 ID_DAYBOX=110 ID_ENTRYBOX=111
 
 editing() {
   local files1=$prog/Data/Files1
@@ -371,6 +406,19 @@ editing() {
   [ "$(lines_of "$june" | grep '^25,')" = "$(printf '%s\n' '25,1,,既存の予定,,,,,,' \
     '25,1,,Dentist 9:00,clRed,,,,,' '25,2,,Lunch with Ken,,,,,,')" ] \
     || fail "the 25th after the paste: $(lines_of "$june" | grep '^25,')"
+
+  step "a day pasted onto a neighbour-month cell is drawn there"
+  focus_velda
+  point_at 32  # 2 July, in June's last row
+  xdotool click 3
+  drv wait '#32768' 5000 || fail "no pop-up menu on 2 July"
+  key p
+  drv expect-month "2030年7月" || fail "the grid did not follow to July"
+  red_drawn 2 || fail "the pasted red line is not drawn on 2 July"
+  on_disk "$prog/Data/Files1/Ca203007.kdf" ' 2,1,,Dentist 9:00,clRed,,,,,' || fail "the paste is not in July's file"
+  shot neighbour-paste
+  drv enter-month 203006 || fail "entry box"
+  drv expect-month "2030年6月" || fail "June 2030 not shown"
 
   step "foreign clipboard text is refused"
   drv clip-set "$(hex 'hello from another program')" || fail "clipboard"
