@@ -137,7 +137,7 @@ class TSeMCal : public TCustomCalendarEx {
   int LineStep() const { return grid_.LenFontYoteiH + grid_.LenGyokan; }
   int ItemsTop() const { return grid_.LenHidukeH + grid_.LenTopItem; }
   int ColumnThird() const { return grid_.LenDayW / 3 + 1; }
-  void RecalcMetrics() { Render(); }
+  void RecalcMetrics() { Rebuild(); }
 
   // The month window: record 1 is the shown month at each load, 0 the month
   // before, 2..4 the months after. The grid reads the main window's lists.

@@ -183,16 +183,30 @@ void MainWindow::CreateControls() {
 }
 
 void MainWindow::CreateGrid() {
-  grid::SeMCalWindowArgs args{hwnd(), {2, 48, 929, 645}, static_cast<int>(kIdGrid),
+  // No size yet: the display mode gives it, and nothing is drawn twice.
+  grid::SeMCalWindowArgs args{hwnd(), {0, 0, 0, 0}, static_cast<int>(kIdGrid),
                               Today(os_.clock), &os_, this};
   grid_ = grid::CreateSeMCalWindow(args);
   if (grid_) grid::UseSystemWeekdayNames(grid_->grid());
 }
 
-void MainWindow::CreateYearPage() {
-  yearPage_ = grid::CreateYearPageWindow(
-      {hwnd(), 0, 26, static_cast<int>(kIdYearPage), Today(os_.clock), &os_.dialogs, this});
-  if (yearPage_) ShowWindow(yearPage_->hwnd(), SW_HIDE);
+// Made when the year tab is first chosen: its twelve calendars would
+// otherwise cost every start a sixth of its time.
+bool MainWindow::EnsureYearPage() {
+  if (yearPage_ || compact_) return yearPage_ != nullptr;
+  yearPage_ = grid::CreateYearPageWindow({hwnd(), 0, 26, static_cast<int>(kIdYearPage),
+                                          controller_.cycle().today(), &os_.dialogs, this});
+  if (!yearPage_) return false;
+  ShowWindow(yearPage_->hwnd(), SW_HIDE);
+  grid::YearPage& page = yearPage_->page();
+  page.SetHolidayList(grid_->grid().HolidayList());
+  page.SetSpecialDayList(grid_->grid().SpecialDayList());
+  const settings::Settings& s = controller_.settings();
+  page.SetSpHajimariTuki(s.SpHajimariTuki);
+  page.SetChoice(static_cast<grid::YearStart>(s.rgYFirstMonth >= 0 && s.rgYFirstMonth <= 2 ? s.rgYFirstMonth : 0));
+  EnableWindow(yearPage_->hwnd(), mainPanelEnabled_);
+  MoveControls(layout_);
+  return true;
 }
 
 // The day editor window itself is made at its first use.
@@ -263,13 +277,16 @@ bool MainWindow::Create(int showCommand) {
   CreateControls();
   CreateGrid();
   if (!grid_) return false;
-  if (!compact_) CreateYearPage();
+  // One layout and paint of the grid at the end, not one per setting.
+  grid_->grid().Set(&grid::SeMCalProps::SkipUpDate2, true);
   statusBar_.SetHeight(StatusBarHeight(GetSystemMetrics(SM_CYCAPTION)));
   controller_.SetWindowFacts(MeasureFacts());
   if (!controller_.Create()) return false;
   CreateEditing();
   ApplyCloseButtonMode();
   PlaceWindow();
+  grid_->grid().Set(&grid::SeMCalProps::SkipUpDate2, false);
+  grid_->grid().Rebuild();
   ShowWindow(hwnd(), showCommand);
   UpdateWindow(hwnd());
   return true;
@@ -323,7 +340,7 @@ void MainWindow::ShowMonthControls(bool show) {
 }
 
 void MainWindow::SelectPage(Page page) {
-  if (page == Page::Year && !yearPage_) page = Page::Month;
+  if (page == Page::Year && !EnsureYearPage()) page = Page::Month;
   if (page == Page::Year) dayNumberBox_.ClearAndHide();
   SendMessageW(pageTabs_, TCM_SETCURSEL, page == Page::Year ? 1 : 0, 0);
   if (page == page_) return;
@@ -371,7 +388,7 @@ void MainWindow::ResizeForPage(Page page) {
 }
 
 void MainWindow::OnSize() {
-  if (!grid_) return;
+  if (!grid_ || applyingMode_) return;  // the mode lays the controls out itself
   MoveControls(layout_);
   UpdateSizeLabel();
 }
@@ -518,7 +535,9 @@ void MainWindow::ApplyDisplayMode(const GridMetrics& m, bool centre) {
   g.SkipUpDate = false;
   cal.SetProps(g);
   layout_ = LayOut(m.gridWidth, m.gridHeight, m.LenDayW, statusBar_.height());
+  applyingMode_ = true;
   if (page_ == Page::Month) ResizeClient(layout_.clientWidth, layout_.clientHeight, centre);
+  applyingMode_ = false;
   MoveControls(layout_);
   cal.RecalcMetrics();
   if (page_ == Page::Month) {
@@ -639,7 +658,7 @@ void MainWindow::ThisMonthByKey() {
 // Alt+Right and Alt+Left step between the pages while the year tab is
 // there; from the last page they will open the memo window.
 void MainWindow::NextPage() {
-  if (page_ == Page::Month && yearPage_) SelectPage(Page::Year);
+  if (page_ == Page::Month && !compact_) SelectPage(Page::Year);
 }
 
 void MainWindow::PreviousPage() {

@@ -89,7 +89,7 @@ class MainWindow : public platform::Window,
   void CreateControls();
   HWND MakeButton(ButtonSlot slot, UINT id, const char* caption);
   void CreateGrid();
-  void CreateYearPage();
+  bool EnsureYearPage();
   void CreateEditing();
   WindowFacts MeasureFacts() const;
   void ApplyCloseButtonMode();
@@ -174,6 +174,7 @@ class MainWindow : public platform::Window,
   bool yearBoundsSet_ = false;
   bool monthResizePending_ = false;  // a display mode was chosen on the year page
   bool altShortcutUsed_ = false;     // an Alt shortcut ran while Alt is down
+  bool applyingMode_ = false;
   Page page_ = Page::Month;
   std::vector<std::string> tabCaptions_;
   std::array<bool, 3> dataSetEnabled_{};
