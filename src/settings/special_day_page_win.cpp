@@ -99,10 +99,14 @@ void SpecialDayPanel::CreateTable() {
 }
 
 void SpecialDayPanel::CreateControls() {
+  CreateTable();
+  CreateEntryArea();
+  CreateButtons();
+}
+
+void SpecialDayPanel::CreateEntryArea() {
   PageControls& c = controls_;
   const DWORD edit = ES_AUTOHSCROLL | WS_TABSTOP;
-  const DWORD push = BS_PUSHBUTTON | WS_TABSTOP;
-  CreateTable();
   c.Add(L"BUTTON", " 入力 ", BS_GROUPBOX, {8, 314, 540, 190}, kEntryGroupId);
   c.Add(L"STATIC", "年1", SS_RIGHT, {16, 340, 32, 20}, kYear1LabelId);
   c.Add(L"EDIT", "", edit | WS_GROUP, {52, 336, 60, 24}, kYear1Id, WS_EX_CLIENTEDGE);
@@ -121,15 +125,20 @@ void SpecialDayPanel::CreateControls() {
   c.Add(L"EDIT", "", edit, {68, 374, 44, 24}, kWeekId, WS_EX_CLIENTEDGE);
   c.Add(L"STATIC", "記念日等", SS_RIGHT, {116, 378, 64, 20}, kTextLabelId);
   c.Add(L"EDIT", "", edit, {184, 374, 352, 24}, kTextId, WS_EX_CLIENTEDGE);
-  c.Add(L"BUTTON", "↑ 表に転記(&A)", push | BS_OWNERDRAW, {18, 414, 150, 36}, kTransferId);
-  c.Add(L"BUTTON", "削除(&D)", push, {176, 414, 96, 36}, kClearId);
-  c.Add(L"BUTTON", "追加場所検索(&S)", push, {280, 414, 140, 36}, kFindFreeId);
-  c.Add(L"BUTTON", "最初", push, {18, 458, 72, 32}, kFirstId);
-  c.Add(L"BUTTON", "最後", push, {96, 458, 72, 32}, kLastId);
   c.Add(L"BUTTON", " 形式 ", BS_GROUPBOX, {556, 314, 196, 190}, kFormGroupId);
   for (int i = 0; i < 6; ++i)
     c.Add(L"BUTTON", kFormCaptions[i], BS_AUTORADIOBUTTON | WS_TABSTOP | (i == 0 ? WS_GROUP : 0),
           {570, 336 + i * 27, 174, 24}, kFormFirstId + i);
+}
+
+void SpecialDayPanel::CreateButtons() {
+  PageControls& c = controls_;
+  const DWORD push = BS_PUSHBUTTON | WS_TABSTOP;
+  c.Add(L"BUTTON", "↑ 表に転記(&A)", push | BS_OWNERDRAW | WS_GROUP, {18, 414, 150, 36}, kTransferId);
+  c.Add(L"BUTTON", "削除(&D)", push, {176, 414, 96, 36}, kClearId);
+  c.Add(L"BUTTON", "追加場所検索(&S)", push, {280, 414, 140, 36}, kFindFreeId);
+  c.Add(L"BUTTON", "最初", push, {18, 458, 72, 32}, kFirstId);
+  c.Add(L"BUTTON", "最後", push, {96, 458, 72, 32}, kLastId);
   c.Add(L"BUTTON", "書込／閉じる(&W)", push | BS_OWNERDRAW | WS_GROUP, {430, 516, 160, 36}, kWriteId);
   c.Add(L"BUTTON", "キャンセル(&Q)", push, {598, 516, 154, 36}, kCancelId);
 }
@@ -249,15 +258,9 @@ LRESULT SpecialDayPanel::OnNotify(const NMHDR& header) {
 
 LRESULT SpecialDayPanel::OnTableNotify(const NMHDR& header) {
   switch (header.code) {
-    case LVN_GETDISPINFOW: {
-      auto& info = *reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header));
-      const int row = RowOf(info.item.iItem);
-      if ((info.item.mask & LVIF_TEXT) && row < page_.rowCount() && info.item.iSubItem < kTableColumns) {
-        dispText_ = platform::Widen(page_.table().rows[static_cast<std::size_t>(row)][info.item.iSubItem]);
-        info.item.pszText = dispText_.data();
-      }
+    case LVN_GETDISPINFOW:
+      FillCellText(*reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header)));
       return 0;
-    }
     case LVN_ITEMCHANGED: {
       const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
       if (!syncing_ && change.iItem >= 0 && (change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED))
@@ -265,14 +268,9 @@ LRESULT SpecialDayPanel::OnTableNotify(const NMHDR& header) {
       return 0;
     }
     case NM_CLICK:
-    case NM_DBLCLK: {
-      const auto& hit = reinterpret_cast<const NMITEMACTIVATE&>(header);
-      if (hit.iItem < 0 || hit.iSubItem < kColYear1) return 0;
-      column_ = hit.iSubItem;
-      InvalidateRect(list_, nullptr, FALSE);
-      if (header.code == NM_DBLCLK && RowOf(hit.iItem) == page_.currentRow()) BeginEdit();
+    case NM_DBLCLK:
+      OnTableClick(reinterpret_cast<const NMITEMACTIVATE&>(header), header.code == NM_DBLCLK);
       return 0;
-    }
     case NM_SETFOCUS:
       // Entering the table counts as choosing the row being edited; the
       // focus coming back from the question itself does not.
@@ -282,6 +280,21 @@ LRESULT SpecialDayPanel::OnTableNotify(const NMHDR& header) {
       return OnCustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(const_cast<NMHDR*>(&header)));
     default: return 0;
   }
+}
+
+void SpecialDayPanel::FillCellText(NMLVDISPINFOW& info) {
+  const int row = RowOf(info.item.iItem);
+  if (!(info.item.mask & LVIF_TEXT) || row >= page_.rowCount() || info.item.iSubItem >= kTableColumns) return;
+  dispText_ = platform::Widen(page_.table().rows[static_cast<std::size_t>(row)][info.item.iSubItem]);
+  info.item.pszText = dispText_.data();
+}
+
+// A click chooses the column; the row follows from the selection.
+void SpecialDayPanel::OnTableClick(const NMITEMACTIVATE& hit, bool doubleClick) {
+  if (hit.iItem < 0 || hit.iSubItem < kColYear1) return;
+  column_ = hit.iSubItem;
+  InvalidateRect(list_, nullptr, FALSE);
+  if (doubleClick && RowOf(hit.iItem) == page_.currentRow()) BeginEdit();
 }
 
 // The row being edited on $D0FFD5 in blue, its current cell lighter.

@@ -62,6 +62,8 @@ class SpecialDayPanel : public platform::Window {
   bool Create();
   void CreateControls();
   void CreateTable();
+  void CreateEntryArea();
+  void CreateButtons();
   void LoadEntry();
   void EnableBoxes();
   EntryArea ReadEntry() const;
@@ -70,6 +72,8 @@ class SpecialDayPanel : public platform::Window {
   void OnButton(int id);
   LRESULT OnNotify(const NMHDR& header);
   LRESULT OnTableNotify(const NMHDR& header);
+  void FillCellText(NMLVDISPINFOW& info);
+  void OnTableClick(const NMITEMACTIVATE& hit, bool doubleClick);
   LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw) const;
   void OnRowChosen(int row);
   void MoveToCell(Cell cell);
