@@ -119,12 +119,15 @@ std::vector<std::string> LinesOfTable(const SpecialDayTable& table) {
   std::vector<std::string> lines;
   for (std::size_t k = 1; k < table.rows.size(); ++k) {
     const TableRow& row = table.rows[k];
-    if (support::IsBlank(row[kColText])) continue;
+    std::string name = StoredText(row[kColText]);
+    if (name.empty()) continue;
     Fields f;
     for (int c = kColYear1; c < kColText; ++c) f.push_back(support::Trim(row[c]));
     f[kColWeekday - 1] = support::WeekdayNumber(f[kColWeekday - 1]);
-    f.push_back(StoredText(row[kColText]));
-    lines.push_back(support::Join(f, ","));
+    f.push_back(std::move(name));
+    // Quoted only where a field would otherwise split: what the table
+    // shows is what is read back.
+    lines.push_back(calendar::JoinCommaText(f));
   }
   lines.insert(lines.end(), table.keptLines.begin(), table.keptLines.end());
   return lines;

@@ -68,6 +68,14 @@ TEST(SpecialDayTable, LoadsEveryRuleFormAndWritesTheGeneralForm) {
                                         ",,1,1,,,New　Year", "これは規則ではない", "1,1,New Year"}));
 }
 
+// What the table writes reads back as the same table, odd fields included.
+TEST(SpecialDayTable, WrittenLinesShowTheSameTable) {
+  const Lines odd = {"\"1,2\",,3,4,,,x", "2000,,1,1,,,\"\"\"q\"", ",,2,2,,,　", "1,2,3,4,5,6,7,8"};
+  const Lines written = LinesOfTable(TableOfLines(odd));
+  EXPECT_EQ(written, (Lines{"\"1,2\",,3,4,,,x", "2000,,1,1,,,\"\"\"q\"", "1,2,3,4,5,6,7,8"}));
+  EXPECT_EQ(LinesOfTable(TableOfLines(written)), written);
+}
+
 TEST(SpecialDayTable, GrowsWithTheFile) {
   Lines file;
   for (int i = 1; i <= 60; ++i) file.push_back(",,1," + std::to_string(i % 28 + 1) + ",,,日" + std::to_string(i));
