@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev
   libbenchmark-dev g++-mingw-w64-x86-64-posix wine64 xvfb xauth x11-utils xdotool
-  imagemagick fonts-noto-cjk zip python3 locales)
+  imagemagick fonts-noto-cjk zip python3 python3-icalendar locales)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
