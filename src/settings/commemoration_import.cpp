@@ -11,35 +11,11 @@
 namespace settings {
 namespace {
 
-// Tells whether the user answered No to a question while it watched: the
-// guard's refusal, not a failure.
-class AnswerWatch : public platform::Dialogs {
- public:
-  explicit AnswerWatch(platform::Dialogs& inner) : inner_(inner) {}
-  platform::MsgResult Show(const platform::Message& message) override {
-    const platform::MsgResult result = inner_.Show(message);
-    if (result == platform::MsgResult::No) saidNo_ = true;
-    return result;
-  }
-  void SetStatusText(const std::string& text) override { inner_.SetStatusText(text); }
-  bool TakeSaidNo() { return std::exchange(saidNo_, false); }
-
- private:
-  platform::Dialogs& inner_;
-  bool saidNo_ = false;
-};
-
-enum class Saved { Written, Refused, Failed };
-
-// One run over the data folder: the guard's questions are watched so that
-// a No is told apart from a failed write.
+// One run over the data folder, every month through the store's guards.
 class GuardedRun {
  public:
   GuardedRun(const store::StoreEnv& env, store::NetworkLink& network)
-      : watch_(env.os.dialogs),
-        os_{env.os.fs, watch_, env.os.clock, env.os.system, env.os.shell, env.os.clipboard},
-        env_{os_, env.folders},
-        network_(network) {}
+      : os_(env.os), env_{os_, env.folders}, network_(network) {}
 
   const store::StoreEnv& env() const { return env_; }
   std::string PathOf(const std::string& name) const { return env_.folders.dataFolder + name; }
@@ -52,11 +28,11 @@ class GuardedRun {
     slot.loadCount = static_cast<int>(slot.lines.size());
   }
 
-  Saved Save(const store::MonthSlot& slot) {
-    watch_.TakeSaidNo();
+  // Skipped (nothing to write) counts as written.
+  store::SaveOutcome Save(const store::MonthSlot& slot) {
     network_.writePending = true;  // a deliberate write, in network mode too
-    if (store::SaveMonth(env_, slot, network_)) return Saved::Written;
-    return watch_.TakeSaidNo() ? Saved::Refused : Saved::Failed;
+    const store::SaveOutcome outcome = store::SaveMonth(env_, slot, network_);
+    return outcome == store::SaveOutcome::Skipped ? store::SaveOutcome::Written : outcome;
   }
 
   // The month files or commemoration files of the folder, by name.
@@ -71,8 +47,7 @@ class GuardedRun {
   }
 
  private:
-  AnswerWatch watch_;
-  platform::Services os_;
+  platform::Services& os_;
   store::StoreEnv env_;
   store::NetworkLink& network_;
 };
@@ -112,9 +87,9 @@ bool ImportFile(GuardedRun& run, const ImportOptions& options, const std::string
     slot.lines = std::move(*merged);
   }
   if (changed) {
-    const Saved saved = run.Save(slot);
-    if (saved == Saved::Failed) return false;
-    if (saved == Saved::Refused) return true;  // the file stays for another time
+    const store::SaveOutcome saved = run.Save(slot);
+    if (saved == store::SaveOutcome::Failed) return false;
+    if (saved == store::SaveOutcome::Refused) return true;  // the file stays for another time
     result.rewrote = true;
   }
   if (!run.env().os.fs.DeleteFile(run.PathOf(name))) return false;
@@ -129,9 +104,9 @@ bool RemoveFromFile(GuardedRun& run, int code, const std::string& name, YearMont
   std::vector<std::string> kept = LinesWithoutCode(slot.lines, code);
   if (kept.size() == slot.lines.size() && !slot.unread) return true;
   slot.lines = std::move(kept);
-  const Saved saved = run.Save(slot);
-  if (saved == Saved::Failed) return false;
-  if (saved == Saved::Written) {
+  const store::SaveOutcome saved = run.Save(slot);
+  if (saved == store::SaveOutcome::Failed) return false;
+  if (saved == store::SaveOutcome::Written) {
     result.rewrote = true;
     ++result.files;
   }

@@ -23,8 +23,8 @@ void SpecialDayPage::Tell(const std::string& text) { platform::Inform(os_.dialog
 
 void SpecialDayPage::Load() {
   std::vector<std::string> lines;
-  originals_.Clear();
-  unread_ = os_.fs.Exists(FilePath()) && !store::LoadLines(os_, lines, FilePath(), &originals_);
+  file_ = {};
+  file_.unread = os_.fs.Exists(FilePath()) && !store::LoadLines(os_, lines, FilePath(), &file_.originals);
   table_ = TableOfLines(lines);
   transferred_ = false;
   LoadRow(1);
@@ -109,8 +109,8 @@ bool SpecialDayPage::EditCell(Cell cell, std::string_view typed) {
 // A file that could not be read is never written over with what little
 // the table holds.
 bool SpecialDayPage::Write() {
-  if (unread_) {
-    Tell("[" + FilePath() + "]が読み込めていないため、\r\nファイルを守るため書き込みません。");
+  if (file_.unread) {
+    Tell(store::SpecialDaysUnreadText(folders_.commonDataFolder));
     return false;
   }
   if (!KeepOrDropChanges()) return false;
@@ -119,7 +119,7 @@ bool SpecialDayPage::Write() {
     Tell(problem);
     return false;
   }
-  return store::SaveSpecialDays({os_, folders_}, lines, &originals_);
+  return store::SaveSpecialDays({os_, folders_}, lines, &file_);
 }
 
 }  // namespace settings

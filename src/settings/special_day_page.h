@@ -8,7 +8,7 @@
 
 #include "platform/services.h"
 #include "settings/special_day_table.h"
-#include "store/exact_lines.h"
+#include "store/special_days.h"
 #include "store/folders.h"
 
 namespace settings {
@@ -63,8 +63,7 @@ class SpecialDayPage {
   platform::Services& os_;
   const store::Folders& folders_;
   SpecialDayTable table_;
-  store::OriginalBytes originals_;
-  bool unread_ = false;  // the file exists but could not be read
+  store::RuleFileCopy file_;  // "Sday.kdf" as read
   int current_ = 1;
   EntryArea entry_;
   EntryArea loaded_;

@@ -79,13 +79,6 @@ bool IsNumberOrEmpty(std::string_view text) {
   return plain.empty() || support::ParseInt(plain).has_value();
 }
 
-// The name as the file keeps it: blanks and commas full-width (both would
-// split the field), trimmed.
-std::string StoredText(std::string_view typed) {
-  std::string text = support::Trim(support::ReplaceAll(typed, kFullWidthBlank, " "));
-  return support::ReplaceAll(support::ReplaceAll(text, ",", "，"), " ", kFullWidthBlank);
-}
-
 bool IsNumberColumn(int column) {
   return column == kColYear1 || column == kColYear2 || column == kColMonth || column == kColDay ||
          column == kColWeek;
@@ -119,7 +112,7 @@ std::vector<std::string> LinesOfTable(const SpecialDayTable& table) {
   std::vector<std::string> lines;
   for (std::size_t k = 1; k < table.rows.size(); ++k) {
     const TableRow& row = table.rows[k];
-    std::string name = StoredText(row[kColText]);
+    std::string name = store::SpecialDayNameText(row[kColText]);
     if (name.empty()) continue;
     Fields f;
     for (int c = kColYear1; c < kColText; ++c) f.push_back(support::Trim(row[c]));
@@ -176,7 +169,7 @@ void TransferEntry(const EntryArea& e, TableRow& row) {
   row[kColDay] = PlainDigits(e.day);
   if (e.weekday != 0) row[kColWeekday] = support::WeekdayLong(e.weekday);
   row[kColWeek] = PlainDigits(e.week);
-  row[kColText] = StoredText(e.text);
+  row[kColText] = store::SpecialDayNameText(e.text);
 }
 
 std::optional<std::string> CellValue(int column, std::string_view typed, std::string& problem) {
@@ -192,26 +185,14 @@ std::optional<std::string> CellValue(int column, std::string_view typed, std::st
     problem = kWeekdayNames;
   } else if (column == kColText) {
     problem = ShiftJisProblem(typed);
-    if (problem.empty()) return StoredText(typed);
+    if (problem.empty()) return store::SpecialDayNameText(typed);
   }
   return std::nullopt;
 }
 
-std::string CharactersShiftJisLacks(std::string_view text) {
-  std::string lacking;
-  for (std::size_t pos = 0; pos < text.size();) {
-    const std::size_t length = support::DecodeUtf8At(text, pos).length;
-    const std::string_view c = text.substr(pos, length);
-    pos += length;
-    if (!support::Cp932CanEncode(c) && lacking.find(c) == std::string::npos) lacking.append(c);
-  }
-  return lacking;
-}
-
 std::string ShiftJisProblem(std::string_view text) {
-  const std::string lacking = CharactersShiftJisLacks(text);
-  if (lacking.empty()) return {};
-  return "「" + lacking + "」はShift-JISで保存できない文字です。\r\n別の文字に置き換えてください。";
+  const auto lacking = support::Cp932Unencodable(text);
+  return lacking.empty() ? std::string() : support::UnencodableNotice(lacking);
 }
 
 Cell CellAfterEnter(Cell from, int rowCount) {

@@ -75,9 +75,8 @@ void TransferEntry(const EntryArea& entry, TableRow& row);
 // be kept.
 std::optional<std::string> CellValue(int column, std::string_view typed, std::string& problem);
 
-// The distinct characters of `text` that Shift-JIS cannot hold, in order.
-std::string CharactersShiftJisLacks(std::string_view text);
-// The message for them, or "" when there are none.
+// The message naming the characters Shift-JIS cannot hold, or "" when
+// there are none.
 std::string ShiftJisProblem(std::string_view text);
 
 // The cell Enter moves to: the next column, or column 1 of the next row

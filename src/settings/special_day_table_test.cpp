@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/special_day_page.h"
+#include "support/cp932.h"
 #include "settings/special_day_table.h"
 #include "store/store_test_fixture.h"
 #include "support/cp932.h"
@@ -103,9 +104,8 @@ TEST(SpecialDayTable, EntryAreaShowsBlanksAndStoresThemFullWidth) {
 }
 
 TEST(SpecialDayTable, RefusesWhatTheFileCannotHold) {
-  EXPECT_EQ(CharactersShiftJisLacks("a😀b𠮷c😀纊"), "😀𠮷");
   EXPECT_EQ(ShiftJisProblem("誕生日"), "");
-  EXPECT_EQ(ShiftJisProblem("🎂誕生日"), "「🎂」はShift-JISで保存できない文字です。\r\n別の文字に置き換えてください。");
+  EXPECT_EQ(ShiftJisProblem("🎂誕生日"), support::UnencodableNotice({{"🎂", 1, 1}}));
   EntryArea entry;
   entry.text = "🎂誕生日";
   EXPECT_NE(EntryProblem(entry), "");
@@ -228,7 +228,7 @@ TEST_F(SpecialDayPageTest, AFileThatCouldNotBeReadIsNeverWrittenOver) {
   fake.fs.Fail(Op::ReadAll, 0);
   EXPECT_FALSE(page.Write());
   EXPECT_EQ(File(), "2003,,12,25,,,クリスマス\r\n");
-  EXPECT_EQ(Texts().back(), "[" + dir / "Sday.kdf" + "]が読み込めていないため、\r\nファイルを守るため書き込みません。");
+  EXPECT_EQ(Texts().back(), store::SpecialDaysUnreadText(dir.path()));
 }
 
 TEST_F(SpecialDayPageTest, AFailedWriteKeepsTheWindowAndTheFile) {

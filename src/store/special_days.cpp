@@ -35,11 +35,7 @@ std::string QuotedIfNeeded(const std::string& name) {
   return '"' + support::ReplaceAllMbcs(name, "\"", "\"\"") + '"';
 }
 
-std::string StoredName(const std::string& typed) {
-  std::string name(support::Trim(support::ReplaceAllMbcs(BlanksForControls(typed), kFullWidthBlank, " ")));
-  name = support::ReplaceAllMbcs(support::ReplaceAllMbcs(name, ",", "，"), " ", kFullWidthBlank);
-  return QuotedIfNeeded(name);
-}
+std::string StoredName(const std::string& typed) { return QuotedIfNeeded(SpecialDayNameText(typed)); }
 
 // Loads the file when it exists and hands the lines to `apply`.
 template <typename Apply>
@@ -83,6 +79,11 @@ std::optional<SpecialDay> FindSpecialDay(const std::vector<std::string>& lines, 
   return std::nullopt;
 }
 
+std::string SpecialDayNameText(std::string_view typed) {
+  std::string name(support::Trim(support::ReplaceAllMbcs(BlanksForControls(std::string(typed)), kFullWidthBlank, " ")));
+  return support::ReplaceAllMbcs(support::ReplaceAllMbcs(name, ",", "，"), " ", kFullWidthBlank);
+}
+
 std::string SpecialDayNameShown(const std::string& stored) {
   return support::ReplaceAllMbcs(DigitCommaToShown(stored), kFullWidthBlank, " ");
 }
@@ -99,12 +100,16 @@ bool ApplySpecialDayEdit(std::vector<std::string>& lines, const std::optional<Sp
   return true;
 }
 
+std::string SpecialDaysUnreadText(const std::string& commonDataFolder) {
+  return "[ " + commonDataFolder + kSpecialDayFileName +
+         " ]が読み込めていないため、\r\nファイルを守るため記念日は保存しません。";
+}
+
 bool SaveSpecialDays(const StoreEnv& env, const std::vector<std::string>& lines,
                      const RuleFileCopy* copy) {
   const std::string& folder = env.folders.commonDataFolder;
   if (copy && copy->unread) {
-    platform::Inform(env.os.dialogs, "[ " + folder + kSpecialDayFileName +
-                                         " ]が読み込めていないため、\r\nファイルを守るため記念日は保存しません。");
+    platform::Inform(env.os.dialogs, SpecialDaysUnreadText(folder));
     return false;
   }
   if (WriteLinesRetry(env.os, folder + kSpecialDayFileName, kSpecialDaySaveWaitMs,

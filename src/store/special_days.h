@@ -9,6 +9,7 @@
 // with "，" for the commas and "　" for the blanks of the name.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calendar/day_classifier.h"
@@ -51,6 +52,10 @@ std::optional<SpecialDay> FindSpecialDay(const std::vector<std::string>& lines, 
 // The name as the editor shows it: "，" between two digits as ",", "　" as
 // a blank.
 std::string SpecialDayNameShown(const std::string& stored);
+// The name field's text as the file keeps it, before any quoting: trimmed,
+// commas as "，", blanks and control characters as "　" (each would split
+// the field).
+std::string SpecialDayNameText(std::string_view typed);
 
 // What the user left in the special-day editor.
 struct SpecialDayEdit {
@@ -68,6 +73,9 @@ struct SpecialDayEdit {
 // False when nothing changed.
 bool ApplySpecialDayEdit(std::vector<std::string>& lines, const std::optional<SpecialDay>& old,
                          int month, int day, const SpecialDayEdit& edit);
+
+// Why a file whose load failed is not written.
+std::string SpecialDaysUnreadText(const std::string& commonDataFolder);
 
 // SaveListRetry to the common data folder, 5 attempts 500 ms apart; on
 // failure "[ " + folder + "Sday.kdf" + " ]の書込に失敗しました。". A file
