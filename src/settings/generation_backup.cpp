@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -57,12 +58,29 @@ class Rotation {
   }
 
   // The whole source as root + its folder name; a partial copy is removed.
+  // The shell's word is not enough: a silent copy may skip a file it could
+  // not read (one held open by another program) and still report success.
   bool CopySource() {
     const bool copied = platform::CopyFolderItems(os_.fs, os_.dialogs, a_.source, root_, a_.owner,
                                                   a_.showProgress, "");
-    if (copied && Exists(copy_)) return true;
+    if (copied && Exists(copy_) && SameTree(a_.source, EnsureTrailingSeparator(copy_))) return true;
     if (Exists(copy_)) Delete(copy_);
     return false;
+  }
+
+  // Every file of `from` is in `to` with its size, folders alike.
+  bool SameTree(const std::string& from, const std::string& to) const {
+    std::map<std::string, const platform::DirEntry*> copied;
+    const std::vector<platform::DirEntry> copy = os_.fs.List(to + "*");
+    for (const platform::DirEntry& e : copy) copied[e.name] = &e;
+    for (const platform::DirEntry& e : os_.fs.List(from + "*")) {
+      const auto it = copied.find(e.name);
+      if (it == copied.end() || it->second->isFolder != e.isFolder) return false;
+      if (!e.isFolder && it->second->size != e.size) return false;
+      if (e.isFolder && !SameTree(EnsureTrailingSeparator(from + e.name), EnsureTrailingSeparator(to + e.name)))
+        return false;
+    }
+    return true;
   }
 
   // At most generations - 1 kept, each moved up by one; 01 left free.
@@ -72,8 +90,10 @@ class Rotation {
     for (int d = existing; d >= 1; --d)
       if (Exists(Generation(d))) Rename(Generation(d), Generation(d + 1));
     if (!Exists(Generation(1)) || Delete(Generation(1))) return true;
-    Inform(os_.dialogs, "[" + Generation(1) + "]の削除エラー\r\nフォルダはバックアップされていません。\r\n"
-                        "手動でバックアップしておいてください。");
+    std::string text = "[";
+    text += Generation(1);
+    text += "]の削除エラー\r\nフォルダはバックアップされていません。\r\n手動でバックアップしておいてください。";
+    Inform(os_.dialogs, text);
     return false;
   }
 

@@ -107,6 +107,32 @@ TEST_F(GenerationBackupTest, AHalfDoneCopyIsRemovedAndTheGenerationsStay) {
   EXPECT_FALSE(fake.fs.Exists(JoinPath(root, "Files1")));
 }
 
+// The shell skipped a file it could not read and said nothing of it, as a
+// silent copy does under Wine.
+class SkippingCopyFileSystem : public FailingFileSystem {
+ public:
+  using FailingFileSystem::FailingFileSystem;
+  bool ShellCopy(const std::vector<std::string>& from, const std::string& to,
+                 const platform::ShellOpFlags& flags) override {
+    const bool copied = FailingFileSystem::ShellCopy(from, to, flags);
+    DeleteFile(JoinPath(to, "Files1\\Sub\\Ca202701.kdf"));
+    return copied;
+  }
+};
+
+TEST_F(GenerationBackupTest, ACopyMissingAFileCountsAsFailed) {
+  MakeFolder(JoinPath(source, "Sub\\"), "Ca202701.kdf", "deep");
+  MakeGeneration(1, "old1");
+  SkippingCopyFileSystem fs(platform::RealFileSystem());
+  platform::Services os{fs, fake.dialogs, fake.clock, fake.system, fake.shell, fake.clipboard};
+  EXPECT_FALSE(GenerationBackup(os, {source, root, 0, false, 3, kAutoBackupName, false}));
+  EXPECT_EQ(Generations(), (std::map<int, std::string>{{1, "old1"}}));
+  EXPECT_FALSE(fake.fs.Exists(JoinPath(root, "Files1")));
+  // the same tree copied whole passes
+  EXPECT_TRUE(Backup());
+  EXPECT_EQ(fake.fs.ReadAll(JoinPath(GenerationFolder(root, 1, kAutoBackupName), "Sub\\Ca202701.kdf")), "deep");
+}
+
 TEST_F(GenerationBackupTest, ALeftoverCopyIsMovedAsideReplacingTheOlderOne) {
   MakeFolder(JoinPath(root, "Files1\\"), "mark.txt", "interrupted");
   MakeFolder(JoinPath(root, "wk_Files1\\"), "mark.txt", "older");
@@ -120,11 +146,11 @@ TEST_F(GenerationBackupTest, RefusalsAreToldOnlyWhenAsked) {
   EXPECT_FALSE(Backup(1, true));
   EXPECT_FALSE(Backup(10, true));
   EXPECT_FALSE(Backup(10, false));
-  EXPECT_FALSE(GenerationBackup(fake.services, {JoinPath(temp.path(), "None\\"), root, 0, true, 3,
-                                                kAutoBackupName, false}));
-  EXPECT_EQ(fake.dialogs.Texts(),
-            (std::vector<std::string>{"世代の数が正しくありません。", "世代の数が正しくありません。",
-                                      "[" + JoinPath(temp.path(), "None\\") + "]がありません。"}));
+  const std::string missing = JoinPath(temp.path(), "None\\");
+  EXPECT_FALSE(GenerationBackup(fake.services, {missing, root, 0, true, 3, kAutoBackupName, false}));
+  const std::string missingText = std::string("[").append(missing).append("]がありません。");
+  EXPECT_EQ(fake.dialogs.Texts(), (std::vector<std::string>{"世代の数が正しくありません。",
+                                                            "世代の数が正しくありません。", missingText}));
   EXPECT_TRUE(Generations().empty());
 }
 
