@@ -132,6 +132,32 @@ TEST_F(TfmNichijiTest, ClosingUnsetAsksAndNoKeepsItOpen) {
   EXPECT_EQ(Text(TfmNichiji::kEdtHour), "10");  // the current time was set
 }
 
+// A press on the minute up-down's upper arrow at 59 carries into the hour.
+TEST_F(TfmNichijiTest, TheMinuteUpDownCarriesIntoTheHour) {
+  std::string hour, minute;
+  Script::Run({
+      [&] { SetWindowTextW(Item(TfmNichiji::kEdtMin), L"59"); },
+      [&] {
+        HWND upDown = Item(TfmNichiji::kUdMin);
+        RECT r{};
+        GetClientRect(upDown, &r);
+        const LPARAM upperHalf = MAKELPARAM(r.right / 2, r.bottom / 4);
+        SendMessageW(upDown, WM_LBUTTONDOWN, MK_LBUTTON, upperHalf);
+        SendMessageW(upDown, WM_LBUTTONUP, 0, upperHalf);
+      },
+      [&] {
+        hour = Text(TfmNichiji::kEdtHour);
+        minute = Text(TfmNichiji::kEdtMin);
+        PostMessageW(window.hwnd(), WM_CLOSE, 0, 0);
+      },
+  });
+  fake.dialogs.Answer(platform::MsgResult::Yes);
+  window.ShowModal({{9, 0, 0}, false, kAlarmSetMode, 3});
+  EXPECT_EQ(hour, "11");
+  EXPECT_EQ(minute, "0");
+  EXPECT_EQ(window.page().view().clockTime, (settings::TimeOfDay{11, 0, 0}));
+}
+
 TEST_F(TfmNichijiTest, DisplayModeIsNarrowTopmostAndClosesAtOnce) {
   int width = 0;
   bool topmost = false, startVisible = true;
