@@ -160,6 +160,13 @@ TEST_F(RealShellOperations, FilesOnlyWildcardSkipsFolders) {
   EXPECT_EQ(Names("Out\\*"), std::vector<std::string>{"Ca202612.kdf"});
 }
 
+TEST_F(RealShellOperations, FilesOnlyWholeFolderKeepsItsSubFolders) {
+  ShellOpFlags flags = quiet;
+  flags.filesOnly = true;
+  ASSERT_TRUE(fs.ShellCopy({Path("Files2")}, Path("Out"), flags));
+  EXPECT_EQ(fs.ReadAll(Path("Out\\Files2\\深い\\x.txt")), "deep");
+}
+
 TEST_F(RealShellOperations, MissingSourcesFail) {
   EXPECT_FALSE(fs.ShellCopy({Path("NoSuch")}, Path("Out"), quiet));
   EXPECT_FALSE(fs.ShellDelete({Path("NoSuch")}, quiet));

@@ -125,6 +125,12 @@ std::wstring ZeroTerminatedList(const std::vector<std::string>& paths) {
   return list;
 }
 
+bool AnyWildcard(const std::vector<std::string>& paths) {
+  for (const auto& p : paths)
+    if (p.find_first_of("*?") != std::string::npos) return true;
+  return false;
+}
+
 FILEOP_FLAGS ToShellFlags(const ShellOpFlags& flags) {
   FILEOP_FLAGS f = 0;
   if (flags.silent) f |= FOF_SILENT;
@@ -286,8 +292,13 @@ class WinFileSystem : public FileSystem {
     int made = SHCreateDirectoryExW(reinterpret_cast<HWND>(flags.owner), folder.c_str(), nullptr);
     if (made != ERROR_SUCCESS && made != ERROR_ALREADY_EXISTS) return false;
     std::wstring to = folder + L'\0';
+    // "Files only" means something only for wildcards; Wine's shell also
+    // leaves out the sub-folders of a whole folder copied with it, and says
+    // nothing.
+    ShellOpFlags copyFlags = flags;
+    copyFlags.filesOnly = flags.filesOnly && AnyWildcard(from);
     return RunShellOperation(FO_COPY, ZeroTerminatedList(from), &to,
-                             ToShellFlags(flags) | FOF_NOCONFIRMMKDIR, flags.owner);
+                             ToShellFlags(copyFlags) | FOF_NOCONFIRMMKDIR, flags.owner);
   }
 
   bool ShellDelete(const std::vector<std::string>& paths, const ShellOpFlags& flags) override {

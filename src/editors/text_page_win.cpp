@@ -1,0 +1,117 @@
+#include "editors/text_page_win.h"
+
+#include "platform/fonts_win.h"
+#include "platform/text_win.h"
+#include "platform/win_handles_win.h"
+
+namespace editors {
+namespace {
+
+// Even, so that a half-width character is exactly half a full-width one
+// and Shift-JIS byte columns line up.
+constexpr int kFixedHeight = 14;
+
+}  // namespace
+
+struct TextPage::Fonts {
+  platform::UniqueFont fixed, ui;
+};
+
+TextPage::TextPage() : fonts_(std::make_unique<Fonts>()) {}
+TextPage::~TextPage() {
+  if (hwnd()) DestroyWindow(hwnd());
+}
+
+bool TextPage::Create(const TextPageArgs& args) {
+  args_ = args;
+  platform::WindowArgs w;
+  w.className = L"TfmTextPage";
+  w.title = platform::Widen(args.title);
+  w.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
+  w.exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+  w.parent = args.owner;
+  w.background = GetSysColorBrush(COLOR_BTNFACE);
+  RECT r{0, 0, args.width, args.height};
+  AdjustWindowRectEx(&r, w.style, FALSE, w.exStyle);
+  w.x = 80;
+  w.y = 60;
+  w.width = r.right - r.left;
+  w.height = r.bottom - r.top;
+  if (!CreateWindowFrom(w)) return false;
+  text_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", platform::Widen(args.text).c_str(),
+                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
+                              ES_READONLY | ES_AUTOVSCROLL | ES_AUTOHSCROLL,
+                          0, 0, 10, 10, hwnd(), reinterpret_cast<HMENU>(kText),
+                          platform::ModuleInstance(), nullptr);
+  close_ = CreateWindowExW(0, L"BUTTON", L"閉じる(&X)", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 10,
+                           10, hwnd(), reinterpret_cast<HMENU>(kBtnClose), platform::ModuleInstance(),
+                           nullptr);
+  fonts_->fixed.reset(CreateFontW(-kFixedHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, DEFAULT_QUALITY,
+                                  FIXED_PITCH, platform::ChooseFixedFontFace().c_str()));
+  fonts_->ui.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, DEFAULT_QUALITY,
+                               DEFAULT_PITCH, platform::ChooseUiFontFace().c_str()));
+  SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->fixed.get()), FALSE);
+  SendMessageW(close_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->ui.get()), FALSE);
+  Layout();
+  return true;
+}
+
+void TextPage::Layout() {
+  RECT r{};
+  GetClientRect(hwnd(), &r);
+  constexpr int kMargin = 6, kButtonHeight = 28, kButtonWidth = 110;
+  MoveWindow(text_, kMargin, kMargin, r.right - 2 * kMargin, r.bottom - 3 * kMargin - kButtonHeight, TRUE);
+  MoveWindow(close_, r.right - kMargin - kButtonWidth, r.bottom - kMargin - kButtonHeight, kButtonWidth,
+             kButtonHeight, TRUE);
+}
+
+void TextPage::ShowModal() {
+  closed_ = false;
+  if (args_.owner) EnableWindow(args_.owner, FALSE);
+  ShowWindow(hwnd(), SW_SHOW);
+  SetForegroundWindow(hwnd());
+  SetFocus(close_);
+  MSG msg;
+  while (!closed_) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+      closed_ = true;
+      continue;
+    }
+    if (IsDialogMessageW(hwnd(), &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  if (args_.owner) EnableWindow(args_.owner, TRUE);
+  ShowWindow(hwnd(), SW_HIDE);
+  if (args_.owner) SetActiveWindow(args_.owner);
+}
+
+LRESULT TextPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE:
+      if (text_) Layout();
+      return 0;
+    case WM_COMMAND:
+      if (LOWORD(wParam) == kBtnClose) closed_ = true;
+      return 0;
+    case WM_CLOSE:
+      closed_ = true;
+      return 0;
+    case WM_CTLCOLORSTATIC:  // a read-only edit keeps the paper white
+      if (reinterpret_cast<HWND>(lParam) == text_) return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+      break;
+  }
+  return Default(message, wParam, lParam);
+}
+
+void ShowTextPage(const TextPageArgs& args) {
+  TextPage page;
+  if (page.Create(args)) page.ShowModal();
+}
+
+}  // namespace editors

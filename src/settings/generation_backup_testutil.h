@@ -1,0 +1,16 @@
+#pragma once
+// A data folder of many month files, for the backup's benchmark and its
+// test under Wine.
+#include <string>
+
+#include "platform/filesystem.h"
+
+namespace settings {
+
+// `months` month files of `entries` lines each in `folder` (made when
+// missing), from 1990/01 on; Shift-JIS text as the program writes it.
+// Returns the bytes written.
+std::size_t WriteMonthFiles(platform::FileSystem& fs, const std::string& folder, int months,
+                            int entries);
+
+}  // namespace settings
