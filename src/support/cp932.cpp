@@ -128,6 +128,52 @@ bool Cp932CanEncode(std::string_view utf8) {
   return true;
 }
 
+namespace {
+
+// One line without breaks, numbered `lineNumber`.
+void CollectUnencodable(std::string_view line, std::size_t lineNumber,
+                        std::vector<UnencodableChar>& out) {
+  std::size_t column = 0;
+  for (std::size_t pos = 0; pos < line.size();) {
+    const Encoded e = EncodeAt(line, pos);
+    ++column;
+    if (!e.representable) {
+      const bool utf8 = DecodeUtf8At(line, pos).valid;
+      std::string shown = utf8 ? std::string(line.substr(pos, e.length)) : std::string();
+      if (!utf8) AppendUtf8(shown, kReplacementChar);
+      out.push_back({std::move(shown), lineNumber, column});
+    }
+    pos += e.length;
+  }
+}
+
+}  // namespace
+
+std::vector<UnencodableChar> Cp932Unencodable(std::string_view utf8) {
+  std::vector<UnencodableChar> found;
+  std::size_t lineNumber = 1;
+  for (std::size_t start = 0; start <= utf8.size();) {
+    const std::size_t end = utf8.find_first_of("\r\n", start);
+    const std::size_t stop = end == std::string_view::npos ? utf8.size() : end;
+    CollectUnencodable(utf8.substr(start, stop - start), lineNumber++, found);
+    if (end == std::string_view::npos) break;
+    start = end + (utf8.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+  }
+  return found;
+}
+
+std::vector<UnencodableChar> Cp932Unencodable(const std::vector<std::string>& lines) {
+  std::vector<UnencodableChar> found;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (Cp932CanEncode(lines[i])) continue;  // the common case costs one pass
+    for (UnencodableChar& c : Cp932Unencodable(lines[i])) {
+      c.line += i;
+      found.push_back(std::move(c));
+    }
+  }
+  return found;
+}
+
 std::size_t Cp932Length(std::string_view utf8) {
   std::size_t total = 0;
   for (std::size_t pos = 0; pos < utf8.size();) {

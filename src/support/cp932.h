@@ -17,6 +17,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace support {
 
@@ -30,6 +31,21 @@ std::string Cp932ToUtf8(std::string_view bytes);
 std::string Utf8ToCp932(std::string_view utf8);
 // False when Utf8ToCp932 would put a "?" for something.
 bool Cp932CanEncode(std::string_view utf8);
+// A character the CP932 form cannot hold, and where it stands in the text:
+// line and column from 1, the column counted in characters.
+struct UnencodableChar {
+  std::string character;  // as UTF-8; U+FFFD for a byte that is no UTF-8
+  std::size_t line = 0;
+  std::size_t column = 0;
+
+  bool operator==(const UnencodableChar&) const = default;
+};
+// Every character Utf8ToCp932 would write as "?", in text order, so that a
+// save can refuse before anything is lost. "\n", "\r\n" and "\r" end lines.
+std::vector<UnencodableChar> Cp932Unencodable(std::string_view utf8);
+// The same over lines of a list (line i of the list is line i + 1).
+std::vector<UnencodableChar> Cp932Unencodable(const std::vector<std::string>& lines);
+
 // Bytes of the CP932 form: what the user sees as a width in columns.
 std::size_t Cp932Length(std::string_view utf8);
 bool IsCp932LeadByte(unsigned char b);

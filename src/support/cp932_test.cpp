@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 
@@ -195,6 +196,39 @@ TEST(ReplaceAllMbcs, MatchesWholeCharactersOnly) {
   EXPECT_EQ(ReplaceAllMbcs("aaa", "aa", "b"), "ba");
   EXPECT_EQ(ReplaceAllMbcs("abc", "", "x"), "abc");
   EXPECT_EQ(ReplaceAllMbcs("a,b", ",", "，"), "a，b");
+}
+
+}  // namespace
+}  // namespace support
+
+namespace support {
+namespace {
+
+// What a save must refuse: exactly the characters the encoder would turn
+// into "?", each with its line and column.
+TEST(Cp932Unencodable, FindsEveryCharacterTheEncoderWouldLose) {
+  const std::string text = "会議😀\r\n髙橋 ①\nab\xE2\x82\xAC" "c\r♪𠮷";  // € (U+20AC) and 𠮷 have no code
+  const std::vector<UnencodableChar> expected = {
+      {"😀", 1, 3}, {"€", 3, 3}, {"𠮷", 4, 2}};
+  EXPECT_EQ(Cp932Unencodable(text), expected);
+  std::string encoded = Utf8ToCp932(text);
+  EXPECT_EQ(std::count(encoded.begin(), encoded.end(), '?'), 3);
+}
+
+TEST(Cp932Unencodable, EscapedBytesAndPlainTextAreKept) {
+  EXPECT_TRUE(Cp932Unencodable(Cp932ToUtf8(Bytes({0x81, 0x20, 0xFD, 'a', 0x85}))).empty());
+  EXPECT_TRUE(Cp932Unencodable("").empty());
+  EXPECT_TRUE(Cp932Unencodable(std::vector<std::string>{"予定", "", "ｱｲｳ"}).empty());
+}
+
+TEST(Cp932Unencodable, MalformedUtf8IsReportedPerByte) {
+  const std::vector<UnencodableChar> expected = {{"\xEF\xBF\xBD", 1, 2}, {"\xEF\xBF\xBD", 1, 3}};
+  EXPECT_EQ(Cp932Unencodable(std::string_view("a\xE3\x81z", 4)), expected);
+}
+
+TEST(Cp932Unencodable, LinesOfAListCountFromOne) {
+  const std::vector<UnencodableChar> expected = {{"🎍", 2, 1}, {"🎍", 4, 2}};
+  EXPECT_EQ(Cp932Unencodable(std::vector<std::string>{"元日", "🎍", "", "x🎍"}), expected);
 }
 
 }  // namespace
