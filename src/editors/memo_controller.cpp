@@ -229,9 +229,9 @@ void MemoController::Rebuild() {
   SearchListing listing = BuildSearchListing(os_, folders_.dataFolder, [this](int done, int total) {
     screen_.ShowProgress(done, total);
   });
-  screen_.EndWait();
   originals_.Clear();
   Loaded(MemoDoc::Memo, listing.lines, true);
+  screen_.EndWait();
   if (!listing.unreadable.empty())
     Tell("次の月ファイルを読み込めなかったため、検索データに入っていません。\r\n" +
          support::Join(listing.unreadable, "\r\n"));

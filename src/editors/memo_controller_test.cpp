@@ -153,6 +153,7 @@ TEST_F(MemoControllerTest, TypedMemoIsOnDiskAfterTheCloseAndComesBack) {
   Start(MemoKind::Memo).Show(MemoDoc::Memo);
   EXPECT_EQ(text.text, "買い物\n&1 牛乳，卵");
   EXPECT_TRUE(Texts().empty());
+  EXPECT_EQ(memo->marks()[1], 1);
 }
 
 TEST_F(MemoControllerTest, UneditedLinesGoBackByteForByte) {
