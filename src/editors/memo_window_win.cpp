@@ -514,6 +514,8 @@ void MemoWindow::Relayout() {
   int right[kStatusPanels], x = 0;
   for (int i = 0; i < kStatusPanels; ++i) right[i] = kPanelWidths[i] < 0 ? -1 : (x += Scale(kPanelWidths[i]));
   SendMessageW(statusBar_, SB_SETPARTS, kStatusPanels, reinterpret_cast<LPARAM>(right));
+  for (int i = 0; i < kStatusPanels; ++i)  // the texts set before the parts existed
+    SendMessageW(statusBar_, SB_SETTEXTW, i, reinterpret_cast<LPARAM>(Widen(status_[i]).c_str()));
   client.bottom -= bar.bottom - bar.top;
   RECT text = LayoutExtras(client);
   editor_->Move(text);
@@ -628,7 +630,7 @@ void TfmMemo::DrawJumpButton(const DRAWITEMSTRUCT& item) {
   const bool pushed = (item.itemState & ODS_SELECTED) != 0;
   DrawFrameControl(item.hDC, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
   const int digit = DigitOf(static_cast<int>(item.CtlID));
-  const bool set = digit < 0 || marks_[digit] >= 0;  // "最初" and "最後" always act
+  const bool set = digit >= 0 && marks_[digit] >= 0;  // "最初" and "最後" look like unset digits
   SetBkMode(item.hDC, TRANSPARENT);
   SetTextColor(item.hDC, DigitColor(set, item.hwndItem == hot_));
   wchar_t caption[16]{};

@@ -31,6 +31,15 @@ class QuitOnClose : public MemoWindowHost {
   void ShowDay(int y, int m, int d) override { std::printf("show day %d-%d-%d\n", y, m, d); }
 };
 
+// The timing run answers every box with its default button and prints it.
+class DefaultDialogs : public platform::Dialogs {
+ public:
+  platform::MsgResult Show(const platform::Message& m) override {
+    std::printf("box: %s\n", m.text.c_str());
+    return platform::DefaultAnswer(m);
+  }
+};
+
 MemoFolders FoldersUnder(const std::string& root) {
   std::string r = support::EnsureTrailingSeparator(root);
   return {r + "prog\\", r + "Data\\", r + "Data\\Files1\\", r + "prog\\Velda.ini"};
@@ -51,7 +60,9 @@ double Ms(auto work) {
 
 // The listing under this system: a raw read of the month files, the
 // listing alone, and the search window building and showing it.
-int Time(platform::Services& os, const MemoFolders& folders) {
+int Time(platform::Services& real, const MemoFolders& folders) {
+  DefaultDialogs dialogs;
+  platform::Services os{real.fs, dialogs, real.clock, real.system, real.shell, real.clipboard};
   const auto names = ListingFileNames(os.fs, folders.dataFolder);
   double raw = Ms([&] {
     for (const auto& n : names) os.fs.ReadAll(folders.dataFolder + n);
@@ -69,6 +80,7 @@ int Time(platform::Services& os, const MemoFolders& folders) {
               static_cast<unsigned long long>(window.lastBuildMs()),
               static_cast<unsigned long long>(window.lastShowMs()), open);
   window.CloseWindow();
+  std::fflush(stdout);
   return 0;
 }
 
