@@ -50,6 +50,15 @@ void MemoController::LoadSettings(const Bounds& design) {
   if (!history_.empty()) lastWord_ = history_.front();
 }
 
+void MemoController::ReloadOptionKeys() {
+  const settings::MemoWindowKeys file =
+      settings::LoadMemoWindowKeys(os_.fs, folders_.settingsFile, SectionOf(kind_), keys_);
+  keys_.vCLine1 = file.vCLine1;
+  keys_.vCLine2 = file.vCLine2;
+  keys_.vJHanten = file.vJHanten;
+  keys_.vMenuCount = file.vMenuCount;
+}
+
 Bounds MemoController::SavedBounds() const {
   return {keys_.fmMemoLeft, keys_.fmMemoTop, keys_.fmMemoWidth, keys_.fmMemoHeight};
 }

@@ -92,6 +92,9 @@ class MemoController {
   // The section's keys; `design` is the window's own place and size.
   void LoadSettings(const Bounds& design);
   Bounds SavedBounds() const;
+  // After the options window, which edits the jump keys in the file: they
+  // are read again, so that closing does not write the old ones back.
+  void ReloadOptionKeys();
   settings::MemoWindowKeys& keys() { return keys_; }
 
   // ---- Documents

@@ -352,6 +352,20 @@ TEST_F(MemoControllerTest, JumpButtonsPlaceTheMarkedLineAndFollowEdits) {
   EXPECT_FALSE(screen.jumpPanel);
 }
 
+TEST_F(MemoControllerTest, KeysTheOptionsWindowChangedSurviveTheClose) {
+  Lines lines(60, "本文");
+  lines[30] = "&7 ここ";
+  Write(MemoPath(), lines);
+  Start(MemoKind::Memo).Show(MemoDoc::Memo);
+  ASSERT_TRUE(fake.fs.WriteAtomic(folders.settingsFile, "[Memo]\r\nvCLine1=5\r\nvJHanten=1\r\n"));
+  memo->ReloadOptionKeys();
+  memo->Jump(7, true);  // reversed: Shift keeps the line near the top
+  EXPECT_EQ(text.top, 25);
+  ASSERT_TRUE(memo->Close(kDesign));
+  EXPECT_NE(IniText().find("vCLine1=5"), std::string::npos);
+  EXPECT_NE(IniText().find("vJHanten=1"), std::string::npos);
+}
+
 TEST_F(MemoControllerTest, FindFromTheCaretTellsWhenNothingIsFound) {
   Write(MemoPath(), {"会議の準備", "昼食", "会議"});
   Start(MemoKind::Memo).Show(MemoDoc::Memo);

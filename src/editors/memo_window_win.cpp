@@ -144,7 +144,11 @@ std::span<const MemoWindow::Command> MemoWindow::Commands() {
        nullptr},
       {kMnJumpReset, "ジャンプボタン再セット(&R)", 3, kForMemo, [](W& w) { w.controller_->RescanMarks(); },
        [](W& w) { return w.controller_->jumpPanelShown(); }},
-      {kMnOptions, "オプション設定(&O)", 4, kForBoth, [](W& w) { w.host_->OpenMemoOptions(); },
+      {kMnOptions, "オプション設定(&O)", 4, kForBoth,
+       [](W& w) {
+         w.host_->OpenMemoOptions();
+         w.controller_->ReloadOptionKeys();
+       },
        [](W& w) { return w.host_->CanOpenMemoOptions(); }},
       {kPmClose, "閉じる(&Q)", -1, kForBoth, [](W& w) { w.Close(); }, nullptr},
       {kPmCut, "切り取り(&T)", -1, kForBoth, [](W& w) { w.editor_->Cut(); },

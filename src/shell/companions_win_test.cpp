@@ -4,9 +4,6 @@
 #include "shell/companions.h"
 
 #include <gtest/gtest.h>
-#include <windows.h>
-
-#include <filesystem>
 
 #include "platform/doubles_testutil.h"
 #include "platform/folders.h"
@@ -14,6 +11,9 @@
 #include "platform/text_win.h"
 #include "support/paths.h"
 #include "support/text.h"
+
+// Last: windows.h turns CopyFile and DeleteFile into macros.
+#include <windows.h>
 
 namespace shell {
 namespace {
