@@ -301,8 +301,8 @@ void MemoWindow::Place() {
 
 void MemoWindow::Open(MemoDoc doc) {
   if (!hwnd() && !Create({owner_, os_, folders_, host_})) return;
-  if (Showing()) {
-    SwitchTo(doc);
+  if (Showing()) {  // shown already: to the front, on the document asked for
+    if (controller_->doc() != doc) SwitchTo(doc);
     SetForegroundWindow(hwnd());
     return;
   }
