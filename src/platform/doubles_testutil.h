@@ -125,6 +125,7 @@ class FakeShell : public Shell {
   bool StartProgram(const std::string& commandLine, const std::string&) override;
   WindowHandle FindTopWindow(const std::string& className, const std::string& title) override;
   bool BringToFront(WindowHandle window) override { raised.push_back(window); return true; }
+  bool OwnsForeground(WindowHandle window) override { return window && window == foregroundOwner; }
   bool PostMessage(WindowHandle window, unsigned message, std::uintptr_t, std::intptr_t) override;
 
   std::vector<std::string> opened;
@@ -133,6 +134,7 @@ class FakeShell : public Shell {
   std::vector<WindowHandle> raised;
   std::vector<std::pair<WindowHandle, unsigned>> posted;
   std::map<std::pair<std::string, std::string>, WindowHandle> windows;  // (class, title)
+  WindowHandle foregroundOwner = 0;  // the window whose program is in front
 };
 
 class FakeClipboard : public Clipboard {

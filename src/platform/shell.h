@@ -26,6 +26,9 @@ class Shell {
   // Empty class or title matches any.
   virtual WindowHandle FindTopWindow(const std::string& className, const std::string& title) = 0;
   virtual bool BringToFront(WindowHandle window) = 0;
+  // `window` is the foreground window or owns it at any depth: its program
+  // has the user's attention.
+  virtual bool OwnsForeground(WindowHandle window) { return false; }
   virtual bool PostMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,
                            std::intptr_t lParam) = 0;
 };

@@ -6,6 +6,7 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
+#include "platform/foreground_win.h"
 #include "platform/native_services.h"
 #include "platform/text_win.h"
 #include "platform/win_handles_win.h"
@@ -103,6 +104,10 @@ class WinShell : public Shell {
     if (!IsWindow(hwnd)) return false;
     if (IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
     return SetForegroundWindow(hwnd);
+  }
+
+  bool OwnsForeground(WindowHandle window) override {
+    return IsOwnWindowForeground(reinterpret_cast<HWND>(window));
   }
 
   bool PostMessage(WindowHandle window, unsigned message, std::uintptr_t wParam,

@@ -128,35 +128,63 @@ bool Cp932CanEncode(std::string_view utf8) {
   return true;
 }
 
-std::vector<UnencodableChar> Cp932Unencodable(std::string_view utf8) {
-  constexpr char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
-  std::vector<UnencodableChar> found;
-  int line = 1, column = 1;
-  for (std::size_t pos = 0; pos < utf8.size();) {
-    const Encoded e = EncodeAt(utf8, pos);
-    if (utf8[pos] == '\n') {
-      ++line;
-      column = 1;
-    } else if (utf8[pos] != '\r') {
-      if (!e.representable) {
-        const bool wellFormed = DecodeUtf8At(utf8, pos).valid;
-        found.push_back({wellFormed ? std::string(utf8.substr(pos, e.length)) : kReplacement, line, column});
-      }
-      ++column;
+namespace {
+
+// One line without breaks, numbered `lineNumber`.
+void CollectUnencodable(std::string_view line, std::size_t lineNumber,
+                        std::vector<UnencodableChar>& out) {
+  std::size_t column = 0;
+  for (std::size_t pos = 0; pos < line.size();) {
+    const Encoded e = EncodeAt(line, pos);
+    ++column;
+    if (!e.representable) {
+      const bool utf8 = DecodeUtf8At(line, pos).valid;
+      std::string shown = utf8 ? std::string(line.substr(pos, e.length)) : std::string();
+      if (!utf8) AppendUtf8(shown, kReplacementChar);
+      out.push_back({std::move(shown), lineNumber, column});
     }
     pos += e.length;
+  }
+}
+
+}  // namespace
+
+std::vector<UnencodableChar> Cp932Unencodable(std::string_view utf8) {
+  std::vector<UnencodableChar> found;
+  std::size_t lineNumber = 1;
+  for (std::size_t start = 0; start <= utf8.size();) {
+    const std::size_t end = utf8.find_first_of("\r\n", start);
+    const std::size_t stop = end == std::string_view::npos ? utf8.size() : end;
+    CollectUnencodable(utf8.substr(start, stop - start), lineNumber++, found);
+    if (end == std::string_view::npos) break;
+    start = end + (utf8.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+  }
+  return found;
+}
+
+std::vector<UnencodableChar> Cp932Unencodable(const std::vector<std::string>& lines) {
+  std::vector<UnencodableChar> found;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (Cp932CanEncode(lines[i])) continue;  // the common case costs one pass
+    for (UnencodableChar& c : Cp932Unencodable(lines[i])) {
+      c.line += i;
+      found.push_back(std::move(c));
+    }
   }
   return found;
 }
 
 std::string UnencodableNotice(const std::vector<UnencodableChar>& found) {
   constexpr std::size_t kNamed = 10;
-  std::string text = "次の文字は、保存できない文字（Shift-JISにない文字）です。\r\n";
+  std::string text =
+      "Shift-JIS で保存できない文字があるため、保存しませんでした。\r\n"
+      "保存すると「?」に変わってしまいます。次の文字を消すか、\r\n"
+      "ほかの文字に置き換えてから、もう一度保存してください。\r\n";
   for (std::size_t i = 0; i < found.size() && i < kNamed; ++i)
     text += "\r\n　「" + found[i].character + "」　" + std::to_string(found[i].line) + "行目 " +
             std::to_string(found[i].column) + "文字目";
-  if (found.size() > kNamed) text += "\r\n　ほか " + std::to_string(found.size() - kNamed) + "文字";
-  return text + "\r\n\r\nこれらの文字を書き換えてから、もう一度書き込んでください。";
+  if (found.size() > kNamed) text += "\r\nほか " + std::to_string(found.size() - kNamed) + " 文字";
+  return text;
 }
 
 std::size_t Cp932Length(std::string_view utf8) {

@@ -31,23 +31,25 @@ std::string Cp932ToUtf8(std::string_view bytes);
 std::string Utf8ToCp932(std::string_view utf8);
 // False when Utf8ToCp932 would put a "?" for something.
 bool Cp932CanEncode(std::string_view utf8);
-
-// A character CP932 cannot hold, where it stands: line and column from 1,
-// the column counting characters. Malformed UTF-8 is listed as U+FFFD.
+// A character the CP932 form cannot hold, and where it stands in the text:
+// line and column from 1, the column counted in characters.
 struct UnencodableChar {
-  std::string character;
-  int line = 0;
-  int column = 0;
+  std::string character;  // as UTF-8; U+FFFD for a byte that is no UTF-8
+  std::size_t line = 0;
+  std::size_t column = 0;
 
   bool operator==(const UnencodableChar&) const = default;
 };
-// Every such character of `utf8` (lines split at LF; a CR before it is
-// part of no line), in text order.
+// Every character Utf8ToCp932 would write as "?", in text order, so that a
+// save can refuse before anything is lost. "\n", "\r\n" and "\r" end lines.
 std::vector<UnencodableChar> Cp932Unencodable(std::string_view utf8);
+// The same over lines of a list (line i of the list is line i + 1).
+std::vector<UnencodableChar> Cp932Unencodable(const std::vector<std::string>& lines);
 // The one box that tells the user which characters cannot be stored and
 // where, so they can change them before anything is written; at most the
 // first ten are named.
 std::string UnencodableNotice(const std::vector<UnencodableChar>& found);
+
 // Bytes of the CP932 form: what the user sees as a width in columns.
 std::size_t Cp932Length(std::string_view utf8);
 bool IsCp932LeadByte(unsigned char b);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 
+#include <algorithm>
 #include <random>
 #include <string>
 
@@ -152,15 +153,15 @@ TEST(Cp932, MalformedUtf8EncodesAsQuestionMarksPerByte) {
 }
 
 // What the user is told before a write, so that nothing is stored as "?".
-TEST(Cp932, UnencodableCharactersAreFoundWhereTheyStand) {
-  using U = UnencodableChar;
-  EXPECT_EQ(Cp932Unencodable("予定\r\n会😀議¥\nJosé" + Escape(0x85)),
-            (std::vector<U>{{"😀", 2, 2}, {"¥", 2, 4}, {"é", 3, 4}}));
-  EXPECT_EQ(Cp932Unencodable("a\xFF\n\xE8\xA1"),
-            (std::vector<U>{{"\xEF\xBF\xBD", 1, 2}, {"\xEF\xBF\xBD", 2, 1}, {"\xEF\xBF\xBD", 2, 2}}));
-  const std::string notice = UnencodableNotice({{"😀", 2, 2}});
-  EXPECT_NE(notice.find("「😀」　2行目 2文字目"), std::string::npos);
-  EXPECT_TRUE(Cp932CanEncode(notice.substr(notice.find("」"))));  // the rest of the text can be shown anywhere
+TEST(Cp932, TheNoticeNamesTenCharactersWhereTheyStandAndCountsTheRest) {
+  std::vector<UnencodableChar> found;
+  for (std::size_t i = 1; i <= 12; ++i) found.push_back({"😀", i, i + 2});
+  const std::string text = UnencodableNotice(found);
+  EXPECT_NE(text.find("保存すると「?」に変わってしまいます。"), std::string::npos);
+  EXPECT_NE(text.find("\r\n　「😀」　1行目 3文字目"), std::string::npos);
+  EXPECT_NE(text.find("\r\n　「😀」　10行目 12文字目"), std::string::npos);
+  EXPECT_EQ(text.find("11行目"), std::string::npos);
+  EXPECT_NE(text.find("ほか 2 文字"), std::string::npos);
 }
 
 TEST(Cp932, UnencodableListAgreesWithTheEncoder) {
@@ -222,6 +223,39 @@ TEST(ReplaceAllMbcs, MatchesWholeCharactersOnly) {
   EXPECT_EQ(ReplaceAllMbcs("aaa", "aa", "b"), "ba");
   EXPECT_EQ(ReplaceAllMbcs("abc", "", "x"), "abc");
   EXPECT_EQ(ReplaceAllMbcs("a,b", ",", "，"), "a，b");
+}
+
+}  // namespace
+}  // namespace support
+
+namespace support {
+namespace {
+
+// What a save must refuse: exactly the characters the encoder would turn
+// into "?", each with its line and column.
+TEST(Cp932Unencodable, FindsEveryCharacterTheEncoderWouldLose) {
+  const std::string text = "会議😀\r\n髙橋 ①\nab\xE2\x82\xAC" "c\r♪𠮷";  // € (U+20AC) and 𠮷 have no code
+  const std::vector<UnencodableChar> expected = {
+      {"😀", 1, 3}, {"€", 3, 3}, {"𠮷", 4, 2}};
+  EXPECT_EQ(Cp932Unencodable(text), expected);
+  std::string encoded = Utf8ToCp932(text);
+  EXPECT_EQ(std::count(encoded.begin(), encoded.end(), '?'), 3);
+}
+
+TEST(Cp932Unencodable, EscapedBytesAndPlainTextAreKept) {
+  EXPECT_TRUE(Cp932Unencodable(Cp932ToUtf8(Bytes({0x81, 0x20, 0xFD, 'a', 0x85}))).empty());
+  EXPECT_TRUE(Cp932Unencodable("").empty());
+  EXPECT_TRUE(Cp932Unencodable(std::vector<std::string>{"予定", "", "ｱｲｳ"}).empty());
+}
+
+TEST(Cp932Unencodable, MalformedUtf8IsReportedPerByte) {
+  const std::vector<UnencodableChar> expected = {{"\xEF\xBF\xBD", 1, 2}, {"\xEF\xBF\xBD", 1, 3}};
+  EXPECT_EQ(Cp932Unencodable(std::string_view("a\xE3\x81z", 4)), expected);
+}
+
+TEST(Cp932Unencodable, LinesOfAListCountFromOne) {
+  const std::vector<UnencodableChar> expected = {{"🎍", 2, 1}, {"🎍", 4, 2}};
+  EXPECT_EQ(Cp932Unencodable(std::vector<std::string>{"元日", "🎍", "", "x🎍"}), expected);
 }
 
 }  // namespace

@@ -551,7 +551,7 @@ nothing_lost() {
   key ctrl+v
   holds_text TfmDay $ID_MEMO2 '絵文字😀' || fail "the editor holds $(editor_text $ID_MEMO2)"
   key ctrl+Return
-  expect_box "次の文字は、保存できない文字（Shift-JISにない文字）です。\r\n\r\n　「😀」　1行目 4文字目\r\n\r\nこれらの文字を書き換えてから、もう一度書き込んでください。"
+  expect_box "Shift-JIS で保存できない文字があるため、保存しませんでした。\r\n保存すると「?」に変わってしまいます。次の文字を消すか、\r\nほかの文字に置き換えてから、もう一度保存してください。\r\n\r\n　「😀」　1行目 4文字目"
   drv wait TfmDay 5000 || fail "the editor closed with the emoji"
   focus_editor
   # Wine's RichEdit takes back half of a surrogate pair per BackSpace:

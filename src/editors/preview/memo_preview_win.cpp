@@ -1,0 +1,118 @@
+// Opens the memo or the search window on a prepared folder, to look at it
+// and to drive it from outside (xdotool under Xvfb):
+//
+//   memo_preview.exe ROOT [memo|readme|usage|editor|search]
+//   memo_preview.exe ROOT time      times the listing of ROOT\Data\Files1\
+//
+// ROOT holds prog\ (ReadMe.txt, CaSima.dat, Velda.ini), Data\ (CaMemo.kdf)
+// and Data\Files1\ (the month files).
+#include <windows.h>
+#include <commctrl.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#include "editors/memo_window_win.h"
+#include "editors/search_listing.h"
+#include "editors/search_window_win.h"
+#include "platform/native_services.h"
+#include "platform/text_win.h"
+#include "support/paths.h"
+
+namespace {
+
+using namespace editors;
+
+class QuitOnClose : public MemoWindowHost {
+ public:
+  void MemoWindowClosed(Page) override { PostQuitMessage(0); }
+  bool CanShowDay() override { return true; }
+  void ShowDay(int y, int m, int d) override { std::printf("show day %d-%d-%d\n", y, m, d); }
+};
+
+// The timing run answers every box with its default button and prints it.
+class DefaultDialogs : public platform::Dialogs {
+ public:
+  platform::MsgResult Show(const platform::Message& m) override {
+    std::printf("box: %s\n", m.text.c_str());
+    return platform::DefaultAnswer(m);
+  }
+};
+
+MemoFolders FoldersUnder(const std::string& root) {
+  std::string r = support::EnsureTrailingSeparator(root);
+  return {r + "prog\\", r + "Data\\", r + "Data\\Files1\\", r + "prog\\Velda.ini"};
+}
+
+MemoDoc DocOf(const std::string& mode) {
+  if (mode == "readme") return MemoDoc::ReadMe;
+  if (mode == "usage") return MemoDoc::Usage;
+  if (mode == "editor") return MemoDoc::Editor;
+  return MemoDoc::Memo;
+}
+
+double Ms(auto work) {
+  auto start = std::chrono::steady_clock::now();
+  work();
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The listing under this system: a raw read of the month files, the
+// listing alone, and the search window building and showing it.
+int Time(platform::Services& real, const MemoFolders& folders) {
+  DefaultDialogs dialogs;
+  platform::Services os{real.fs, dialogs, real.clock, real.system, real.shell, real.clipboard};
+  const auto names = ListingFileNames(os.fs, folders.dataFolder);
+  double raw = Ms([&] {
+    for (const auto& n : names) os.fs.ReadAll(folders.dataFolder + n);
+  });
+  std::size_t lines = 0;
+  double listing = Ms([&] { lines = BuildSearchListing(os, folders.dataFolder).lines.size(); });
+  os.fs.DeleteFile(folders.dataFolder + kSearchFileName);
+  TfmKensaku window;
+  QuitOnClose host;
+  if (!window.Create({nullptr, &os, folders, &host})) return 1;
+  double open = Ms([&] { window.Open(MemoDoc::Memo); });
+  std::printf("files=%zu lines=%zu raw_read_ms=%.1f listing_ms=%.1f (x%.1f) window_build_ms=%llu "
+              "window_text_ms=%llu window_open_ms=%.1f\n",
+              names.size(), lines, raw, listing, listing / raw,
+              static_cast<unsigned long long>(window.lastBuildMs()),
+              static_cast<unsigned long long>(window.lastShowMs()), open);
+  window.CloseWindow();
+  std::fflush(stdout);
+  return 0;
+}
+
+int Run(platform::NativeServices& native, const std::string& root, const std::string& mode) {
+  platform::Services& os = native.services();
+  MemoFolders folders = FoldersUnder(root);
+  if (mode == "time") return Time(os, folders);
+  QuitOnClose host;
+  TfmMemo memo;
+  TfmKensaku search;
+  MemoWindow& window = mode == "search" ? static_cast<MemoWindow&>(search) : memo;
+  if (!window.Create({nullptr, &os, folders, &host})) return 1;
+  native.dialogs().SetOwner(reinterpret_cast<platform::WindowHandle>(window.hwnd()));
+  window.Open(DocOf(mode));
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (window.PreTranslate(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&icc);
+  if (argc < 2) {
+    std::fputs("memo_preview.exe ROOT [memo|readme|usage|editor|search|time]\n", stderr);
+    return 2;
+  }
+  platform::NativeServices native;
+  return Run(native, platform::Narrow(argv[1]), argc > 2 ? platform::Narrow(argv[2]) : "memo");
+}
