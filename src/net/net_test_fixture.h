@@ -26,44 +26,60 @@ class RecordingLabel : public StatusLabel {
   bool visible = false;
 };
 
-// Runs `then` once, right after the named operation on `path` returned:
-// the moment another computer acts between two steps of this one.
+// Runs `then` right after an operation on `path` returned: the moment
+// another computer acts between two steps of this one. Once, after the
+// named operation, or after every operation on the path.
 class SteppingInFileSystem : public platform::FailingFileSystem {
  public:
-  enum class After { Exists, OpenExclusive, ReadAll };
+  // Read: ReadAll or OpenExclusive, whichever comes first.
+  enum class After { Exists, OpenExclusive, ReadAll, DeleteFile, WriteAtomic, CreateExclusive, Read, Any };
   SteppingInFileSystem() : FailingFileSystem(platform::RealFileSystem()) {}
 
   void StepIn(After op, std::string path, std::function<void()> then) {
     op_ = op;
     path_ = std::move(path);
     then_ = std::move(then);
+    every_ = false;
   }
-  bool Exists(const std::string& p) override {
-    bool r = FailingFileSystem::Exists(p);
-    Fire(After::Exists, p);
-    return r;
+  void StepInAfterEach(std::string path, std::function<void()> then) {
+    StepIn(After::Any, std::move(path), std::move(then));
+    every_ = true;
   }
+
+  bool Exists(const std::string& p) override { return Fire(After::Exists, p, FailingFileSystem::Exists(p)); }
   std::unique_ptr<platform::FileLock> OpenExclusive(const std::string& p) override {
-    auto r = FailingFileSystem::OpenExclusive(p);
-    Fire(After::OpenExclusive, p);
-    return r;
+    return Fire(After::OpenExclusive, p, FailingFileSystem::OpenExclusive(p));
+  }
+  std::unique_ptr<platform::FileLock> CreateExclusive(const std::string& p, std::string_view c) override {
+    return Fire(After::CreateExclusive, p, FailingFileSystem::CreateExclusive(p, c));
   }
   std::optional<std::string> ReadAll(const std::string& p) override {
-    auto r = FailingFileSystem::ReadAll(p);
-    Fire(After::ReadAll, p);
-    return r;
+    return Fire(After::ReadAll, p, FailingFileSystem::ReadAll(p));
+  }
+  bool DeleteFile(const std::string& p) override { return Fire(After::DeleteFile, p, FailingFileSystem::DeleteFile(p)); }
+  bool WriteAtomic(const std::string& p, std::string_view b) override {
+    return Fire(After::WriteAtomic, p, FailingFileSystem::WriteAtomic(p, b));
   }
 
  private:
-  void Fire(After op, const std::string& p) {
-    if (!then_ || op != op_ || p != path_) return;
-    auto then = std::move(then_);
-    then_ = nullptr;
-    then();
+  template <typename T>
+  T Fire(After op, const std::string& p, T result) {
+    if (!then_ || running_ || p != path_ || !Matches(op)) return result;
+    running_ = true;  // the other computer's own steps do not step in again
+    then_();
+    running_ = false;
+    if (!every_) then_ = nullptr;
+    return result;
+  }
+  bool Matches(After op) const {
+    if (op_ == After::Read) return op == After::ReadAll || op == After::OpenExclusive;
+    return op_ == After::Any || op == op_;
   }
   After op_{};
   std::string path_;
   std::function<void()> then_;
+  bool every_ = false;
+  bool running_ = false;
 };
 
 // One computer of the test: its own name, dialogs, clock and status label
