@@ -76,7 +76,9 @@ std::optional<std::string> LockFiles::CreateOwned(const std::string& path, const
 }
 
 void LockFiles::Status(std::string_view display, std::string_view what, LabelColor color) {
-  label_.Show({"[" + std::string(display) + "]" + std::string(what), color});
+  std::string text = "[";
+  text.append(display).append("]").append(what);
+  label_.Show({std::move(text), color});
 }
 
 void LockFiles::Tell(const std::string& text) { platform::Inform(os_.dialogs, text); }

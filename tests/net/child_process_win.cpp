@@ -29,7 +29,23 @@ class WinChild : public ChildProcess {
   platform::UniqueHandle thread_;
 };
 
-std::wstring Quoted(const std::string& arg) { return L"\"" + platform::Widen(arg) + L"\""; }
+// As the C runtime splits a command line: backslashes are doubled only
+// where a quote follows them, the closing one included ("C:\dir\\").
+std::wstring Quoted(const std::string& arg) {
+  std::wstring out = L"\"";
+  size_t backslashes = 0;
+  for (wchar_t c : platform::Widen(arg)) {
+    if (c == L'\\') {
+      ++backslashes;
+      continue;
+    }
+    out.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+    out += c;
+    backslashes = 0;
+  }
+  out.append(backslashes * 2, L'\\');
+  return out + L"\"";
+}
 
 }  // namespace
 
