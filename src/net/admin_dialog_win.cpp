@@ -14,7 +14,7 @@ using platform::Widen;
 
 // 96-DPI sizes of the dialog.
 constexpr int kWidth = 380;
-constexpr int kHeight = 250;
+constexpr int kHeight = 240;
 constexpr int kMargin = 14;
 constexpr int kLabelWidth = 110;
 constexpr int kRowHeight = 24;
