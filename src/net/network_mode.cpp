@@ -173,34 +173,33 @@ bool NetworkMode::SetMode(bool on) {
   return on;
 }
 
-bool NetworkMode::SwitchOn() {
-  if (ServiceLockPresent()) return false;
+void NetworkMode::SwitchOn() {
+  if (ServiceLockPresent()) return;
   if (support::IsBlank(folders_.netFolder)) {
     Tell("「オプション設定」でネット上のフォルダを先に指定してください。");
-    return false;
+    return;
   }
   host_.SaveAndTidy();
   const std::string shared = store::DataSetFolder(folders_.netFolder, 1);
   if (!os_.fs.IsFolder(shared)) {
     Tell("ネット上のフォルダを見つけられません。\r\nローカルなフォルダに設定を変更します。");
     SetMode(false);
-    return false;
+    return;
   }
-  if (!SetMode(true)) return false;
-  host_.UseSharedData(shared);
-  return true;
+  if (SetMode(true)) host_.UseSharedData(shared);
 }
 
+// A folder lost while the months are read switches the mode off again
+// from inside; the result is the mode as it ends up.
 bool NetworkMode::SetNetwork(bool on) {
-  bool done = true;
   if (on) {
-    done = SwitchOn();
+    SwitchOn();
   } else {
     SetMode(false);
     host_.UseLocalData();
   }
   host_.FollowShownMonth();
-  return done;
+  return On() == on;
 }
 
 void NetworkMode::StartedOn() {

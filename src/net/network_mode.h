@@ -130,7 +130,7 @@ class NetworkMode {
   std::string NetPath(const char* name) const;
   bool MaintenanceLockExists() const;
   bool Reload(bool tellMaintenance);
-  bool SwitchOn();
+  void SwitchOn();
   bool SetMode(bool on);
   void Tell(const std::string& text);
 

@@ -13,12 +13,16 @@ class RecordingHost : public NetHost {
   bool RereadPeriods() override { return calls.push_back("periods"), true; }
   void SaveAndQuit() override { calls.push_back("quit"); }
   bool SaveAndTidy() override { return calls.push_back("tidy"), true; }
-  void UseSharedData(const std::string& folder) override { calls.push_back("shared " + folder); }
+  void UseSharedData(const std::string& folder) override {
+    calls.push_back("shared " + folder);
+    if (whileReading) whileReading();
+  }
   void UseLocalData() override { calls.push_back("local"); }
   void ShowNetworkState(const NetworkControls& c) override { controls = c; }
   void FollowShownMonth() override { calls.push_back("follow"); }
   std::vector<std::string> calls;
   NetworkControls controls;
+  std::function<void()> whileReading;
 };
 
 // One computer of the office with the network mode of its main window.
@@ -154,6 +158,18 @@ TEST_F(NetworkModeTest, SwitchingOnSavesTheLocalDataThenUsesTheSharedData) {
   EXPECT_TRUE(desk.host.controls.clearPanel1);
   EXPECT_EQ(desk.host.calls.back(), "follow");
   EXPECT_EQ(desk.host.calls[desk.host.calls.size() - 2], "local");
+}
+
+TEST_F(NetworkModeTest, AFolderLostWhileTheMonthsAreReadLeavesTheModeOff) {
+  desk.link.on = false;
+  desk.host.whileReading = [&] {
+    folders.dataFolder = P("gone/");
+    desk.mode.CheckFolder(FolderCheck::BeforeReadingMonths);
+  };
+  EXPECT_FALSE(desk.mode.SetNetwork(true));
+  EXPECT_FALSE(desk.link.on);
+  EXPECT_TRUE(desk.pc.dialogs.Texts().back().ends_with("[n030]"));
+  EXPECT_EQ(desk.host.controls.switchCaption, "ネットＯｎ");
 }
 
 TEST_F(NetworkModeTest, SwitchingOnIsRefusedWithoutAFolderOrAComputerName) {

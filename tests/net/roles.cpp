@@ -48,7 +48,10 @@ int Edits(const RoleArgs& a) {
   const int n = std::stoi(a.rest.at(0));
   std::mt19937 rng(static_cast<unsigned>(std::stoul(a.rest.at(1))));
   Desk desk(a.computer, a.shared, a.settings);
-  std::map<std::string, int> counts;
+  std::map<std::string, int> counts{{"given up", 0}};
+  for (Outcome o : {Outcome::Stored, Outcome::HeldByOther, Outcome::LockBusy, Outcome::Maintenance,
+                    Outcome::LostAtConfirm, Outcome::NotWritten})
+    counts[OutcomeName(o)] = 0;
   std::uint64_t longestWaitMs = 0;
   Touch(Control(a, "started-" + a.computer));
   AwaitFile(Control(a, "go"), kSignalTimeoutMs);
