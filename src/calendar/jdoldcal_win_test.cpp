@@ -29,7 +29,7 @@ TEST(JdOldCalResource, VeldaExeCarriesTheTable) {
 
   EXPECT_EQ(resource, EmbeddedJdOldCalText());
   const OldMonthTable table = OldMonthTable::FromText(resource);
-  ASSERT_EQ(table.Rows().size(), 508u);
+  ASSERT_EQ(table.Rows().size(), 2488u);
   EXPECT_EQ(table.RokuyoOf(2448066), 5);
 }
 

@@ -5,10 +5,10 @@
 // Table text, one month a line, CR LF, first day number and month number
 // (101..112 for a leap month flagged as such):
 //
-//   2447889,12
-//   2447919,1
+//   2415021,12
+//   2415051,1
 //   ...
-//   2448066,105
+//   2415287,108
 //
 // Each month runs up to the day before the next line's first day; the last
 // line only ends the one before it.

@@ -102,6 +102,14 @@ TfmDay::~TfmDay() = default;
 // ---- Creation ----------------------------------------------------------------
 
 bool TfmDay::Create(const TfmDayArgs& args) {
+  try {
+    return CreateWindowAndControls(args);
+  } catch (const std::exception&) {
+    return false;  // no RichEdit, no resources: the caller goes on without an editor
+  }
+}
+
+bool TfmDay::CreateWindowAndControls(const TfmDayArgs& args) {
   os_ = args.os;
   host_ = args.host ? args.host : &noHost_;
   owner_ = args.owner;
@@ -366,9 +374,34 @@ DayResult TfmDay::EditDay(const DayRequest& request, const DayEditorSettings& se
   SetHeader(request.year, request.month, request.day);
   editor_.SetLines(lines_.Load(request.entries));
   RunModal();
+  return DayResultNow();
+}
+
+DayResult TfmDay::DayResultNow() const {
   DayResult result{writeBack_, cancelled_, clearSelectedPeriod_, {}};
   if (writeBack_) result.entries = lines_.Entries(editor_.Lines());
   return result;
+}
+
+PeriodResult TfmDay::PeriodResultNow() const {
+  return {writeBack_, cancelled_, clearSelectedPeriod_, ReadPeriodPage()};
+}
+
+SpecialDayResult TfmDay::SpecialDayResultNow() const { return {writeBack_, ReadSpecialDayPage()}; }
+
+bool TfmDay::Changed() const {
+  switch (mode_) {
+    case DayEditorMode::Day: return editor_.Modified();
+    case DayEditorMode::Period: return !(ReadPeriodPage() == periodAtOpen_);
+    case DayEditorMode::SpecialDay: return !(ReadSpecialDayPage() == specialAtOpen_);
+  }
+  return false;
+}
+
+void TfmDay::FinishNow() {
+  if (!showing_ || closed_) return;
+  cancelled_ = false;
+  CloseQuery();
 }
 
 DayResult TfmDay::EditMonthMemo(const MonthMemoRequest& request, const DayEditorSettings& settings) {
@@ -379,9 +412,7 @@ DayResult TfmDay::EditMonthMemo(const MonthMemoRequest& request, const DayEditor
   editor_.SetLines(lines_.Load(request.entries));
   RunModal();
   monthMemo_ = false;
-  DayResult result{writeBack_, cancelled_, clearSelectedPeriod_, {}};
-  if (writeBack_) result.entries = lines_.Entries(editor_.Lines());
-  return result;
+  return DayResultNow();
 }
 
 PeriodResult TfmDay::EditPeriod(const PeriodPage& page, const DayEditorSettings& settings) {
@@ -392,8 +423,9 @@ PeriodResult TfmDay::EditPeriod(const PeriodPage& page, const DayEditorSettings&
   const UINT sizeOnly = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
   SetWindowPos(hwnd(), nullptr, 0, 0, kStandardWidth, kStandardHeight, sizeOnly);
   FillPeriodPage(page);
+  periodAtOpen_ = ReadPeriodPage();
   RunModal();
-  PeriodResult result{writeBack_, cancelled_, clearSelectedPeriod_, ReadPeriodPage()};
+  PeriodResult result = PeriodResultNow();
   SetWindowPos(hwnd(), nullptr, 0, 0, daySize_.right - daySize_.left, daySize_.bottom - daySize_.top,
                sizeOnly);
   mode_ = DayEditorMode::Day;
@@ -410,7 +442,7 @@ SpecialDayResult TfmDay::EditSpecialDay(int year, int month, int day, const Spec
   SetWindowTextW(c_->edtYear1, Widen(page.fromYear).c_str());
   SetWindowTextW(c_->edtYear2, Widen(page.toYear).c_str());
   RunModal();
-  return {writeBack_, ReadSpecialDayPage()};
+  return SpecialDayResultNow();
 }
 
 void TfmDay::Prepare(DayEditorMode mode, const DayEditorSettings& settings) {
@@ -649,13 +681,46 @@ void TfmDay::WriteAndClose() {
     SetNumber(c_->dateEdits[2][1], page.summary.month);
     SetNumber(c_->dateEdits[2][2], page.summary.day);
   }
-  CloseQuery();
+  if (!RefusesToWrite()) CloseQuery();
 }
 
+std::string TfmDay::TextToWrite() const {
+  switch (mode_) {
+    case DayEditorMode::Day: return editor_.Modified() ? support::JoinLines(editor_.Lines(), "\n") : "";
+    case DayEditorMode::Period: return ReadPeriodPage().text;
+    case DayEditorMode::SpecialDay: return ReadSpecialDayPage().name;
+  }
+  return "";
+}
+
+// Checked here, where the user can still change the text: a period that
+// ends before it starts, characters Shift-JIS cannot hold.
+bool TfmDay::RefusesToWrite() {
+  if (!os_) return false;
+  HWND focus = GetFocus();
+  bool refused = false;
+  if (mode_ == DayEditorMode::Period && !store::ConfirmPeriodDates(os_->dialogs, PeriodItemOf(ReadPeriodPage(), "")))
+    refused = true;
+  const auto unencodable = support::Cp932Unencodable(TextToWrite());
+  if (!refused && !unencodable.empty()) {
+    platform::Inform(os_->dialogs, support::UnencodableNotice(unencodable));
+    refused = true;
+  }
+  if (refused && focus) SetFocus(focus);
+  return refused;
+}
+
+// "No" leaves everything as it was: the window in front, the text and
+// the caret where they were.
 void TfmDay::AskCancel() {
   if (!os_) return CancelAndClose();
-  if (platform::AskYesNoCaption(os_->dialogs, "キャンセルしますか？", kBoxCaption, false))
+  HWND focus = GetFocus();
+  if (platform::AskYesNoCaption(os_->dialogs, "キャンセルしますか？", kBoxCaption, false)) {
     CancelAndClose();
+    return;
+  }
+  SetForegroundWindow(hwnd());
+  if (focus) SetFocus(focus);
 }
 
 void TfmDay::CancelAndClose() {
@@ -862,8 +927,8 @@ LRESULT TfmDay::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       info->ptMinTrackSize = {260, 200};
       return 0;
     }
-    case WM_CLOSE:
-      if (!closed_) CloseQuery();
+    case WM_CLOSE:  // the title bar's button writes like "書込／閉じる"
+      if (!closed_) WriteAndClose();
       return 0;
   }
   return Default(message, wParam, lParam);

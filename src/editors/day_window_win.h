@@ -68,7 +68,17 @@ class TfmDay : public platform::Window, private TEditorEvents {
 
   // For the main window's reminder: the text changed since the window opened.
   bool TextChanged() const { return editor_.Modified(); }
+  // What the window shows differs from what it opened with, on any page.
+  bool Changed() const;
   bool Showing() const { return showing_; }
+  bool Finished() const { return closed_; }
+  // Ends the showing edit at once as if "書込／閉じる" was pressed, without
+  // any question (the end of the session, a close from outside); the Edit
+  // call returns when its loop unwinds. The results as they stand:
+  void FinishNow();
+  DayResult DayResultNow() const;
+  PeriodResult PeriodResultNow() const;
+  SpecialDayResult SpecialDayResultNow() const;
   TEditor& Editor() { return editor_; }
   const DayLines& Lines() const { return lines_; }
 
@@ -87,6 +97,7 @@ class TfmDay : public platform::Window, private TEditorEvents {
   void RestoreUndoState(const std::any& state) override;
 
   // ---- Building
+  bool CreateWindowAndControls(const TfmDayArgs& args);
   void CreateControls();
   HWND AddControl(const wchar_t* cls, const std::wstring& text, DWORD style, int id);
   void CreateDayPage();
@@ -121,6 +132,10 @@ class TfmDay : public platform::Window, private TEditorEvents {
   void OnCommand(int id, int code, HWND from);
   bool RunKeyCommand(KeyCommand command);
   void WriteAndClose();
+  // The text the page would write cannot be stored as it stands: told, and
+  // the window stays open with the text.
+  bool RefusesToWrite();
+  std::string TextToWrite() const;
   void AskCancel();
   void CancelAndClose();
   void CloseQuery();
@@ -157,6 +172,7 @@ class TfmDay : public platform::Window, private TEditorEvents {
   int weekday_ = 0;
   std::vector<calendar::DayName> names_;
   SpecialDayPage specialAtOpen_;
+  PeriodPage periodAtOpen_;
   store::Color periodColor_ = 0;
   RECT daySize_{};  // the size to go back to after the period page
 };

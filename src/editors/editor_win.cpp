@@ -4,6 +4,8 @@
 #include <commdlg.h>
 #include <imm.h>
 #include <richedit.h>
+
+#include "platform/window_win.h"
 #include <windowsx.h>
 
 #include <algorithm>
@@ -52,7 +54,6 @@ COLORREF SystemOr(store::Color color) {
 
 TEditor::~TEditor() {
   if (hwnd_) RemoveWindowSubclass(hwnd_, &TEditor::SubclassProc, kSubclassId);
-  if (font_) DeleteObject(font_);
 }
 
 bool TEditor::Create(const TEditorArgs& args) {
@@ -80,9 +81,9 @@ bool TEditor::Create(const TEditorArgs& args) {
 }
 
 void TEditor::ApplyFont(const std::wstring& face, int height) {
-  font_ = CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                      FIXED_PITCH | FF_MODERN, face.c_str());
+  font_.reset(CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                          FIXED_PITCH | FF_MODERN, face.c_str()));
   CHARFORMAT2W cf{};
   cf.cbSize = sizeof cf;
   cf.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET | CFM_COLOR | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE |
@@ -102,14 +103,11 @@ void TEditor::ApplyFont(const std::wstring& face, int height) {
 LRESULT CALLBACK TEditor::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR, DWORD_PTR data) {
   auto* self = reinterpret_cast<TEditor*>(data);
-  bool handled = false;
-  LRESULT result = 0;
-  try {
-    result = self->OnControlMessage(message, wParam, lParam, &handled);
-  } catch (...) {
-    handled = false;  // the control carries on with the message itself
-  }
-  return handled ? result : DefSubclassProc(window, message, wParam, lParam);
+  return platform::GuardedCall(window, [&] {
+    bool handled = false;
+    const LRESULT result = self->OnControlMessage(message, wParam, lParam, &handled);
+    return handled ? result : DefSubclassProc(window, message, wParam, lParam);
+  });
 }
 
 LRESULT TEditor::OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam, bool* handled) {
@@ -388,7 +386,7 @@ void TEditor::SetScrollBars(ScrollBars bars) {
 
 int TEditor::LineHeight() const {
   platform::WindowDc dc(hwnd_);
-  platform::SelectGuard keep(dc.get(), font_);
+  platform::SelectGuard keep(dc.get(), font_.get());
   TEXTMETRICW tm{};
   GetTextMetricsW(dc.get(), &tm);
   return std::max(1, static_cast<int>(tm.tmHeight + tm.tmExternalLeading));
@@ -396,7 +394,7 @@ int TEditor::LineHeight() const {
 
 int TEditor::CharWidth() const {
   platform::WindowDc dc(hwnd_);
-  platform::SelectGuard keep(dc.get(), font_);
+  platform::SelectGuard keep(dc.get(), font_.get());
   SIZE size{};
   GetTextExtentPoint32W(dc.get(), L"0", 1, &size);
   return std::max(1, static_cast<int>(size.cx));

@@ -20,6 +20,7 @@
 #include "editors/text_change.h"
 #include "editors/undo_history.h"
 #include "platform/clipboard.h"
+#include "platform/win_handles_win.h"
 #include "store/color_text.h"
 
 namespace editors {
@@ -163,7 +164,7 @@ class TEditor {
   platform::Clipboard* clipboard_ = nullptr;
   TEditorEvents* events_ = nullptr;
   TEditorEvents noEvents_;
-  HFONT font_ = nullptr;
+  platform::UniqueFont font_;
   std::string text_;           // the control's text as the owner last saw it
   Selection pendingSelection_;  // where the user stood when an edit began
   std::size_t hint_ = kNoHint;

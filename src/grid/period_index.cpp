@@ -31,6 +31,14 @@ std::optional<PeriodSpan> SpanOf(const std::string& line, int index) {
   span.line = index;
   span.first = *first;
   span.last = *last;
+  // A line ending before it starts (written before such lines were
+  // refused) is drawn as a whole day at its start, so it can still be
+  // selected and deleted.
+  if (store::PeriodReversed(span.item)) {
+    span.last = span.first;
+    span.item.startPart = store::DayPart::Morning;
+    span.item.endPart = store::DayPart::Evening;
+  }
   const auto summary = DayOf(span.item.summary);
   span.hasSummaryDay = summary.has_value();
   span.summaryDay = summary.value_or(0);

@@ -24,7 +24,8 @@ class PeriodIndex {
  public:
   // The periods of `lines` in sorted line order (case-insensitive), without
   // the lines of 6 fields or fewer, those marked "D" and those whose dates
-  // give no day number. Rebuilt only when `lines` changed.
+  // give no day number; one that ends before it starts spans its start
+  // day. Rebuilt only when `lines` changed.
   const std::vector<PeriodSpan>& Spans(const std::vector<std::string>& lines);
   // The span of line `line` as of the last Spans call; null when none.
   const PeriodSpan* SpanOfLine(int line) const;

@@ -214,6 +214,22 @@ TEST(PeriodLayout, LinesThatAreNoDrawablePeriodsAreSkipped) {
   EXPECT_TRUE(f.SlotsOf(2024, 5, 10)[1].Free());
 }
 
+// Lines that end before they start were once accepted and then never
+// drawn, so nobody could select or delete them again.
+TEST(PeriodLayout, AReversedLineIsAOneDayBarAtItsStart) {
+  GridFixture f(2024, 5);
+  const int reversed = f.AddPeriod({{2024, 5, 14}, "A", {2024, 5, 10}, "A"});
+  const int sameDay = f.AddPeriod({{2024, 5, 20}, "E", {2024, 5, 20}, "M"});
+  f.grid.Rebuild();
+  EXPECT_EQ(f.SlotsOf(2024, 5, 14)[0], Bar(reversed));
+  EXPECT_TRUE(f.SlotsOf(2024, 5, 13)[0].Free());
+  EXPECT_TRUE(f.SlotsOf(2024, 5, 15)[0].Free());
+  EXPECT_EQ(f.SlotsOf(2024, 5, 20)[0], Bar(sameDay));
+  const PeriodSpan* span = f.grid.Periods().SpanOfLine(reversed);
+  ASSERT_NE(span, nullptr);
+  EXPECT_EQ(span->item.endPart, store::DayPart::Evening);  // drawn across the whole cell
+}
+
 TEST(PeriodLayout, TheSortedListIsKeptWhileTheListStaysTheSame) {
   GridFixture f(2024, 5);
   f.AddPeriod({{2024, 5, 1}, "M", {2024, 5, 2}, "E"});

@@ -184,10 +184,12 @@ TEST(Rokuyo, ShownInsteadOfTheNames) {
 }
 
 TEST(Rokuyo, NothingOutsideTheTable) {
-  GridFixture f(1989, 12);
+  GridFixture f(1900, 1);
   f.grid.Set(&CalendarProps::ShowRokuyo, true);
-  for (const DrawOp* op : f.canvas().TextsIn(f.CellRectOf(1989, 12, 27))) EXPECT_NE(op->text[0], ' ');
-  EXPECT_EQ(TextIn(f.canvas(), f.CellRectOf(1989, 12, 28), " 赤口 ").style.font.height, 12);
+  const Rect eve = f.CellRectOf(1899, 12, 31);  // a neighbour day, drawn
+  EXPECT_EQ(TextIn(f.canvas(), eve, "31").text, "31");
+  for (const DrawOp* op : f.canvas().TextsIn(eve)) EXPECT_NE(op->text[0], ' ');
+  EXPECT_EQ(TextIn(f.canvas(), f.CellRectOf(1900, 1, 1), " 赤口 ").style.font.height, 12);
 }
 
 // ---- entries -------------------------------------------------------------

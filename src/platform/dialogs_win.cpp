@@ -48,7 +48,8 @@ MsgResult ToResult(int id, MsgButtons buttons) {
 class WinDialogs : public NativeDialogs {
  public:
   MsgResult Show(const Message& m) override {
-    HWND owner = reinterpret_cast<HWND>(owner_);
+    if (silent()) return DefaultAnswer(m);
+    HWND owner = OwnerNow();
     UINT style = ButtonStyle(m.buttons) | IconStyle(m.icon) | DefaultButtonStyle(m.defaultButton);
     if (!owner) style |= MB_TASKMODAL;
     int id = MessageBoxW(owner, Widen(m.text).c_str(), Widen(m.caption).c_str(), style);
@@ -63,6 +64,20 @@ class WinDialogs : public NativeDialogs {
   }
 
  private:
+  // A box belongs to the window the user works in: owned by the main
+  // window while a modal one (the day editor) is up, the box would enable
+  // the main window when it closes and send the modal window behind it.
+  HWND OwnerNow() const {
+    HWND owner = reinterpret_cast<HWND>(owner_);
+    HWND active = GetActiveWindow();
+    if (active && IsWindowEnabled(active) && IsWindowVisible(active)) return active;
+    if (owner && !IsWindowEnabled(owner)) {
+      HWND popup = GetLastActivePopup(owner);
+      if (popup && popup != owner && IsWindowEnabled(popup) && IsWindowVisible(popup)) return popup;
+    }
+    return owner;
+  }
+
   WindowHandle owner_ = 0;
   std::function<void(const std::string&)> sink_;
 };

@@ -69,6 +69,12 @@ bool FailingFileSystem::Append(const std::string& path, std::string_view bytes) 
 bool FailingFileSystem::CreateFolder(const std::string& path) {
   return !ShouldFail(Op::CreateFolder) && inner_.CreateFolder(path);
 }
+std::optional<std::string> FailingFileSystem::ShortPathOf(const std::string& path) {
+  const auto found = shortPaths.find(path);
+  if (found != shortPaths.end()) return found->second.empty() ? std::nullopt : std::optional(found->second);
+  return inner_.ShortPathOf(path);
+}
+
 bool FailingFileSystem::CopyFile(const std::string& from, const std::string& to, bool overwrite) {
   return !ShouldFail(Op::CopyFile) && inner_.CopyFile(from, to, overwrite);
 }

@@ -70,6 +70,10 @@ class FailingFileSystem : public FileSystem {
   std::vector<DirEntry> List(const std::string& p) override { return inner_.List(p); }
   std::optional<DateTime> ModifiedTime(const std::string& p) override { return inner_.ModifiedTime(p); }
   DriveKind KindOfDrive(const std::string& root) override { return inner_.KindOfDrive(root); }
+  // The short forms of the paths given here ("": none, as on a volume
+  // without 8.3 names); others as the real file system has them.
+  std::optional<std::string> ShortPathOf(const std::string& path) override;
+  std::map<std::string, std::string> shortPaths;
   bool CreateFolder(const std::string& path) override;
   bool RemoveEmptyFolder(const std::string& p) override { return inner_.RemoveEmptyFolder(p); }
   bool CopyFile(const std::string& from, const std::string& to, bool overwrite) override;

@@ -66,6 +66,8 @@ class FileSystem {
   virtual std::optional<DateTime> ModifiedTime(const std::string& path) = 0;
   // The kind of the drive a root folder ("C:\") belongs to.
   virtual DriveKind KindOfDrive(const std::string& root) = 0;
+  // The short (8.3) form of an existing path, when its volume keeps one.
+  virtual std::optional<std::string> ShortPathOf(const std::string&) { return std::nullopt; }
 
   // One folder level; the parent must exist.
   virtual bool CreateFolder(const std::string& path) = 0;

@@ -241,6 +241,17 @@ class WinFileSystem : public FileSystem {
     return ToLocalDateTime(data.ftLastWriteTime);
   }
 
+  std::optional<std::string> ShortPathOf(const std::string& path) override {
+    const std::wstring wide = Widen(path);
+    const DWORD size = GetShortPathNameW(wide.c_str(), nullptr, 0);
+    if (size == 0) return std::nullopt;
+    std::wstring shortName(size, L'\0');
+    const DWORD length = GetShortPathNameW(wide.c_str(), shortName.data(), size);
+    if (length == 0 || length >= size) return std::nullopt;
+    shortName.resize(length);
+    return Narrow(shortName);
+  }
+
   DriveKind KindOfDrive(const std::string& root) override {
     return ToDriveKind(GetDriveTypeW(WithTrailingSeparator(Widen(root)).c_str()));
   }

@@ -6,6 +6,7 @@
 
 #include "platform/doubles_testutil.h"
 #include "platform/filesystem.h"
+#include "platform/folders.h"
 #include "platform/text_win.h"
 #include "platform/win_handles_win.h"
 
@@ -35,6 +36,18 @@ TEST_F(WinFileSystem, WriteAtomicKeepsOldFileWhenTargetIsHeld) {
   }
   EXPECT_EQ(fs.ReadAll(dir / "Ca202612.kdf"), "old");
   EXPECT_EQ(Count(), 1u);
+}
+
+// A folder Shift-JIS cannot name ("José") still goes into the settings
+// file: by the short form the volume keeps for it.
+TEST_F(WinFileSystem, AFolderShiftJisCannotNameIsStoredByItsShortForm) {
+  const std::string jose = dir / "José";
+  ASSERT_TRUE(fs.CreateFolder(jose));
+  const std::optional<std::string> storable = StorablePath(fs, jose + "\\");
+  ASSERT_TRUE(storable);
+  EXPECT_NE(*storable, jose + "\\");
+  EXPECT_TRUE(fs.IsFolder(*storable));
+  EXPECT_EQ(storable->back(), '\\');
 }
 
 TEST_F(WinFileSystem, ReadOnlyFilesAreNeitherWrittenNorCopiedOver) {

@@ -2,6 +2,7 @@
 
 #include "platform/dialog_helpers.h"
 #include "platform/ini_file.h"
+#include "support/cp932.h"
 #include "support/paths.h"
 #include "support/text.h"
 
@@ -86,11 +87,23 @@ std::optional<DateTime> FileDate(FileSystem& fs, const std::string& path) {
   return fs.ModifiedTime(path);
 }
 
+std::optional<std::string> StorablePath(FileSystem& fs, const std::string& path) {
+  if (support::Cp932CanEncode(path)) return path;
+  const std::optional<std::string> shortForm = fs.ShortPathOf(path);
+  if (shortForm && support::Cp932CanEncode(*shortForm)) return shortForm;
+  return std::nullopt;
+}
+
+std::string UnstorableFolderText(const std::string& folder) {
+  return "フォルダ[" + folder + "]の名前には、設定ファイルに保存できない文字（Shift-JISにない文字）が"
+         "含まれています。\r\n別のフォルダを指定してください。";
+}
+
 bool WriteLocalFolderFile(FileSystem& fs, const std::string& folder) {
   const std::string path = support::EnsureTrailingSeparator(folder) + "localfol.kdf";
   support::IniText ini;
   LoadIniFile(fs, path, ini);
-  ini.WriteString("Set", "Folder", folder);
+  if (const auto storable = StorablePath(fs, folder)) ini.WriteString("Set", "Folder", *storable);
   ini.WriteBool("Set", "First", false);
   return SaveIniFile(fs, path, ini);
 }

@@ -33,6 +33,13 @@ bool CreateFolderChain(FileSystem& fs, const std::string& path);
 // The file's modification time; nullopt when it does not exist.
 std::optional<DateTime> FileDate(FileSystem& fs, const std::string& path);
 
+// The path as a Shift-JIS settings file can hold it: itself when every
+// character has a Shift-JIS form, else its short (8.3) form when the volume
+// keeps one; nothing when neither, so that no "?" is ever written for it.
+std::optional<std::string> StorablePath(FileSystem& fs, const std::string& path);
+// The message for a folder that cannot be stored.
+std::string UnstorableFolderText(const std::string& folder);
+
 // `folder` + "localfol.kdf": [Set] Folder=`folder`, First=0; other keys of
 // an existing file stay.
 bool WriteLocalFolderFile(FileSystem& fs, const std::string& folder);

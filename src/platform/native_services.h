@@ -17,6 +17,13 @@ class NativeDialogs : public Dialogs {
   virtual void SetOwner(WindowHandle owner) = 0;
   // Where SetStatusText goes; the main window points it at its status bar.
   virtual void SetStatusSink(std::function<void(const std::string&)> sink) = 0;
+  // While silent, no box is shown and each is answered with its default
+  // button (the end of the Windows session waits for nobody).
+  void SetSilent(bool silent) { silent_ = silent; }
+  bool silent() const { return silent_; }
+
+ private:
+  bool silent_ = false;
 };
 
 // Each returns the build's implementation: Win32 on Windows; natively a

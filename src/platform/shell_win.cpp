@@ -89,8 +89,7 @@ class WinShell : public Shell {
     if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         OrNull(folder), &startup, &process))
       return false;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    UniqueHandle thread(process.hThread), owned(process.hProcess);
     return true;
   }
 

@@ -58,9 +58,13 @@ LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
-void Window::OnUnexpectedError(const char* what) {
-  MessageBoxW(hwnd_, Widen(what).c_str(), L"エラー -楓帳-", MB_OK | MB_ICONERROR);
+void ReportUnexpectedError(HWND window, const char* what) {
+  HWND owner = window ? GetAncestor(window, GA_ROOT) : nullptr;
+  const std::string text = std::string("予期しないエラーが発生しました。\r\n処理を中断しました。\r\n\r\n") + what;
+  MessageBoxW(owner, Widen(text).c_str(), L"エラー -楓帳-", MB_OK | MB_ICONERROR);
 }
+
+void Window::OnUnexpectedError(const char* what) { ReportUnexpectedError(hwnd_, what); }
 
 LRESULT CALLBACK Window::StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
@@ -76,7 +80,7 @@ LRESULT CALLBACK Window::StaticProc(HWND window, UINT message, WPARAM wParam, LP
   } catch (const std::exception& e) {
     self->OnUnexpectedError(e.what());
   } catch (...) {
-    self->OnUnexpectedError("unexpected error");
+    self->OnUnexpectedError("unknown exception");
   }
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);

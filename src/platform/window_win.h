@@ -53,4 +53,24 @@ class Window {
 // The HINSTANCE of the running module.
 HINSTANCE ModuleInstance();
 
+// Tells the user that a handler of `window` failed: "予期しないエラー" with
+// what was caught, in an error box owned by the window's top-level window.
+void ReportUnexpectedError(HWND window, const char* what);
+
+// The one exception boundary of every window procedure, subclassed
+// controls included: nothing raised unwinds through the system's frames.
+// A handler that throws is reported and its message counts as handled
+// with `failed`, never passed on half done.
+template <class Handler>
+LRESULT GuardedCall(HWND window, Handler&& handler, LRESULT failed = 0) noexcept {
+  try {
+    return handler();
+  } catch (const std::exception& e) {
+    ReportUnexpectedError(window, e.what());
+  } catch (...) {
+    ReportUnexpectedError(window, "unknown exception");
+  }
+  return failed;
+}
+
 }  // namespace platform

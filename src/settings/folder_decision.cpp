@@ -14,6 +14,7 @@ void DecideNetwork(platform::FileSystem& fs, Settings& s, DataFolderState& state
   const std::string shared = f.netFolder.empty() ? "" : store::DataSetFolder(f.netFolder, 1);
   if (!shared.empty() && fs.IsFolder(shared)) {
     f.dataFolder = shared;
+    f.setName = store::DataSetName(1);  // the shared folder's main set
     state.networkOn = true;
   } else {
     state.netFolderMissing = true;

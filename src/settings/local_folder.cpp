@@ -69,7 +69,15 @@ bool LocalFolderEdit::Execute(platform::Services& os, const std::string& program
     EndChange(false, {});
     return false;
   }
-  EndChange(true, folder);
+  // The settings file is Shift-JIS: a name it cannot hold would come back
+  // as "?" and lose the data at the next start.
+  const std::optional<std::string> storable = platform::StorablePath(os.fs, folder);
+  if (!storable) {
+    platform::Inform(os.dialogs, platform::UnstorableFolderText(folder));
+    EndChange(false, {});
+    return false;
+  }
+  EndChange(true, support::EnsureTrailingSeparator(*storable));
   changed_ = true;
   platform::Inform(os.dialogs,
                    "データフォルダを変更しました。\r\n次回起動時から、このデータフォルダを使用します。"

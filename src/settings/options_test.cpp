@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/doubles_testutil.h"
+#include "platform/folders.h"
 #include "platform/ini_file.h"
 #include "support/paths.h"
 #include "support/text.h"
@@ -177,6 +178,26 @@ TEST_F(LocalFolderEditTest, ExistingFolderIsTakenWithItsSeparator) {
   EXPECT_TRUE(edit.changed());
   EXPECT_FALSE(edit.pending());
   EXPECT_EQ(os.dialogs.shown.back().text.rfind("データフォルダを変更しました。", 0), 0u);
+}
+
+// The settings file is Shift-JIS: a folder named with characters it cannot
+// hold goes in its short form, or is refused before anything is saved.
+TEST_F(LocalFolderEditTest, AFolderTheSettingsCannotHoldIsShortenedOrRefused) {
+  const std::string jose = support::JoinPath(temp.path(), "José\\");
+  ASSERT_TRUE(os.fs.CreateFolder(support::RemoveTrailingSeparator(jose)));
+  os.fs.shortPaths[jose] = "";  // a volume without 8.3 names
+  edit.Begin();
+  os.dialogs.Answer(MsgResult::Yes);
+  EXPECT_FALSE(edit.Execute(os.services, context.programFolder, jose));
+  EXPECT_EQ(os.dialogs.shown.back().text, platform::UnstorableFolderText(jose));
+  EXPECT_EQ(edit.text(), "old");
+  EXPECT_FALSE(edit.changed());
+
+  os.fs.shortPaths[jose] = support::JoinPath(temp.path(), "JOS~1\\");
+  edit.Begin();
+  os.dialogs.Answer(MsgResult::Yes);
+  EXPECT_TRUE(edit.Execute(os.services, context.programFolder, jose));
+  EXPECT_EQ(edit.text(), support::JoinPath(temp.path(), "JOS~1\\"));
 }
 
 TEST_F(LocalFolderEditTest, MissingFolderIsCreatedWhenWanted) {

@@ -1,8 +1,13 @@
 #include "settings/settings_file.h"
 
 #include "platform/dialog_helpers.h"
+#include "platform/folders.h"
 #include "platform/ini_file.h"
 #include "support/paths.h"
+
+#include <iterator>
+#include <utility>
+#include <vector>
 
 namespace settings {
 namespace {
@@ -47,6 +52,51 @@ template <class S>
 bool WriteKeysTo(platform::FileSystem& fs, const std::string& path,
                  std::span<const KeyRow<S>> rows, const S& s, std::string_view section = {}) {
   return UpdateFile(fs, path, [&](IniText& ini) { WriteRows(rows, ValuesOf(ini), s, section); });
+}
+
+// The keys that hold paths; a path the file cannot hold in Shift-JIS goes
+// in its short form, or the file keeps what it had.
+constexpr std::pair<const char*, const char*> kPathKeys[] = {
+    {"Header", "Folder"},          {"Settei", "edFolder"},      {"Settei", "edtNetFolder"},
+    {"Settei", "edtNetFolder1"},   {"Settei", "edtNetFolder2"}, {"Settei", "edtNetFolder3"},
+    {"Settei", "edtEditorFolder"}, {"Velprin", "edtPrintFolder"}};
+
+struct KeptValue {
+  bool existed;
+  std::string value;
+};
+
+std::vector<KeptValue> PathValuesOf(const IniText& ini) {
+  std::vector<KeptValue> values;
+  for (const auto& [section, key] : kPathKeys)
+    values.push_back({ini.ValueExists(section, key), ini.ReadString(section, key, "")});
+  return values;
+}
+
+void KeepPathsStorable(platform::FileSystem& fs, const std::vector<KeptValue>& before, IniText& ini) {
+  for (std::size_t i = 0; i < std::size(kPathKeys); ++i) {
+    const auto& [section, key] = kPathKeys[i];
+    const std::string value = ini.ReadString(section, key, "");
+    if (const auto storable = platform::StorablePath(fs, value)) {
+      ini.WriteString(section, key, *storable);
+    } else if (before[i].existed) {
+      ini.WriteString(section, key, before[i].value);
+    } else {
+      ini.DeleteKey(section, key);
+    }
+  }
+}
+
+constexpr int kSettingsReadTries = 5;
+constexpr unsigned kSettingsReadWaitMs = 500;
+
+// A settings file that is there is read as patiently as the data files.
+bool LoadIniRetry(platform::Services& os, const std::string& path, IniText& ini) {
+  for (int attempt = 1;; ++attempt) {
+    if (platform::LoadIniFile(os.fs, path, ini)) return true;
+    if (attempt >= kSettingsReadTries || !os.fs.Exists(path)) return false;
+    os.clock.Sleep(kSettingsReadWaitMs);
+  }
 }
 
 TimeOfDay TimeNow(platform::Clock& clock) {
@@ -99,8 +149,10 @@ LoadOutcome LoadSettings(platform::Services& os, const StartupFacts& facts, Sett
   LoadOutcome out;
   out.fileRead = FileToRead(os, facts);
   IniText ini;
-  if (!out.fileRead.empty() && !platform::LoadIniFile(os.fs, out.fileRead, ini))
+  if (!out.fileRead.empty() && !LoadIniRetry(os, out.fileRead, ini)) {
+    out.unreadable = out.fileRead;
     out.fileRead.clear();
+  }
   s.pTimer = TimeNow(os.clock);
   ReadSettings(ValuesOf(ini), ConditionsOf(os, facts), s);
   folders.folders.programFolder = facts.programFolder;
@@ -112,12 +164,22 @@ LoadOutcome LoadSettings(platform::Services& os, const StartupFacts& facts, Sett
   return out;
 }
 
+static std::vector<KeyRow<Settings>> RowsToWrite(SaveScope scope) {
+  std::vector<KeyRow<Settings>> rows;
+  for (const KeyRow<Settings>& row : SettingsKeys())
+    if (scope == SaveScope::AllKeys || row.group != RowGroup::Network) rows.push_back(row);
+  return rows;
+}
+
 bool SaveSettings(platform::FileSystem& fs, const std::string& path,
-                  const std::string& programFolder, const Settings& s) {
+                  const std::string& programFolder, const Settings& s, SaveScope scope) {
   return UpdateFile(fs, path, [&](IniText& ini) {
+    const std::vector<KeptValue> paths = PathValuesOf(ini);
     ini.WriteString("Header", "Version", kFormatVersion);
     ini.WriteString("Header", "Folder", support::EnsureTrailingSeparator(programFolder));
-    WriteRows(SettingsKeys(), ValuesOf(ini), s);
+    const std::vector<KeyRow<Settings>> rows = RowsToWrite(scope);
+    WriteRows(std::span<const KeyRow<Settings>>(rows), ValuesOf(ini), s);
+    KeepPathsStorable(fs, paths, ini);
   });
 }
 

@@ -40,6 +40,9 @@ struct StartupFacts {
 
 struct LoadOutcome {
   std::string fileRead;  // "" when there was no file: every key has its default
+  // A file that is there but could not be read after five tries: the run
+  // goes on with the defaults and must never save them over it.
+  std::string unreadable;
   WindowPlacement placement;
   bool hotkeysOn = false;
   // cbLNetf on a network drive: the per-user working folder is used.
@@ -63,9 +66,14 @@ LoadOutcome LoadSettings(platform::Services& os, const StartupFacts& facts, Sett
 
 // Writes every key, sections and keys of others kept, the whole file
 // replaced at once. False on any failure, without a message; an existing
-// file that cannot be read is left alone.
+// file that cannot be read is left alone. A path the file cannot hold in
+// Shift-JIS is written in its short form, or the file keeps its value.
+// KeepNetworkKeys leaves the network keys as the file has them (a shared
+// folder given for one run only).
+enum class SaveScope { AllKeys, KeepNetworkKeys };
 bool SaveSettings(platform::FileSystem& fs, const std::string& path,
-                  const std::string& programFolder, const Settings& s);
+                  const std::string& programFolder, const Settings& s,
+                  SaveScope scope = SaveScope::AllKeys);
 
 // `get` and `set` bound to an INI text.
 IniValues ValuesOf(support::IniText& ini);

@@ -115,6 +115,54 @@ TEST_F(SettingsFileTest, UnreadableFileIsNotOverwritten) {
   EXPECT_EQ(ReadText(IniPath()), "[Setup]\r\nedtCopy1=E:\\backup\\\r\n");
 }
 
+// A file that is there is read as patiently as the data; one that still
+// cannot be read is named, so the run never saves defaults over it.
+TEST_F(SettingsFileTest, AFileThatCannotBeReadIsRetriedThenNamed) {
+  WriteText(IniPath(), "[Settei]\r\ncbHotkey=0\r\n");
+  os.fs.Fail(FailingFileSystem::Op::ReadAll, 4);
+  LoadOutcome out = Load();
+  EXPECT_EQ(out.fileRead, IniPath());
+  EXPECT_FALSE(s.cbHotkey);
+  EXPECT_EQ(os.clock.sleeps, (std::vector<unsigned>(4, 500)));
+  os.fs.Fail(FailingFileSystem::Op::ReadAll, 5);
+  out = Load();
+  EXPECT_EQ(out.fileRead, "");
+  EXPECT_EQ(out.unreadable, IniPath());
+}
+
+// "José" has no Shift-JIS form: written as "?" it would move the data
+// root for good at the next start.
+TEST_F(SettingsFileTest, APathTheFileCannotHoldIsWrittenShortOrNotAtAll) {
+  WriteText(IniPath(), "[Settei]\r\nedFolder=D:\\予定\\\r\n");
+  Load();
+  s.edFolder = "C:\\Users\\José\\予定\\";
+  s.edtEditorFolder = "C:\\Users\\José\\Gakto.exe";
+  os.fs.shortPaths[s.edFolder] = "C:\\Users\\JOS~1\\予定\\";
+  ASSERT_TRUE(SaveSettings(os.fs, IniPath(), facts.programFolder, s));
+  const std::string text = ReadText(IniPath());
+  EXPECT_NE(text.find("edFolder=C:\\Users\\JOS~1\\予定\\"), std::string::npos);
+  EXPECT_EQ(text.find("edtEditorFolder"), std::string::npos);  // no short form, nothing before
+  EXPECT_EQ(text.find('?'), std::string::npos);
+  os.fs.shortPaths.clear();
+  ASSERT_TRUE(SaveSettings(os.fs, IniPath(), facts.programFolder, s));
+  EXPECT_NE(ReadText(IniPath()).find("edFolder=C:\\Users\\JOS~1\\予定\\"), std::string::npos);
+}
+
+// A shared folder given with "/DN" is for that run: the user's network keys
+// stay in the file.
+TEST_F(SettingsFileTest, KeepNetworkKeysLeavesThemAsTheFileHasThem) {
+  WriteText(IniPath(), "[Settei]\r\ncbNet=1\r\nedtNetFolder=\\\\srv\\velda\\\r\n");
+  Load();
+  s.cbNet = false;
+  s.edtNetFolder = "\\\\other\\share\\";
+  s.cbHotkey = false;
+  ASSERT_TRUE(SaveSettings(os.fs, IniPath(), facts.programFolder, s, SaveScope::KeepNetworkKeys));
+  const std::string text = ReadText(IniPath());
+  EXPECT_NE(text.find("cbNet=1"), std::string::npos);
+  EXPECT_NE(text.find("edtNetFolder=\\\\srv\\velda\\"), std::string::npos);
+  EXPECT_NE(text.find("cbHotkey=0"), std::string::npos);
+}
+
 TEST_F(SettingsFileTest, LocalModeFallsBackOnTheProgramFolderFile) {
   platform::TempFolder user;
   facts.settingsFolder = user.path();

@@ -92,8 +92,9 @@ bool DayCopy::Paste(EditHost& host, const calendar::Date& date) {
     return false;
   }
   month.lines.insert(month.lines.end(), pasted.lines.begin(), pasted.lines.end());
-  host.NoteMonthEdit();
-  if (slot == kExtraSlot) host.SaveMonth(kExtraSlot);
+  // Network mode writes the extra slot at once, as it always did; the
+  // window months there wait for the next locked write.
+  if (host.CommitMonthEdit(slot) == EditSaved::Deferred && slot == kExtraSlot) host.SaveMonth(kExtraSlot);
   return true;
 }
 

@@ -54,8 +54,8 @@ class DayCopy {
   // The day of the shown month onto the clipboard. False, with the
   // clipboard and the flag as they were, when there is nothing to copy.
   bool Copy(EditHost& host, const calendar::Date& date);
-  // The copied lines appended to the day in the shown month; the extra slot
-  // is written at once. A refusal shows its message, clears the flag and
+  // The copied lines appended to the day in the shown month and written at
+  // once. A refusal shows its message, clears the flag and
   // leaves the month alone.
   bool Paste(EditHost& host, const calendar::Date& date);
   // The day editor, the memo window or the search window opens: a day copy

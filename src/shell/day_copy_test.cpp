@@ -104,7 +104,7 @@ TEST_F(DayCopyTest, ThreeEntriesPastedOntoADayWithOneLeaveFourTheOldOneFirst) {
             (Lines{"12,1,,会議，第二会議室,clRed,3,9:05:00,,12,", "12,2,,昼食,,,,,,",
                    "12,3,,<H>秘密</H>,$000080FF,,,7,,"}));
   EXPECT_EQ(lines[2], "12,1,,歯医者,,,,,,");
-  EXPECT_EQ(host.log, (Lines{"NoteMonthEdit"}));  // a window month waits for the save point
+  EXPECT_EQ(host.log, (Lines{"Commit 1"}));  // on disk at once
   EXPECT_TRUE(dayCopy.pending());                 // the same copy may be pasted again
 }
 
@@ -165,8 +165,12 @@ TEST_F(DayCopyTest, ThePasteIntoTheExtraSlotIsWrittenAtOnce) {
   host.shown = kExtraSlot;
   host.SetMonth(kExtraSlot, 2030, 5);
   EXPECT_TRUE(dayCopy.Paste(host, {2030, 5, 1}));
-  EXPECT_EQ(host.log, (Lines{"NoteMonthEdit", "SaveMonth 5"}));
+  EXPECT_EQ(host.log, (Lines{"Commit 5"}));
   EXPECT_EQ(Shown().back(), " 1,3,,<H>秘密</H>,$000080FF,,,7,,");
+  host.log.clear();
+  host.network = true;  // network mode writes the extra slot itself
+  EXPECT_TRUE(dayCopy.Paste(host, {2030, 5, 2}));
+  EXPECT_EQ(host.log, (Lines{"Commit 5", "SaveMonth 5"}));
 }
 
 TEST_F(DayCopyTest, ForgetTakesOnlyOurCopyOffTheClipboard) {

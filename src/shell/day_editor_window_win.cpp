@@ -1,5 +1,6 @@
 #include "shell/day_editor_window_win.h"
 
+#include "platform/dialog_helpers.h"
 #include "shell/window_layout.h"
 
 namespace shell {
@@ -27,9 +28,18 @@ void ReleaseGridMouse() {
 
 }  // namespace
 
-bool DayEditorWindow::Create(HWND owner, platform::Services& os, const std::string& settingsFile,
-                             editors::DayEditorHost* host) {
-  return form_.Create({owner, &os, settingsFile, host});
+void DayEditorWindow::Prepare(HWND owner, platform::Services& os, const std::string& settingsFile,
+                              editors::DayEditorHost* host) {
+  args_ = {owner, &os, settingsFile, host};
+}
+
+bool DayEditorWindow::EnsureMade() {
+  if (form_.hwnd()) return true;
+  if (failed_ || !args_.os) return false;
+  if (form_.Create(args_)) return true;
+  failed_ = true;
+  platform::Inform(args_.os->dialogs, "予定編集フォームを作成できませんでした。\r\n予定の編集はできません。");
+  return false;
 }
 
 void DayEditorWindow::KeepInsideWorkArea(HWND mainWindow) {
@@ -50,25 +60,45 @@ editors::DayEditorSettings DayEditorWindow::EditorSettings() const {
   return s;
 }
 
+// Nothing was shown: the same as a cancelled edit.
 editors::DayResult DayEditorWindow::EditDay(const editors::DayRequest& request) {
   ReleaseGridMouse();
+  if (!EnsureMade()) return {false, true};
   return form_.EditDay(request, EditorSettings());
 }
 
 editors::DayResult DayEditorWindow::EditMonthMemo(const editors::MonthMemoRequest& request) {
   ReleaseGridMouse();
+  if (!EnsureMade()) return {false, true};
   return form_.EditMonthMemo(request, EditorSettings());
 }
 
 editors::PeriodResult DayEditorWindow::EditPeriod(const editors::PeriodPage& page) {
   ReleaseGridMouse();
+  if (!EnsureMade()) return {false, true};
   return form_.EditPeriod(page, EditorSettings());
 }
 
 editors::SpecialDayResult DayEditorWindow::EditSpecialDay(const calendar::Date& date,
                                                           const editors::SpecialDayPage& page) {
   ReleaseGridMouse();
+  if (!EnsureMade()) return {false, page};
   return form_.EditSpecialDay(date.year, date.month, date.day, page, EditorSettings());
+}
+
+editors::DayResult DayEditorWindow::FinishDay() {
+  form_.FinishNow();
+  return form_.DayResultNow();
+}
+
+editors::PeriodResult DayEditorWindow::FinishPeriod() {
+  form_.FinishNow();
+  return form_.PeriodResultNow();
+}
+
+editors::SpecialDayResult DayEditorWindow::FinishSpecialDay() {
+  form_.FinishNow();
+  return form_.SpecialDayResultNow();
 }
 
 }  // namespace shell

@@ -1,7 +1,8 @@
 #pragma once
-// The day editor TfmDay as the main window's edits use it: made once with
-// the main window, shown modally for each edit with the grid's tab width,
-// colours and the input-method setting of the moment.
+// The day editor TfmDay as the main window's edits use it: made at its
+// first use (the start does not wait for RichEdit) and kept, shown modally
+// for each edit with the grid's tab width, colours and the input-method
+// setting of the moment.
 #include <windows.h>
 
 #include <string>
@@ -19,11 +20,15 @@ class DayEditorWindow : public DayEditorPort {
       : settings_(settings), grid_(grid) {}
 
   // Owned by `owner`, which is disabled while the editor is shown; its place
-  // is kept in section "fmDay" of `settingsFile`.
-  bool Create(HWND owner, platform::Services& os, const std::string& settingsFile,
-              editors::DayEditorHost* host);
+  // is kept in section "fmDay" of `settingsFile`. Nothing is made yet.
+  void Prepare(HWND owner, platform::Services& os, const std::string& settingsFile,
+               editors::DayEditorHost* host);
+  // Makes the window now; false (told once) when it cannot be made.
+  bool EnsureMade();
   HWND hwnd() const { return form_.hwnd(); }
   bool Showing() const { return form_.Showing(); }
+  // Showing, but already finished: its loop is about to unwind.
+  bool Finishing() const { return form_.Showing() && form_.Finished(); }
 
   // After the main window changed size: an editor lying partly outside the
   // work area goes back over the main window.
@@ -34,6 +39,10 @@ class DayEditorWindow : public DayEditorPort {
   editors::PeriodResult EditPeriod(const editors::PeriodPage& page) override;
   editors::SpecialDayResult EditSpecialDay(const calendar::Date& date,
                                            const editors::SpecialDayPage& page) override;
+  bool Changed() const override { return form_.Showing() && form_.Changed(); }
+  editors::DayResult FinishDay() override;
+  editors::PeriodResult FinishPeriod() override;
+  editors::SpecialDayResult FinishSpecialDay() override;
 
  private:
   editors::DayEditorSettings EditorSettings() const;
@@ -41,6 +50,8 @@ class DayEditorWindow : public DayEditorPort {
   const settings::Settings& settings_;
   grid::TSeMCal& grid_;
   editors::TfmDay form_;
+  editors::TfmDayArgs args_;
+  bool failed_ = false;
 };
 
 }  // namespace shell

@@ -21,7 +21,8 @@ bool DayNumberBox::Create(HWND parent, HFONT font, std::function<bool(const std:
   onEnter_ = std::move(onEnter);
   onHidden_ = std::move(onHidden);
   edit_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | ES_CENTER | ES_AUTOHSCROLL, 0, 0,
-                          0, 0, parent, nullptr, platform::ModuleInstance(), nullptr);
+                          0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kControlId)),
+                          platform::ModuleInstance(), nullptr);
   if (!edit_) return false;
   SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   SendMessageW(edit_, EM_SETLIMITTEXT, kDigitsAllowed, 0);
@@ -76,14 +77,9 @@ LRESULT DayNumberBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK DayNumberBox::Proc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                     DWORD_PTR self) {
   if (message == WM_NCDESTROY) RemoveWindowSubclass(edit, &DayNumberBox::Proc, kSubclassId);
-  // The day opened from here runs the whole edit; nothing it raises may
-  // leave the window procedure.
-  try {
-    return reinterpret_cast<DayNumberBox*>(self)->OnMessage(message, wParam, lParam);
-  } catch (const std::exception& e) {
-    MessageBoxW(GetParent(edit), platform::Widen(e.what()).c_str(), L"エラー -楓帳-", MB_OK | MB_ICONERROR);
-  }
-  return 0;
+  // The day opened from here runs the whole edit.
+  return platform::GuardedCall(
+      edit, [&] { return reinterpret_cast<DayNumberBox*>(self)->OnMessage(message, wParam, lParam); });
 }
 
 }  // namespace shell

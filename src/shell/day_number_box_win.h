@@ -12,6 +12,9 @@ namespace shell {
 
 class DayNumberBox {
  public:
+  // The edit control's id in the main window, for tools.
+  static constexpr int kControlId = 110;
+
   // `onEnter` gets the text; true hides the box.
   bool Create(HWND parent, HFONT font, std::function<bool(const std::string&)> onEnter,
               std::function<void()> onHidden);

@@ -58,6 +58,25 @@ bool EditLock::Confirm() {
   return false;
 }
 
+// ---- OpenEdit ----------------------------------------------------------------
+
+bool OpenEdit::Finish() {
+  if (!finish_ || finished_) return false;
+  finished_ = true;
+  finish_();
+  return true;
+}
+
+OpenEdit::Scope::Scope(OpenEdit& open, std::function<void()> finish) : open_(open) {
+  open_.finish_ = std::move(finish);
+  open_.finished_ = false;
+}
+
+OpenEdit::Scope::~Scope() {
+  open_.finish_ = nullptr;
+  open_.finished_ = false;
+}
+
 // ---- EditFlows ---------------------------------------------------------------
 
 EditFlows::EditFlows(platform::Services& os, const store::Folders& folders,
@@ -95,17 +114,26 @@ bool EditFlows::RunMonthEdit(int slot, int day, bool monthMemo, const ShowEditor
   EditLock lock(shared_, os_.dialogs, MonthLockPath(folders_, month.year, month.month));
   if (!LockAndReread(lock, slot, monthMemo)) return false;
 
-  const bool memoOption = settings_.cbTukiMemo;
   const int monthAsked = monthMemo ? 0 : month.month;
-  editors::DayResult result = show(store::LinesOfDay(month, monthAsked, day, memoOption));
-  if (result.clearSelectedPeriod) host_.Periods().selected = 0;
-  if (result.writeBack) {
-    store::ReplaceDay(month, month.month, day, result.entries, memoOption);
-    host_.NoteMonthEdit();
-    if (lock.networkOn()) host_.SaveMonth(slot);
-  }
+  const bool networkOn = lock.networkOn();
+  bool stored = false;
+  OpenEdit::Scope open(host_.openEdit, [&] {
+    stored = StoreDayResult(slot, day, networkOn, editor_.FinishDay());
+  });
+  const editors::DayResult result = show(store::LinesOfDay(month, monthAsked, day, settings_.cbTukiMemo));
+  if (!open.finished()) stored = StoreDayResult(slot, day, networkOn, result);
   host_.Refresh();
-  return result.writeBack;
+  return stored;
+}
+
+bool EditFlows::StoreDayResult(int slot, int day, bool networkOn, const editors::DayResult& result) {
+  if (result.clearSelectedPeriod) host_.Periods().selected = 0;
+  if (!result.writeBack) return false;
+  store::MonthSlot& month = host_.Month(slot);
+  store::ReplaceDay(month, month.month, day, result.entries, settings_.cbTukiMemo);
+  host_.CommitMonthEdit(slot);
+  if (networkOn) host_.SaveMonth(slot);
+  return true;
 }
 
 bool EditFlows::LockAndReread(EditLock& lock, int slot, bool monthMemo) {
@@ -122,10 +150,6 @@ bool EditFlows::LockAndReread(EditLock& lock, int slot, bool monthMemo) {
 
 // ---- CycleEditHost -----------------------------------------------------------
 
-void CycleEditHost::NotePeriodEdit() {
-  if (network_.on) network_.writePending = true;
-}
-
 void CycleEditHost::RereadMonth(int slot) {
   store::MonthSlot& month = cycle_.slot(slot).data;
   month.lines.clear();
@@ -134,7 +158,7 @@ void CycleEditHost::RereadMonth(int slot) {
   view_.Refresh();
 }
 
-bool CycleEditHost::RereadPeriods() {
+store::PeriodReadResult CycleEditHost::RereadPeriods() {
   store::PeriodList& periods = cycle_.periods();
   periods.lines.clear();
   periods.originals.Clear();
@@ -142,7 +166,7 @@ bool CycleEditHost::RereadPeriods() {
       store::ReadPeriods({os_, folders_}, periods, true, network_.on, cycle_.periodBackups());
   if (result == store::PeriodReadResult::NetworkFolderMissing && networkFolderLost) networkFolderLost();
   view_.Refresh();
-  return result == store::PeriodReadResult::Read;
+  return result;
 }
 
 void CycleEditHost::SpecialDaysChanged() {

@@ -1,9 +1,9 @@
 #pragma once
 // The road of one edit: a day's entries or the month memo taken from the
 // shown month, handed to the day editor, and on confirmation written back
-// into the month's lines, to be saved at the next save point. In network
-// mode the month's lock file is taken first, the month read again, and the
-// month written at once; that side goes through SharedFolder.
+// into the month's lines and at once to its file. In network mode the
+// month's lock file is taken first, the month read again, and the month
+// written inside the lock; that side goes through SharedFolder.
 //
 // The day editor, the month cycle and the shared folder appear here only as
 // the narrow interfaces below, so every decision runs and is tested without
@@ -19,6 +19,7 @@
 #include "shell/month_cycle.h"
 #include "store/folders.h"
 #include "store/month_file.h"
+#include "store/period_file.h"
 #include "store/period_item.h"
 
 namespace shell {
@@ -35,6 +36,43 @@ class DayEditorPort {
   virtual editors::PeriodResult EditPeriod(const editors::PeriodPage& page) = 0;
   virtual editors::SpecialDayResult EditSpecialDay(const calendar::Date& date,
                                                    const editors::SpecialDayPage& page) = 0;
+  // While one of the calls above shows the window: its text differs from
+  // what it opened with.
+  virtual bool Changed() const = 0;
+  // Ends the showing window at once as if "書込／閉じる" was pressed, with
+  // no question, and gives its result now; the showing call returns the
+  // same result when it unwinds.
+  virtual editors::DayResult FinishDay() = 0;
+  virtual editors::PeriodResult FinishPeriod() = 0;
+  virtual editors::SpecialDayResult FinishSpecialDay() = 0;
+};
+
+// The edit whose editor is showing. The end of the Windows session or a
+// close from outside finishes it: what the editor holds is stored at once
+// as if confirmed, and the edit's own result is then left alone, so the
+// text is stored exactly once.
+class OpenEdit {
+ public:
+  bool active() const { return static_cast<bool>(finish_); }
+  // False when no edit is open or it was finished already.
+  bool Finish();
+
+  // An edit registers its finish while its editor shows.
+  class Scope {
+   public:
+    Scope(OpenEdit& open, std::function<void()> finish);
+    ~Scope();
+    Scope(const Scope&) = delete;
+    Scope& operator=(const Scope&) = delete;
+    bool finished() const { return open_.finished_; }
+
+   private:
+    OpenEdit& open_;
+  };
+
+ private:
+  std::function<void()> finish_;
+  bool finished_ = false;
 };
 
 // The months and the period list the main window owns, and the grid that
@@ -45,22 +83,27 @@ class EditHost {
   virtual int ShownSlot() const = 0;
   virtual store::MonthSlot& Month(int slot) = 0;
   virtual store::PeriodList& Periods() = 0;
-  // An entry of the shown month changed: the extra slot is marked for the
-  // next save, and in network mode a write is pending.
-  virtual void NoteMonthEdit() = 0;
+  // A confirmed change of the slot's lines (of the period list): written at
+  // once in local mode through the guards; in network mode only a write is
+  // noted as pending, for the edit's own locked write.
+  virtual EditSaved CommitMonthEdit(int slot) = 0;
+  virtual EditSaved CommitPeriodEdit() = 0;
   // The period list changed; in network mode a write is pending.
   virtual void NotePeriodEdit() = 0;
   // The guarded writes (shrink guard, network turn).
   virtual bool SaveMonth(int slot) = 0;
   virtual bool SavePeriods() = 0;
   // The slot or the period list read again from the data folder, then laid
-  // out and painted. False when the period file's folder is gone.
+  // out and painted.
   virtual void RereadMonth(int slot) = 0;
-  virtual bool RereadPeriods() = 0;
+  virtual store::PeriodReadResult RereadPeriods() = 0;
   // Lay out and paint the grid again.
   virtual void Refresh() = 0;
   // The special-day rules changed (the year page shows them too).
   virtual void SpecialDaysChanged() {}
+
+  // The edit whose editor is showing, shared by every kind of edit.
+  OpenEdit openEdit;
 };
 
 // The shared folder's side of an edit; the network code implements it.
@@ -129,6 +172,8 @@ class EditFlows {
   using ShowEditor = std::function<editors::DayResult(std::vector<store::DayEntry>)>;
   bool RunMonthEdit(int slot, int day, bool monthMemo, const ShowEditor& show);
   bool LockAndReread(EditLock& lock, int slot, bool monthMemo);
+  // Takes the editor's result into the month; true when it was written back.
+  bool StoreDayResult(int slot, int day, bool networkOn, const editors::DayResult& result);
 
   platform::Services& os_;
   const store::Folders& folders_;
@@ -150,12 +195,13 @@ class CycleEditHost : public EditHost {
   int ShownSlot() const override { return cycle_.current(); }
   store::MonthSlot& Month(int slot) override { return cycle_.slot(slot).data; }
   store::PeriodList& Periods() override { return cycle_.periods(); }
-  void NoteMonthEdit() override { cycle_.NoteEdit(); }
-  void NotePeriodEdit() override;
+  EditSaved CommitMonthEdit(int slot) override { return cycle_.CommitEdit(slot); }
+  EditSaved CommitPeriodEdit() override { return cycle_.CommitPeriodEdit(); }
+  void NotePeriodEdit() override { cycle_.NotePeriodEdit(); }
   bool SaveMonth(int slot) override { return cycle_.SaveMonth(slot); }
   bool SavePeriods() override { return cycle_.SavePeriods(); }
   void RereadMonth(int slot) override;
-  bool RereadPeriods() override;
+  store::PeriodReadResult RereadPeriods() override;
   void Refresh() override { view_.Refresh(); }
   void SpecialDaysChanged() override;
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/doubles_testutil.h"
 #include "shell/day_copy.h"
 #include "shell/edit_flows_testutil.h"
@@ -61,8 +63,8 @@ TEST_F(EditFlowsTest, ConfirmedLinesReplaceTheDayAtTheEnd) {
   EXPECT_EQ(host.months[1].lines,
             (Lines{host.months[1].lines[0], "12,1,,歯医者,,,,,,", "77,1,,支払い,clBlack,,,,,",
                    " 5,1,,A，B,,,,,,", " 5,2,,,,,,,,", " 5,3,,夕食,clRed,,,,,"}));
-  // Local mode: marked for the next save point, not written now.
-  EXPECT_EQ(host.log, (Lines{"NoteMonthEdit"}));
+  // Local mode: written at once through the guards.
+  EXPECT_EQ(host.log, (Lines{"Commit 1"}));
   EXPECT_EQ(host.refreshes, 1);
 }
 
@@ -127,7 +129,7 @@ TEST_F(EditFlowsTest, NetworkEditLocksRereadsWritesAndReleases) {
   EXPECT_TRUE(flows.EditDay(DateToJulius(2004, 3, 5)));
   EXPECT_EQ(shared.log, (Lines{"ServiceLockPresent", "Acquire Ca200403.lock", "Acquire Ca200403.lock",
                                "Release Ca200403.lock"}));
-  EXPECT_EQ(host.log, (Lines{"RereadMonth 1", "NoteMonthEdit", "SaveMonth 1"}));
+  EXPECT_EQ(host.log, (Lines{"RereadMonth 1", "Commit 1", "SaveMonth 1"}));
   EXPECT_EQ(editor.days[0].entries, (std::vector<store::DayEntry>{Entry("他の人の予定")}));
   EXPECT_EQ(host.months[1].lines, (Lines{host.months[1].lines[0], " 5,1,,確認済み,,,,,,"}));
 }
@@ -212,7 +214,24 @@ TEST_F(EditFlowsTest, ASharedFolderSwitchedOffMeansLocalMode) {
   editor.Write({Entry("x")});
   flows.EditDay(DateToJulius(2004, 3, 5));
   EXPECT_TRUE(shared.log.empty());
-  EXPECT_EQ(host.log, (Lines{"NoteMonthEdit"}));
+  EXPECT_EQ(host.log, (Lines{"Commit 1"}));
+}
+
+// The end of the session (or a close from outside) while the editor shows:
+// what it holds is stored once, then, and the editor's own return does not
+// store it a second time.
+TEST_F(EditFlowsTest, AnEditFinishedWhileShownIsStoredOnce) {
+  editor.Write({Entry("打合せ")});
+  editor.whileShown = [&] {
+    EXPECT_TRUE(host.openEdit.active());
+    EXPECT_TRUE(host.openEdit.Finish());
+    EXPECT_EQ(host.log, (Lines{"Commit 1"}));
+    EXPECT_FALSE(host.openEdit.Finish());
+  };
+  EXPECT_TRUE(flows.EditDay(DateToJulius(2004, 3, 7)));
+  EXPECT_EQ(host.log, (Lines{"Commit 1"}));
+  EXPECT_EQ(std::count(host.months[1].lines.begin(), host.months[1].lines.end(), " 7,1,,打合せ,,,,,,"), 1);
+  EXPECT_FALSE(host.openEdit.active());
 }
 
 // ---- CycleEditHost over the month cycle --------------------------------------
@@ -251,16 +270,36 @@ class CycleEditHostTest : public ::testing::Test {
   EditFlows flows{fake.services, folders, settings, host, editor, days, dayCopy};
 };
 
-TEST_F(CycleEditHostTest, AnEditOfTheExtraMonthIsSavedAtTheNextSavePoint) {
-  cycle.GoToMonth("203005");
-  editor.Write({Entry("未来の予定")});
-  EXPECT_TRUE(flows.EditDay(DateToJulius(2030, 5, 3)));
-  EXPECT_TRUE(cycle.extraChanged());
-  EXPECT_FALSE(MonthFile(2030, 5));
-  cycle.SaveData();
-  const auto bytes = MonthFile(2030, 5);
-  ASSERT_TRUE(bytes);
-  EXPECT_NE(bytes->find(support::Utf8ToCp932(" 3,1,,未来の予定,,,,,,\r\n")), std::string::npos);
+// A crash, a power cut or weeks in the tray must not cost a confirmed entry.
+TEST_F(CycleEditHostTest, AConfirmedEditIsOnDiskAtOnceAndTheCloseFindsNothingToWrite) {
+  for (const char* month : {"200502", "203005"}) {
+    cycle.GoToMonth(month);
+    editor.Write({Entry("予定")});
+    const auto [year, m] = std::pair(std::stoi(std::string(month, 4)), std::stoi(std::string(month + 4)));
+    EXPECT_TRUE(flows.EditDay(DateToJulius(year, m, 3)));
+    const auto bytes = MonthFile(year, m);
+    ASSERT_TRUE(bytes) << month;
+    EXPECT_NE(bytes->find(support::Utf8ToCp932(" 3,1,,予定,,,,,,\r\n")), std::string::npos);
+    EXPECT_FALSE(cycle.unsaved(cycle.current()));
+  }
+  const int writes = fake.fs.Calls(platform::FailingFileSystem::Op::WriteAtomic);
+  EXPECT_TRUE(cycle.SaveData().empty());
+  EXPECT_EQ(fake.fs.Calls(platform::FailingFileSystem::Op::WriteAtomic), writes);
+}
+
+// A write that fails is told, kept in memory and tried again at every save
+// point; the close learns which file is still not written.
+TEST_F(CycleEditHostTest, AFailedWriteStaysPendingUntilAWriteSucceeds) {
+  fake.fs.Fail(platform::FailingFileSystem::Op::WriteAtomic, -1);
+  editor.Write({Entry("予定")});
+  EXPECT_TRUE(flows.EditDay(DateToJulius(2005, 1, 3)));
+  EXPECT_TRUE(cycle.unsaved(1));
+  EXPECT_EQ(fake.dialogs.Texts().back(), "2005年1月のデータを書き損ねたおそれがあります(fs05)。\r\nチェック願います。");
+  EXPECT_EQ(cycle.SaveData(), (Lines{temp / "Ca200501.kdf"}));
+  fake.fs.Fail(platform::FailingFileSystem::Op::WriteAtomic, 0);
+  EXPECT_TRUE(cycle.SaveData().empty());
+  EXPECT_FALSE(cycle.unsaved(1));
+  ASSERT_TRUE(MonthFile(2005, 1));
 }
 
 TEST_F(CycleEditHostTest, RereadTakesTheFileAsItIsNow) {
@@ -285,7 +324,7 @@ TEST_F(CycleEditHostTest, APeriodFileWhoseSharedFolderVanishedIsReported) {
   host.networkFolderLost = [&] { ++lost; };
   network.on = true;
   folders.dataFolder = temp / "gone/";
-  EXPECT_FALSE(host.RereadPeriods());
+  EXPECT_EQ(host.RereadPeriods(), store::PeriodReadResult::NetworkFolderMissing);
   EXPECT_EQ(lost, 1);
 }
 

@@ -14,6 +14,16 @@ void FakeEditHost::SetMonth(int slot, int year, int month) {
   months.at(slot) = store::MonthSlot{year, month, {store::MonthHeader(year, month, "Data\\Files1\\")}, 1, {}};
 }
 
+EditSaved FakeEditHost::CommitMonthEdit(int slot) {
+  log.push_back("Commit " + std::to_string(slot));
+  return network ? EditSaved::Deferred : EditSaved::Written;
+}
+
+EditSaved FakeEditHost::CommitPeriodEdit() {
+  log.push_back("CommitPeriods");
+  return network ? EditSaved::Deferred : EditSaved::Written;
+}
+
 bool FakeEditHost::SaveMonth(int slot) {
   log.push_back("SaveMonth " + std::to_string(slot));
   return true;
@@ -29,11 +39,12 @@ void FakeEditHost::RereadMonth(int slot) {
   if (!monthOnDisk.empty()) months.at(slot).lines = monthOnDisk;
 }
 
-bool FakeEditHost::RereadPeriods() {
+store::PeriodReadResult FakeEditHost::RereadPeriods() {
   log.push_back("RereadPeriods");
-  if (periodFolderGone) return false;
+  if (periodFolderGone) return store::PeriodReadResult::NetworkFolderMissing;
+  if (periodsUnreadable) return store::PeriodReadResult::Unread;
   if (!periodsOnDisk.empty()) periods.lines = periodsOnDisk;
-  return true;
+  return store::PeriodReadResult::Read;
 }
 
 // ---- FakeDayEditor ---------------------------------------------------------
@@ -50,32 +61,53 @@ Result Next(std::deque<Result>& queue) {
 
 }  // namespace
 
+void FakeDayEditor::WhileShown() {
+  ++shown;
+  showing = true;
+  if (whileShown) whileShown();
+  showing = false;
+}
+
+// A window finished early returns the same result again when it unwinds.
 editors::DayResult FakeDayEditor::EditDay(const editors::DayRequest& request) {
   days.push_back(request);
-  ++shown;
+  WhileShown();
   return Next(dayResults_);
 }
 
 editors::DayResult FakeDayEditor::EditMonthMemo(const editors::MonthMemoRequest& request) {
   memos.push_back(request);
-  ++shown;
+  WhileShown();
   return Next(dayResults_);
 }
 
 editors::PeriodResult FakeDayEditor::EditPeriod(const editors::PeriodPage& page) {
   periods.push_back(page);
-  ++shown;
+  WhileShown();
   return Next(periodResults_);
 }
 
 editors::SpecialDayResult FakeDayEditor::EditSpecialDay(const calendar::Date&,
                                                         const editors::SpecialDayPage& page) {
   specialDays.push_back(page);
-  ++shown;
+  WhileShown();
   if (specialResults_.empty()) return {false, page};
   editors::SpecialDayResult result = specialResults_.front();
   specialResults_.pop_front();
   return result;
+}
+
+editors::DayResult FakeDayEditor::FinishDay() {
+  return dayResults_.empty() ? editors::DayResult{false, true} : dayResults_.front();
+}
+
+editors::PeriodResult FakeDayEditor::FinishPeriod() {
+  return periodResults_.empty() ? editors::PeriodResult{false, true} : periodResults_.front();
+}
+
+editors::SpecialDayResult FakeDayEditor::FinishSpecialDay() {
+  if (specialResults_.empty()) return {false, specialDays.empty() ? editors::SpecialDayPage{} : specialDays.back()};
+  return specialResults_.front();
 }
 
 void FakeDayEditor::Write(std::vector<store::DayEntry> entries) {

@@ -3,6 +3,7 @@
 // the main window, the day editor and the shared folder.
 #include <array>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,12 +19,15 @@ class FakeEditHost : public EditHost {
   int ShownSlot() const override { return shown; }
   store::MonthSlot& Month(int slot) override { return months.at(slot); }
   store::PeriodList& Periods() override { return periods; }
-  void NoteMonthEdit() override { log.push_back("NoteMonthEdit"); }
+  // Local mode writes at once (logged as "Commit"); with `network` the
+  // write is left to the edit's locked save.
+  EditSaved CommitMonthEdit(int slot) override;
+  EditSaved CommitPeriodEdit() override;
   void NotePeriodEdit() override { log.push_back("NotePeriodEdit"); }
   bool SaveMonth(int slot) override;
   bool SavePeriods() override;
   void RereadMonth(int slot) override;
-  bool RereadPeriods() override;
+  store::PeriodReadResult RereadPeriods() override;
   void Refresh() override { ++refreshes; }
   void SpecialDaysChanged() override { log.push_back("SpecialDaysChanged"); }
 
@@ -39,6 +43,8 @@ class FakeEditHost : public EditHost {
   std::vector<std::string> monthOnDisk;
   std::vector<std::string> periodsOnDisk;
   bool periodFolderGone = false;
+  bool periodsUnreadable = false;
+  bool network = false;
 };
 
 // Answers each edit from a queue (nothing queued: the user cancelled) and
@@ -50,6 +56,14 @@ class FakeDayEditor : public DayEditorPort {
   editors::PeriodResult EditPeriod(const editors::PeriodPage& page) override;
   editors::SpecialDayResult EditSpecialDay(const calendar::Date& date,
                                            const editors::SpecialDayPage& page) override;
+  bool Changed() const override { return showing; }
+  // The next queued result, as the window would give it when finished now.
+  editors::DayResult FinishDay() override;
+  editors::PeriodResult FinishPeriod() override;
+  editors::SpecialDayResult FinishSpecialDay() override;
+
+  // Runs while the editor shows (a session end or a close arriving then).
+  std::function<void()> whileShown;
 
   // The user writes these entries back / this page.
   void Write(std::vector<store::DayEntry> entries);
@@ -65,8 +79,11 @@ class FakeDayEditor : public DayEditorPort {
   std::vector<editors::PeriodPage> periods;
   std::vector<editors::SpecialDayPage> specialDays;
   int shown = 0;
+  bool showing = false;
 
  private:
+  void WhileShown();
+
   std::deque<editors::DayResult> dayResults_;
   std::deque<editors::PeriodResult> periodResults_;
   std::deque<editors::SpecialDayResult> specialResults_;

@@ -26,6 +26,8 @@ class GridEditing {
   GridEditing& operator=(const GridEditing&) = delete;
 
   GridCommands& commands() { return gridCommands_; }
+  // The edit whose editor is showing, if any.
+  OpenEdit& openEdit() { return host_.openEdit; }
   DayCopy& dayCopy() { return dayCopy_; }
   SpecialDayEdit& specialDays() { return specialDays_; }
 

@@ -68,17 +68,30 @@ void MainController::SeedNetworkFirstStart() {
   settings_.cbNet = settings_.cbNetIni = true;
   settings_.rbNetKoushin = 2;
   netFolderSetByStartup_ = true;
+  netKeysForThisRunOnly_ = false;
   if (later_.registerNetworkAdministrator && !later_.registerNetworkAdministrator())
     Inform(os_.dialogs,
            "相性の問題で、これらの管理者名、又はパスワードが登録できません。\r\n"
            "管理者名、又はパスワードを変更して、再度実行してください。");
 }
 
+// "/DN" names an existing shared folder for this run: it stands in the
+// settings before they are read, so the network keys are not read and the
+// lock paths are formed from it.
+void MainController::ApplyNetFolderSwitch() {
+  if (!switches_.netFolder || !os_.fs.IsFolder(*switches_.netFolder)) return;
+  settings_.edtNetFolder = support::EnsureTrailingSeparator(*switches_.netFolder);
+  if (!netFolderSetByStartup_) netKeysForThisRunOnly_ = true;
+  netFolderSetByStartup_ = true;
+}
+
 void MainController::LoadSettingsNow() {
+  ApplyNetFolderSwitch();
   loadOutcome_ = settings::LoadSettings(os_, Facts(), settings_, folders_);
-  // "/DN" names a shared folder for this run only.
-  if (switches_.netFolder && os_.fs.IsFolder(*switches_.netFolder))
-    folders_.folders.netFolder = support::EnsureTrailingSeparator(*switches_.netFolder);
+  if (!loadOutcome_.unreadable.empty() && !settingsUnreadable_)
+    Inform(os_.dialogs, "設定ファイル[ " + loadOutcome_.unreadable + " ]が読み込めません。\r\n"
+                        "今回は標準の設定で起動し、設定ファイルには書き込みません。");
+  settingsUnreadable_ = !loadOutcome_.unreadable.empty();
   folders_.folders.safeGuardFolder = startup_.safeGuardFolder;
   network_.on = folders_.networkOn;
   cycle_.periodBackups().names = {settings_.CaFT1, settings_.CaFT2, settings_.CaFT3};
@@ -222,23 +235,33 @@ std::optional<Page> MainController::TakePendingPage() { return std::exchange(pen
 
 // ---- saving and closing -------------------------------------------------
 
+void MainController::SaveSettingsFile() {
+  if (settingsUnreadable_) return;
+  view_.CaptureWindowState(settings_);
+  settings_.UseFolNo = folders_.sets.inUse;
+  const auto& backups = cycle_.periodBackups().names;
+  settings_.CaFT1 = backups[0];
+  settings_.CaFT2 = backups[1];
+  settings_.CaFT3 = backups[2];
+  const settings::SaveScope scope =
+      netKeysForThisRunOnly_ ? settings::SaveScope::KeepNetworkKeys : settings::SaveScope::AllKeys;
+  if (!settings::SaveSettings(os_.fs, startup_.settingsFile, startup_.programFolder, settings_, scope))
+    saveFailures_.push_back(startup_.settingsFile);
+}
+
 bool MainController::SaveAll() {
+  saveFailures_.clear();
   try {
-    view_.CaptureWindowState(settings_);
-    settings_.UseFolNo = folders_.sets.inUse;
-    const auto& backups = cycle_.periodBackups().names;
-    settings_.CaFT1 = backups[0];
-    settings_.CaFT2 = backups[1];
-    settings_.CaFT3 = backups[2];
-    settings::SaveSettings(os_.fs, startup_.settingsFile, startup_.programFolder, settings_);
-    if (!network_.on && !switchingNetworkOff_) cycle_.SaveData();
+    SaveSettingsFile();
+    if (!network_.on && !switchingNetworkOff_)
+      for (std::string& file : cycle_.SaveData()) saveFailures_.push_back(std::move(file));
     if (network_.on && later_.networkAccessLevel && later_.networkAccessLevel() > 5 &&
         later_.dayFirstBackup)
       later_.dayFirstBackup();
-    return true;
-  } catch (const std::exception&) {
-    return false;
+  } catch (const std::exception& e) {
+    saveFailures_.push_back(std::string("（") + e.what() + "）");
   }
+  return saveFailures_.empty();
 }
 
 // Keeps the three daily copies of the period file named in the settings
@@ -287,6 +310,30 @@ void MainController::SaveAndQuit() {
   view_.EndApplication();
 }
 
+// Leaving with edits that are not on disk is the user's choice, never a
+// silent one; "No" keeps the program open to try again or copy the text.
+bool MainController::ConfirmCloseUnsaved() {
+  std::string files;
+  for (const std::string& f : saveFailures_) files += "\r\n　" + f;
+  return AskYesNo(os_.dialogs,
+                  "次のデータを保存できませんでした。\r\n" + files +
+                      "\r\n\r\n保存しないまま終了しますか？\r\n"
+                      "（[いいえ]で楓帳は終了しません。もう一度終了するか、入力した内容を控えてください。）",
+                  false);
+}
+
+void MainController::RecordStop() {
+  if (settings_.cbKidouKiroku && later_.recordStop) later_.recordStop();
+}
+
+void MainController::EndSession() {
+  RecordStop();
+  SaveAll();
+  if (network_.on && later_.holdsMaintenanceLock && later_.holdsMaintenanceLock() &&
+      later_.releaseMaintenanceLock)
+    later_.releaseMaintenanceLock();
+}
+
 bool MainController::QueryClose() {
   if (busy_) {
     Inform(os_.dialogs,
@@ -302,8 +349,8 @@ bool MainController::QueryClose() {
     Inform(os_.dialogs, "終了しません。");
     return false;
   }
-  if (settings_.cbKidouKiroku && later_.recordStop) later_.recordStop();
-  SaveAll();
+  if (!SaveAll() && !ConfirmCloseUnsaved()) return false;
+  RecordStop();
   if (network_.on && later_.holdsMaintenanceLock && later_.holdsMaintenanceLock() &&
       later_.releaseMaintenanceLock && !later_.releaseMaintenanceLock())
     Inform(os_.dialogs, "メンテナンスロックファイルが、削除できません。\r\n管理者にご連絡下さい。");

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calendar/julius.h"
 #include "platform/services.h"
@@ -100,7 +101,12 @@ class MainController : private CycleHost {
   void OnActivated();
   // The close query: true lets the window close.
   bool QueryClose();
+  // Windows ends the session: everything saved as by a close, without a
+  // question or a refusal (the caller has made message boxes silent).
+  void EndSession();
+  // False when something could not be written; saveFailures() names it.
   bool SaveAll() override;
+  const std::vector<std::string>& saveFailures() const { return saveFailures_; }
   bool SaveAndTidy();
   void SaveAndQuit();
 
@@ -135,7 +141,11 @@ class MainController : private CycleHost {
 
   settings::StartupFacts Facts() const;
   void SeedNetworkFirstStart();
+  void ApplyNetFolderSwitch();
   void LoadSettingsNow();
+  void SaveSettingsFile();
+  bool ConfirmCloseUnsaved();
+  void RecordStop();
   void ShowFolderPanel();
   bool ConfirmNetworkFolder();
   void RunCleanupSwitches();
@@ -157,6 +167,12 @@ class MainController : private CycleHost {
   MonthCycle cycle_;
 
   bool netFolderSetByStartup_ = false;
+  // "/DN" alone set the shared folder for this run: the file keeps the
+  // user's network keys.
+  bool netKeysForThisRunOnly_ = false;
+  // The settings file is there but could not be read: never written over.
+  bool settingsUnreadable_ = false;
+  std::vector<std::string> saveFailures_;
   bool busy_ = false;
   bool rollingOver_ = false;
   bool switchingNetworkOff_ = false;

@@ -46,8 +46,10 @@ class ControllerTest : public ::testing::Test {
       if (t.find(text) != std::string::npos) return true;
     return false;
   }
+  // An edit still in memory (its write at confirmation failed).
   void AddEntry(int slot, const char* text) {
     controller->cycle().slot(slot).data.lines.push_back(std::string(" 3,1,,") + text + ",,,,,,");
+    controller->cycle().NoteEdit(slot);
   }
 
   platform::TempFolder program;
@@ -205,6 +207,84 @@ TEST_F(ControllerTest, AnArmedAlarmAsksAndNoKeepsRunning) {
   fake.dialogs.Answer(MsgResult::Yes);
   EXPECT_TRUE(controller->QueryClose());
   EXPECT_EQ(stops, 1);
+}
+
+// A write that failed is never lost silently at close: the user is asked,
+// and "No" (the default) keeps the program open to retry or copy the text.
+TEST_F(ControllerTest, CloseWithAnEditThatCannotBeWrittenAsksFirst) {
+  Format2();
+  Started();
+  AddEntry(1, "会議");
+  fake.fs.Fail(platform::FailingFileSystem::Op::WriteAtomic, -1);
+  EXPECT_FALSE(controller->QueryClose());
+  const std::string month = support::JoinPath(Folder("Data/Files1"), "Ca202612.kdf");
+  ASSERT_FALSE(fake.dialogs.shown.empty());
+  const platform::Message& asked = fake.dialogs.shown.back();
+  EXPECT_EQ(asked.text.rfind("次のデータを保存できませんでした。", 0), 0u);
+  EXPECT_NE(asked.text.find(month), std::string::npos);
+  EXPECT_NE(asked.text.find(program / "Velda.ini"), std::string::npos);
+  EXPECT_EQ(asked.defaultButton, 1);  // No
+  EXPECT_EQ(controller->saveFailures().size(), 2u);
+  fake.fs.Fail(platform::FailingFileSystem::Op::WriteAtomic, 0);
+  EXPECT_TRUE(controller->QueryClose());
+  EXPECT_NE(MonthFile(Folder("Data/Files1"), 2026, 12)->find(support::Utf8ToCp932("会議")), std::string::npos);
+}
+
+// Settings the run could not read are never replaced by its defaults.
+TEST_F(ControllerTest, SettingsThatCouldNotBeReadAreNeverWrittenOver) {
+  const std::string ini = "[Settei]\r\nedFolder=D:\\予定\\\r\n";
+  fake.fs.WriteAtomic(program / "Velda.ini", support::Utf8ToCp932(ini));
+  fake.fs.Fail(platform::FailingFileSystem::Op::ReadAll, 5);
+  Started();
+  EXPECT_TRUE(Shown("今回は標準の設定で起動し、設定ファイルには書き込みません。"));
+  EXPECT_TRUE(controller->QueryClose());
+  EXPECT_EQ(fake.fs.ReadAll(program / "Velda.ini"), support::Utf8ToCp932(ini));
+}
+
+// The session ends: no question holds it up (not even the armed alarm's),
+// and what is in memory is saved as a close saves it.
+TEST_F(ControllerTest, TheSessionEndSavesWithoutAsking) {
+  Format2();
+  Make().later().alarmArmed = [] { return true; };
+  ASSERT_TRUE(controller->Create());
+  AddEntry(1, "会議");
+  controller->SetBusy(true);
+  controller->EndSession();
+  EXPECT_TRUE(fake.dialogs.shown.empty());
+  EXPECT_NE(MonthFile(Folder("Data/Files1"), 2026, 12)->find(support::Utf8ToCp932("会議")), std::string::npos);
+  EXPECT_TRUE(fake.fs.Exists(program / "Velda.ini"));
+}
+
+// "/DN" stands in the settings before they are read: the network keys are
+// not read, the shared folder is the one given, and the file keeps the
+// user's own network keys.
+TEST_F(ControllerTest, TheDnSwitchGovernsTheLoadAndIsForThisRunOnly) {
+  platform::TempFolder shared;
+  const std::string ini = "[Settei]\r\ncbNet=1\r\nedtNetFolder=Z:\\velda\\\r\n";
+  fake.fs.WriteAtomic(program / "Velda.ini", support::Utf8ToCp932(ini));
+  Started({"/DN" + shared.path()});
+  EXPECT_EQ(controller->settings().edtNetFolder, shared.path());
+  EXPECT_EQ(controller->folders().folders.netFolder, shared.path());
+  EXPECT_EQ(controller->loadOutcome().netFiles.updateCounter, shared / "update.kdf");
+  EXPECT_FALSE(controller->settings().cbNet);
+  EXPECT_TRUE(controller->QueryClose());
+  const std::string written = support::Cp932ToUtf8(*fake.fs.ReadAll(program / "Velda.ini"));
+  EXPECT_NE(written.find("cbNet=1"), std::string::npos);
+  EXPECT_NE(written.find("edtNetFolder=Z:\\velda\\"), std::string::npos);
+}
+
+// The rollover reads the settings again; a user on Files2 stays on Files2.
+TEST_F(ControllerTest, TheMonthRolloverKeepsTheDataSetInUse) {
+  Format2();
+  WriteMonth(Folder("Data/Files2"), 2027, 1, 4);
+  Started();
+  controller->SwitchDataSet(2);
+  fake.clock.Set({2027, 1, 1, 0, 0, 5});
+  controller->OnFunctionTick();
+  EXPECT_EQ(controller->folders().sets.inUse, 2);
+  EXPECT_EQ(controller->folders().folders.dataFolder, Folder("Data/Files2/"));
+  EXPECT_EQ(controller->cycle().slot(1).data.lines, MonthLines(2027, 1, 4));
+  EXPECT_EQ(view.dataSetLabel, " --- Files2 ---");
 }
 
 TEST_F(ControllerTest, AHeldMaintenanceLockIsReleasedAtClose) {

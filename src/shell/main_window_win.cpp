@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/dialog_helpers.h"
 #include "platform/fonts_win.h"
 #include "platform/text_win.h"
 #include "shell/instance.h"
@@ -242,13 +243,12 @@ void MainWindow::CreateYearPage() {
   if (yearPage_) ShowWindow(yearPage_->hwnd(), SW_HIDE);
 }
 
-// The day editor is made once and reused; without it the grid only shows.
+// The day editor window itself is made at its first use.
 void MainWindow::CreateEditing() {
-  auto editor = std::make_unique<DayEditorWindow>(controller_.settings(), grid_->grid());
-  if (!editor->Create(hwnd(), os_, controller_.startup().settingsFile, nullptr)) return;
-  dayEditor_ = std::move(editor);
+  dayEditor_ = std::make_unique<DayEditorWindow>(controller_.settings(), grid_->grid());
+  dayEditor_->Prepare(hwnd(), os_, controller_.startup().settingsFile, nullptr);
   editing_ = std::make_unique<GridEditing>(os_, controller_, grid_->grid(), *this, *dayEditor_);
-  editing_->specialDays().SetOriginals(&specialDayOriginals_);
+  editing_->specialDays().SetFileCopy(&specialDayFile_);
   editing_->OnSpecialDaysChanged([this] { SpecialDaysChanged(); });
   dayNumberBox_.Create(
       hwnd(), uiFont_.get(),
@@ -504,8 +504,7 @@ void MainWindow::LoadHolidays(const std::string& path) {
 // nobody edited back as they were.
 void MainWindow::LoadSpecialDays(const std::string& folder) {
   grid::TSeMCal& cal = grid_->grid();
-  specialDayOriginals_.Clear();
-  store::LoadSpecialDayFile(os_, cal.Classifier(), folder, &specialDayOriginals_);
+  store::LoadSpecialDayFile(os_, cal.Classifier(), folder, &specialDayFile_);
   cal.Rebuild();
   if (yearPage_) yearPage_->page().SetSpecialDayList(cal.SpecialDayList());
 }
@@ -819,8 +818,43 @@ void MainWindow::OnTimer(UINT_PTR id) {
   if (id == kFunctionTimer) controller_.OnFunctionTick();
 }
 
+// A close from outside (the taskbar, another program) while the day editor
+// is open: the editor decides first, so what was typed is never thrown
+// away by a window the user did not look at.
+bool MainWindow::EditorLetsClose() {
+  if (!editing_ || !editing_->openEdit().active()) return true;
+  if (dayEditor_->Changed() &&
+      !platform::AskYesNo(os_.dialogs, "予定を編集中です。\r\n書き込んでから、楓帳を終了しますか？", true))
+    return false;
+  editing_->openEdit().Finish();
+  return true;
+}
+
 void MainWindow::OnClose() {
-  if (ending_ || controller_.QueryClose()) DestroyWindow(hwnd());
+  // The editor's loop has to unwind before the windows go.
+  if (dayEditor_ && dayEditor_->Finishing()) {
+    PostMessageW(hwnd(), WM_CLOSE, 0, 0);
+    return;
+  }
+  if (ending_) {
+    DestroyWindow(hwnd());
+    return;
+  }
+  if (!EditorLetsClose()) return;
+  if (editing_ && editing_->openEdit().active()) {
+    PostMessageW(hwnd(), WM_CLOSE, 0, 0);
+    return;
+  }
+  if (controller_.QueryClose()) DestroyWindow(hwnd());
+}
+
+// Nothing may be asked now: the open edit is stored as if confirmed and
+// everything is saved as a close saves it.
+void MainWindow::OnEndSession() {
+  native_.dialogs().SetSilent(true);
+  if (editing_) editing_->openEdit().Finish();
+  controller_.EndSession();
+  EndApplication();
 }
 
 void MainWindow::ShowYourself() {
@@ -870,6 +904,11 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_CLOSE:
       OnClose();
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;  // never holds the session up; WM_ENDSESSION saves
+    case WM_ENDSESSION:
+      if (wParam) OnEndSession();
       return 0;
     case WM_DESTROY:
       KillTimer(hwnd(), kFunctionTimer);

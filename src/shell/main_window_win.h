@@ -21,7 +21,7 @@
 #include "shell/month_entry_win.h"
 #include "shell/status_bar_win.h"
 #include "shell/window_layout.h"
-#include "store/exact_lines.h"
+#include "store/special_days.h"
 
 namespace shell {
 
@@ -114,6 +114,8 @@ class MainWindow : public platform::Window,
   void UpdateRowsMenu();
   void OnTimer(UINT_PTR id);
   void OnClose();
+  bool EditorLetsClose();
+  void OnEndSession();
   void OnSize();
   void ShowYourself();
 
@@ -180,7 +182,7 @@ class MainWindow : public platform::Window,
   DayNumberBox dayNumberBox_;
   PopupItems popupItems_;  // of the pop-up menu being shown
   GridMenu popupMenu_ = GridMenu::Normal;
-  store::OriginalBytes specialDayOriginals_;  // "Sday.kdf" as read
+  store::RuleFileCopy specialDayFile_;  // "Sday.kdf" as read
 
   MainLayout layout_;
   GridMetrics metrics_;

@@ -54,6 +54,8 @@ void MonthCycle::FillSlot(int i, int year, int month) {
   s.data.month = m;
   ClearLines(s.data);
   s.data.loadCount = 0;
+  s.data.unread = false;
+  s.unsaved = false;
   s.caption = i < kWindowSlots ? WindowTabCaption(m) : ExtraTabCaption(y, m);
   s.fileName = store::MonthFileName(y, m);
 }
@@ -66,7 +68,7 @@ void MonthCycle::BuildWindow(const calendar::Date& today) {
   const Slot& last = slots_[kWindowSlots - 1];
   windowLast_ = DateToJulius(last.data.year, last.data.month + 1, 1) - 1;
   current_ = returnSlot_ = kCurrentMonthSlot;
-  outside_ = extraChanged_ = false;
+  outside_ = periodsUnsaved_ = false;
   ShowFiveTabs();
   view_.ShowSlot(current_, today_);
 }
@@ -85,9 +87,13 @@ ReloadResult MonthCycle::ReloadAll() {
     host_.NetworkFolderLost();
     return ReloadResult::NetworkOff;
   }
-  for (int i = 0; i < kWindowSlots; ++i) ClearLines(slots_[i].data);
+  for (int i = 0; i < kWindowSlots; ++i) {
+    ClearLines(slots_[i].data);
+    slots_[i].unsaved = false;
+  }
   periods_.lines.clear();
   periods_.originals.Clear();
+  periodsUnsaved_ = false;
   EnsureRunLogFile();
   for (int i = 0; i < kWindowSlots; ++i) store::ReadMonth(env(), slots_[i].data, i, true);
   const auto read = store::ReadPeriods(env(), periods_, network_.on, network_.on, backups_);
@@ -124,12 +130,13 @@ void MonthCycle::ShowWindowSlot(int i) {
 
 void MonthCycle::LeaveOutside() {
   Slot& extra = slots_[kExtraSlot];
-  if (!extra.fileName.empty() && extraChanged_) {
+  if (!extra.fileName.empty() && extra.unsaved) {
     SaveMonth(kExtraSlot);
     extra.fileName.clear();
   }
-  SavePeriods();
-  outside_ = extraChanged_ = false;
+  if (periodsUnsaved_ || network_.on) SavePeriods();
+  outside_ = false;
+  extra.unsaved = false;
   ShowFiveTabs();
   const store::MonthSlot& d = slots_[current_].data;
   view_.ShowSlot(current_, DateToJulius(d.year, d.month, 1));
@@ -138,7 +145,7 @@ void MonthCycle::LeaveOutside() {
 // A refused move changes nothing: the extra slot keeps what it shows, so
 // an edit made there afterwards is still saved.
 bool MonthCycle::MoveOutside(int year, int month) {
-  if (current_ == kExtraSlot && extraChanged_) host_.SaveAll();
+  if (current_ == kExtraSlot && slots_[kExtraSlot].unsaved) host_.SaveAll();
   const calendar::DayNumber first = DateToJulius(year, month, 1);
   if (first < windowFirst_ - kFarthestMoveDays) {
     Inform(os_.dialogs, "日付がむかしすぎます。");
@@ -155,7 +162,6 @@ bool MonthCycle::MoveOutside(int year, int month) {
   store::ReadMonth(env(), slots_[kExtraSlot].data, kExtraSlot, true);
   current_ = kExtraSlot;
   view_.ShowSlot(kExtraSlot, first);
-  extraChanged_ = false;
   return true;
 }
 
@@ -213,31 +219,64 @@ void MonthCycle::FollowGrid(int year, int month, bool jumped) {
 // Every month write of the program passes here: the data store's shrink
 // guard asks before a month that lost half of its lines is written.
 bool MonthCycle::SaveMonth(int slot) {
-  const Slot& s = slots_[slot];
+  Slot& s = slots_[slot];
   if (s.fileName.empty() || s.data.month == 0) return false;  // nothing to save
-  return store::SaveMonth(env(), s.data, network_);
+  const store::SaveOutcome outcome = store::SaveMonth(env(), s.data, network_);
+  s.writeFailed = outcome == store::SaveOutcome::Failed;
+  if (outcome != store::SaveOutcome::Written) return false;
+  s.unsaved = false;
+  s.data.loadCount = static_cast<int>(s.data.lines.size());
+  return true;
 }
 
-bool MonthCycle::SavePeriods() { return store::SavePeriods(env(), periods_, network_); }
+bool MonthCycle::SavePeriods() {
+  const store::SaveOutcome outcome = store::SavePeriods(env(), periods_, network_);
+  periodsWriteFailed_ = outcome == store::SaveOutcome::Failed;
+  if (outcome != store::SaveOutcome::Written) return false;
+  periodsUnsaved_ = false;
+  periods_.loadCount = static_cast<int>(periods_.lines.size());
+  return true;
+}
 
-void MonthCycle::SaveData() {
-  if (extraChanged_) {
-    SaveMonth(kExtraSlot);
-    extraChanged_ = false;
+std::vector<std::string> MonthCycle::SaveData() {
+  std::vector<std::string> failed;
+  for (int i : {kExtraSlot, 0, 1, 2, 3, 4}) {
+    if (!slots_[i].unsaved) continue;
+    if (!SaveMonth(i) && slots_[i].writeFailed)
+      failed.push_back(support::JoinPath(folders_.dataFolder, slots_[i].fileName));
   }
-  for (int i = 0; i < kWindowSlots; ++i) SaveMonth(i);
-  SavePeriods();
+  if (periodsUnsaved_ && !SavePeriods() && periodsWriteFailed_)
+    failed.push_back(support::JoinPath(folders_.dataFolder, store::kPeriodFileName));
+  return failed;
 }
 
-void MonthCycle::NoteEdit() {
-  if (current_ == kExtraSlot) extraChanged_ = true;
+void MonthCycle::NoteEdit(int slot) {
+  slots_[slot].unsaved = true;
   if (network_.on) network_.writePending = true;
+}
+
+void MonthCycle::NotePeriodEdit() {
+  periodsUnsaved_ = true;
+  if (network_.on) network_.writePending = true;
+}
+
+EditSaved MonthCycle::CommitEdit(int slot) {
+  NoteEdit(slot);
+  if (network_.on) return EditSaved::Deferred;
+  return SaveMonth(slot) ? EditSaved::Written : EditSaved::Kept;
+}
+
+EditSaved MonthCycle::CommitPeriodEdit() {
+  NotePeriodEdit();
+  if (network_.on) return EditSaved::Deferred;
+  return SavePeriods() ? EditSaved::Written : EditSaved::Kept;
 }
 
 void MonthCycle::ClearForRebuild() {
   for (int i = 0; i < kWindowSlots; ++i) ClearLines(slots_[i].data);
   periods_.lines.clear();
   periods_.originals.Clear();
+  periodsUnsaved_ = false;
 }
 
 }  // namespace shell

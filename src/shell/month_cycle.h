@@ -33,6 +33,11 @@ struct Slot {
   store::MonthSlot data;
   std::string caption;   // "１２月", or "2030. 5" for the extra slot
   std::string fileName;  // "" when the slot holds nothing to save
+  // Edited since the month was last written: offered again at every save
+  // point until a write succeeds.
+  bool unsaved = false;
+  // The last attempt could not put the lines on disk (told at the time).
+  bool writeFailed = false;
 };
 
 // The month grid and its tabs as the cycle drives them.
@@ -61,6 +66,11 @@ class CycleHost {
 
 enum class ReloadResult { Read, NetworkOff, FolderNotCreatable };
 
+// What became of a confirmed edit: on disk, kept in memory for the next
+// save point (the guard refused or the write failed, both told), or left
+// to the network protocol.
+enum class EditSaved { Written, Kept, Deferred };
+
 // Slot captions and file names.
 std::string WindowTabCaption(int month);           // "１２月"
 std::string ExtraTabCaption(int year, int month);  // "2030. 5"
@@ -88,14 +98,25 @@ class MonthCycle {
   // The grid moved to another month by itself (a click on a neighbour day).
   void FollowGrid(int year, int month, bool jumped);
 
-  // The guarded write (store/save_guard.h). True when the month was written.
+  // The guarded write (store/save_guard.h). True when the month was written;
+  // the file's line count is then the guard's new measure.
   bool SaveMonth(int slot);
   bool SavePeriods();
-  // The data part of SaveAll: the changed extra slot, the five window
-  // months, the period file.
-  void SaveData();
-  // An entry of the shown month was changed by an edit.
-  void NoteEdit();
+  // The data part of SaveAll: every month and the period file still
+  // holding an edit that is not on disk (normally none: edits are written
+  // when confirmed). The files whose edits could not be written.
+  std::vector<std::string> SaveData();
+  // A confirmed edit of the slot's lines or of the period list: marked, and
+  // in local mode written at once through the guard, so that nothing
+  // confirmed waits in memory for a close that may never come. In network
+  // mode only the pending write is noted; the edit's own lock protocol
+  // writes it.
+  EditSaved CommitEdit(int slot);
+  EditSaved CommitPeriodEdit();
+  void NoteEdit(int slot);
+  void NotePeriodEdit();
+  bool unsaved(int slot) const { return slots_[slot].unsaved; }
+  bool periodsUnsaved() const { return periodsUnsaved_; }
 
   // Forgets the window's lines and the periods before the window is built
   // again at the change of month.
@@ -109,7 +130,6 @@ class MonthCycle {
   store::PeriodBackups& periodBackups() { return backups_; }
   int current() const { return current_; }
   bool outside() const { return outside_; }
-  bool extraChanged() const { return extraChanged_; }
   calendar::DayNumber today() const { return today_; }
   calendar::DayNumber windowFirstDay() const { return windowFirst_; }
   calendar::DayNumber windowLastDay() const { return windowLast_; }
@@ -140,7 +160,8 @@ class MonthCycle {
   int current_ = kCurrentMonthSlot;
   int returnSlot_ = kCurrentMonthSlot;
   bool outside_ = false;
-  bool extraChanged_ = false;
+  bool periodsUnsaved_ = false;
+  bool periodsWriteFailed_ = false;
   calendar::DayNumber today_ = 0;
   calendar::DayNumber windowFirst_ = 0;
   calendar::DayNumber windowLast_ = 0;

@@ -123,7 +123,7 @@ TEST_P(FarMoveTest, IsRefusedAndLeavesEverythingAsItWas) {
   Start(2005, 1, 15);
   cycle.GoToMonth("203005");
   cycle.slot(kExtraSlot).data.lines.push_back(" 2,1,,追加,,,,,,");
-  cycle.NoteEdit();
+  cycle.NoteEdit(kExtraSlot);
   host.saves = 0;
   cycle.GoToMonth(GetParam().target);
   EXPECT_EQ(Texts().back(), GetParam().message);
@@ -211,14 +211,14 @@ TEST_F(MonthCycleTest, LeavingTheExtraMonthSavesItsEditOnce) {
   Start(2005, 1, 15);
   cycle.GoToMonth("201001");
   cycle.slot(kExtraSlot).data.lines.push_back(" 5,1,,会議,,,,,,");
-  cycle.NoteEdit();
-  EXPECT_TRUE(cycle.extraChanged());
+  cycle.NoteEdit(kExtraSlot);
+  EXPECT_TRUE(cycle.unsaved(kExtraSlot));
   cycle.GoToCurrentMonth();
   auto bytes = MonthFile(2010, 1);
   ASSERT_TRUE(bytes);
   EXPECT_NE(bytes->find(support::Utf8ToCp932("会議")), std::string::npos);
   EXPECT_TRUE(cycle.slot(kExtraSlot).fileName.empty());
-  EXPECT_FALSE(cycle.extraChanged());
+  EXPECT_FALSE(cycle.unsaved(kExtraSlot));
 }
 
 TEST_F(MonthCycleTest, AnUnchangedExtraMonthIsNotWrittenOnLeaving) {
@@ -232,7 +232,7 @@ TEST_F(MonthCycleTest, OutsideToOutsideWithChangesRunsTheWholeSaveFirst) {
   Start(2005, 1, 15);
   cycle.GoToMonth("201001");
   cycle.slot(kExtraSlot).data.lines.push_back(" 5,1,,会議,,,,,,");
-  cycle.NoteEdit();
+  cycle.NoteEdit(kExtraSlot);
   cycle.GoToMonth("201002");
   EXPECT_EQ(host.saves, 1);
   EXPECT_TRUE(MonthFile(2010, 1));
@@ -374,7 +374,7 @@ TEST_F(MonthCycleTest, NetworkSaveWithoutAPendingEditWritesNothing) {
   network.on = true;
   EXPECT_FALSE(cycle.SaveMonth(2));
   EXPECT_FALSE(MonthFile(2005, 2));
-  cycle.NoteEdit();
+  cycle.NoteEdit(2);
   EXPECT_TRUE(network.writePending);
 }
 
@@ -387,14 +387,15 @@ TEST_F(MonthCycleTest, NoPathWritesAShrunkMonthPastTheGuard) {
   const auto outside = MonthFile(2010, 1);
   Start(2005, 1, 15);
   Shrink(2, 1);
+  cycle.NoteEdit(2);
   cycle.SaveData();
   cycle.GoToMonth("201001");
   Shrink(kExtraSlot, 1);
-  cycle.NoteEdit();
+  cycle.NoteEdit(kExtraSlot);
   cycle.GoToMonth("201002");  // outside to outside: the whole save
   cycle.GoToMonth("201001");
   Shrink(kExtraSlot, 1);
-  cycle.NoteEdit();
+  cycle.NoteEdit(kExtraSlot);
   cycle.GoToCurrentMonth();  // leaving the outside state
   cycle.SaveData();
   EXPECT_EQ(MonthFile(2005, 2), february);

@@ -77,7 +77,9 @@ LRESULT MonthEntryBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK MonthEntryBox::Proc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                      UINT_PTR, DWORD_PTR self) {
   if (message == WM_NCDESTROY) RemoveWindowSubclass(edit, &MonthEntryBox::Proc, kSubclassId);
-  return reinterpret_cast<MonthEntryBox*>(self)->OnMessage(message, wParam, lParam);
+  // Enter moves the month: saves and reads run from here.
+  return platform::GuardedCall(
+      edit, [&] { return reinterpret_cast<MonthEntryBox*>(self)->OnMessage(message, wParam, lParam); });
 }
 
 }  // namespace shell

@@ -9,7 +9,6 @@
 namespace shell {
 namespace {
 
-constexpr char kReversed[] = "初めと終わりが逆です。";
 constexpr char kDeleteQuestion[] = "この予定を削除してもいいですか？";
 constexpr char kChangedByOther[] =
     "他の方によって、期間予定データが変更されています。\r\nもう一度、期間予定の指定処理からお願いいたします。";
@@ -37,7 +36,7 @@ bool PeriodEdit::EditPeriod(int index) {
 bool PeriodEdit::NewPeriod(const PeriodMarks& marks) {
   if (!marks.start.set() || !marks.end.set()) return false;
   if (MarksReversed(marks)) {
-    platform::Inform(os_.dialogs, kReversed);
+    platform::Inform(os_.dialogs, store::kPeriodReversedText);
     return false;
   }
   const store::PeriodItem item = store::NewPeriodItem(
@@ -55,23 +54,26 @@ bool PeriodEdit::RunPeriodEdit(int index, const store::PeriodItem& newItem, bool
       isNew ? newItem : store::ParsePeriodItem(host_.Periods().lines[index]);
   const editors::PeriodPage page =
       editors::PeriodPageOf(item, isNew, editors::kDefaultEntryColor, settings_.edtKColor);
+  const bool networkOn = lock.networkOn();
+  bool stored = false;
+  OpenEdit::Scope open(host_.openEdit, [&] {
+    stored = StoreResult(index, editor_.FinishPeriod(), item.author, networkOn);
+  });
   const editors::PeriodResult result = editor_.EditPeriod(page);
-  if (result.clearSelectedPeriod) host_.Periods().selected = 0;
-  const bool stored =
-      result.writeBack && StoreEdited(index, result.page, item.author, lock.networkOn());
+  if (!open.finished()) stored = StoreResult(index, result, item.author, networkOn);
   host_.Refresh();
   return stored;
 }
 
-bool PeriodEdit::StoreEdited(int index, const editors::PeriodPage& page, const std::string& author,
+bool PeriodEdit::StoreResult(int index, const editors::PeriodResult& result, const std::string& author,
                              bool networkOn) {
-  const store::PeriodItem item = editors::PeriodItemOf(page, author);
+  if (result.clearSelectedPeriod) host_.Periods().selected = 0;
+  if (!result.writeBack) return false;
+  const store::PeriodItem item = editors::PeriodItemOf(result.page, author);
   if (!store::ConfirmPeriodDates(os_.dialogs, item)) return false;
   store::StorePeriodLine(host_.Periods(), index, store::FormatPeriodItem(item));
-  if (networkOn) {
-    host_.NotePeriodEdit();
-    host_.SavePeriods();
-  }
+  host_.CommitPeriodEdit();
+  if (networkOn) host_.SavePeriods();
   return true;
 }
 
@@ -84,6 +86,7 @@ bool PeriodEdit::DeletePeriod() {
   const bool deleted = platform::AskYesNoCaption(os_.dialogs, kDeleteQuestion, "確認", false) &&
                        store::DeleteSelectedPeriod(host_.Periods());
   host_.Refresh();
+  if (deleted) host_.CommitPeriodEdit();
   if (lock.networkOn()) {
     host_.NotePeriodEdit();
     host_.SavePeriods();
@@ -97,10 +100,13 @@ bool PeriodEdit::LockAndReread(EditLock& lock, int index) {
   if (!lock.Acquire()) return false;
   store::PeriodList& list = host_.Periods();
   const std::string remembered = index > 0 ? list.lines[index] : std::string();
-  if (!host_.RereadPeriods()) {
+  const store::PeriodReadResult read = host_.RereadPeriods();
+  if (read == store::PeriodReadResult::NetworkFolderMissing) {
     lock.Abandon();  // the folder is gone, and the lock file with it
     return false;
   }
+  // A list that could not be read again is no base for a change.
+  if (read != store::PeriodReadResult::Read) return false;
   if (index > 0 && store::PeriodChangedByOther(list, index, remembered)) {
     platform::Inform(os_.dialogs, kChangedByOther);
     host_.Refresh();

@@ -54,7 +54,8 @@ class PeriodEdit {
   // Network mode: maintenance check, lock, re-read, the remembered line
   // compared, lock confirmed. False: stop (the hold releases what it took).
   bool LockAndReread(EditLock& lock, int index);
-  bool StoreEdited(int index, const editors::PeriodPage& page, const std::string& author,
+  // Takes the editor's result into the list; true when a line was stored.
+  bool StoreResult(int index, const editors::PeriodResult& result, const std::string& author,
                    bool networkOn);
 
   platform::Services& os_;

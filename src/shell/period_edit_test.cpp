@@ -66,8 +66,22 @@ TEST_F(PeriodEditTest, AWrittenNewPeriodIsAppendedByteExact) {
   }());
   EXPECT_TRUE(edit.NewPeriod(Marks(5, 2, 12, 3)));
   EXPECT_EQ(List().back(), "2004, 3, 5,A,2004, 3,12,E,2004, 3, 8,1,clBlue,研修，東京,PC01,,,,,");
-  EXPECT_EQ(host.log, Lines{});  // local mode: written by the next save
+  EXPECT_EQ(host.log, Lines{"CommitPeriods"});  // on disk at once
   EXPECT_EQ(host.refreshes, 1);
+}
+
+// A line whose end lies before its start is never drawn and so could never
+// be selected or deleted again: refused, the list as it was.
+TEST_F(PeriodEditTest, APeriodEditedToEndBeforeItStartsIsRefused) {
+  editors::PeriodPage page = editors::PeriodPageOf(store::ParsePeriodItem(kTrip), false,
+                                                   editors::kDefaultEntryColor, store::kClBlue);
+  page.end = {page.start.year, page.start.month, page.start.day - 1};
+  editor.Write(page);
+  const Lines before = List();
+  EXPECT_FALSE(edit.EditPeriod(1));
+  EXPECT_EQ(List(), before);
+  EXPECT_EQ(fake.dialogs.Texts(), Lines{"初めと終わりが逆です。"});
+  EXPECT_TRUE(host.log.empty());
 }
 
 TEST_F(PeriodEditTest, AMonthEdgeDragCoversBothMonths) {
@@ -164,7 +178,7 @@ TEST_F(PeriodEditTest, DeleteAsksWithNoAsTheDefault) {
   EXPECT_TRUE(edit.DeletePeriod());
   EXPECT_EQ(List().size(), 1u);
   EXPECT_EQ(host.periods.selected, 0);
-  EXPECT_EQ(host.log, Lines{});
+  EXPECT_EQ(host.log, Lines{"CommitPeriods"});
 }
 
 TEST_F(PeriodEditTest, DeleteWithoutASelectionAsksNothing) {
@@ -181,7 +195,20 @@ TEST_F(PeriodEditTest, NetworkChangeLocksRereadsSavesAndReleases) {
   EXPECT_TRUE(edit.EditPeriod(1));
   EXPECT_EQ(shared.log, (Lines{"ServiceLockPresent", "Acquire CaFromTo.lock", "Acquire CaFromTo.lock",
                                "Release CaFromTo.lock"}));
-  EXPECT_EQ(host.log, (Lines{"RereadPeriods", "NotePeriodEdit", "SavePeriods"}));
+  EXPECT_EQ(host.log, (Lines{"RereadPeriods", "CommitPeriods", "SavePeriods"}));
+}
+
+// A list that could not be read again is no base for a change: it would
+// be written over everyone's periods. The lock is released, not abandoned.
+TEST_F(PeriodEditTest, AFailedRereadRefusesTheEditAndReleasesTheLock) {
+  GoNetwork();
+  host.periodsUnreadable = true;
+  editor.Write(editors::PeriodPageOf(store::ParsePeriodItem(kTrip), false, editors::kDefaultEntryColor,
+                                     store::kClBlue));
+  EXPECT_FALSE(edit.EditPeriod(1));
+  EXPECT_EQ(editor.shown, 0);
+  EXPECT_EQ(host.log, (Lines{"RereadPeriods"}));
+  EXPECT_EQ(shared.log.back(), "Release CaFromTo.lock");
 }
 
 TEST_F(PeriodEditTest, APeriodChangedByAnotherComputerIsNotOpened) {

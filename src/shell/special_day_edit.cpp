@@ -35,22 +35,30 @@ SpecialDayEdit::SpecialDayEdit(platform::Services& os, const store::Folders& fol
     : os_(os), folders_(folders), host_(host), editor_(editor), days_(days) {}
 
 bool SpecialDayEdit::Edit(const calendar::Date& date) {
-  std::vector<std::string> lines = days_.SpecialDayList();
-  const auto old = store::FindSpecialDay(lines, date.month, date.day);
+  const auto old = store::FindSpecialDay(days_.SpecialDayList(), date.month, date.day);
   editors::SpecialDayPage page;
   if (old) page = {store::SpecialDayNameShown(old->name), DisplayYearText(old->fromYear),
                    DisplayYearText(old->toYear)};
+  bool stored = false;
+  OpenEdit::Scope open(host_.openEdit, [&] { stored = StoreResult(date, editor_.FinishSpecialDay()); });
   const editors::SpecialDayResult result = editor_.EditSpecialDay(date, page);
+  if (!open.finished()) stored = StoreResult(date, result);
+  return stored;
+}
+
+bool SpecialDayEdit::StoreResult(const calendar::Date& date, const editors::SpecialDayResult& result) {
   if (!result.writeBack) return false;
   for (const std::string* year : {&result.page.fromYear, &result.page.toYear}) {
     if (DisplayYearOfText(*year)) continue;
     platform::Inform(os_.dialogs, BadYearMessage(*year));
     return false;
   }
+  std::vector<std::string> lines = days_.SpecialDayList();
+  const auto old = store::FindSpecialDay(lines, date.month, date.day);
   const store::SpecialDayEdit edit{result.page.name, *DisplayYearOfText(result.page.fromYear),
                                    *DisplayYearOfText(result.page.toYear)};
   if (!store::ApplySpecialDayEdit(lines, old, date.month, date.day, edit)) return false;
-  store::SaveSpecialDays({os_, folders_}, lines, originals_);
+  store::SaveSpecialDays({os_, folders_}, lines, copy_);
   days_.SetSpecialDayList(std::move(lines));
   host_.SpecialDaysChanged();
   return true;

@@ -12,6 +12,7 @@
 #include "shell/edit_flows.h"
 #include "store/exact_lines.h"
 #include "store/folders.h"
+#include "store/special_days.h"
 
 namespace shell {
 
@@ -27,9 +28,9 @@ class SpecialDayEdit {
   SpecialDayEdit(platform::Services& os, const store::Folders& folders, EditHost& host,
                  DayEditorPort& editor, calendar::DayClassifier& days);
 
-  // The original bytes of "Sday.kdf" as it was loaded, so that lines nobody
-  // edited are written back byte for byte.
-  void SetOriginals(const store::OriginalBytes* originals) { originals_ = originals; }
+  // What the load kept of "Sday.kdf": its bytes, so that lines nobody
+  // edited are written back byte for byte, and whether it could be read.
+  void SetFileCopy(const store::RuleFileCopy* copy) { copy_ = copy; }
 
   // True when the rules changed (the file is then written, or the failure
   // shown).
@@ -41,7 +42,9 @@ class SpecialDayEdit {
   EditHost& host_;
   DayEditorPort& editor_;
   calendar::DayClassifier& days_;
-  const store::OriginalBytes* originals_ = nullptr;
+  bool StoreResult(const calendar::Date& date, const editors::SpecialDayResult& result);
+
+  const store::RuleFileCopy* copy_ = nullptr;
 };
 
 }  // namespace shell

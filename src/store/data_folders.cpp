@@ -69,6 +69,7 @@ std::string DataSetFolder(const std::string& root, int set) { return JoinPath(ro
 void ResolveDataFolders(platform::FileSystem& fs, platform::Dialogs& dialogs,
                         const std::string& edFolder, Folders& f, DataSets& sets) {
   const std::string before = f.commonDataFolder;
+  const int keep = sets.loads > 0 ? sets.inUse : 1;
   sets.inUse = 1;
   f.setName = DataSetName(1);
   if (!f.dataRoot.empty() && f.dataFolder.empty()) {
@@ -85,6 +86,8 @@ void ResolveDataFolders(platform::FileSystem& fs, platform::Dialogs& dialogs,
   }
   for (int set = 1; set <= 3; ++set)
     sets.enabled[set - 1] = sets.dataFormat >= 2 && fs.IsFolder(DataSetFolder(f.dataRoot, set));
+  sets.mainSetFolder = f.dataFolder;
+  if (keep != 1 && sets.enabled[keep - 1]) UseDataSet(f, sets, keep);
   bool firstLoad = sets.loads++ == 0;
   if (f.commonDataFolder == before) return;
   // The first resolution of a run sets the folder: counted, not told.
@@ -106,6 +109,10 @@ bool CanSwitchDataSet(platform::FileSystem& fs, platform::Dialogs& dialogs, cons
 void UseDataSet(Folders& folders, DataSets& sets, int set) {
   sets.inUse = set;
   folders.setName = DataSetName(set);
+  if (set == 1 && !sets.mainSetFolder.empty()) {
+    folders.dataFolder = sets.mainSetFolder;
+    return;
+  }
   // Format 1 keeps the main set in the root itself.
   bool inRoot = set == 1 && sets.dataFormat < 2;
   folders.dataFolder = inRoot ? folders.dataRoot : DataSetFolder(folders.dataRoot, set);

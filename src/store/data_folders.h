@@ -24,6 +24,7 @@ inline constexpr char kProgramFileNames[] =
 struct DataSets {
   int dataFormat = 1;                    // settings key "yDataForm"
   int inUse = 1;                         // 1..3 ("UseFolNo"); every start begins with 1
+  std::string mainSetFolder;             // where the resolution found set 1
   std::array<bool, 3> enabled{};         // the "Files1".."Files3" menu items
   int loads = 0;                         // resolutions in this run
   int commonDataChanges = 0;             // changes of the common data folder in this run
@@ -36,9 +37,12 @@ std::string DataSetFolder(const std::string& root, int set);
 
 // Resolves the data root (`edFolder` or the program folder, kept once set),
 // the data and common data folders and the format, and enables the set
-// menus. When the common data folder changed since an earlier resolution of
-// this run: "共通データが書き変わりました。(n)" with the old and new folder.
-// The network mode may then replace the data folder.
+// menus. The first resolution of a run starts on set 1; a later one (the
+// month rollover reloads the settings) keeps the set in use while its
+// folder is there, since only the user's switch changes it. When the
+// common data folder changed since an earlier resolution of this run:
+// "共通データが書き変わりました。(n)" with the old and new folder. The
+// network mode may then replace the data folder.
 void ResolveDataFolders(platform::FileSystem& fs, platform::Dialogs& dialogs,
                         const std::string& edFolder, Folders& folders, DataSets& sets);
 
@@ -49,7 +53,8 @@ void ResolveDataFolders(platform::FileSystem& fs, platform::Dialogs& dialogs,
 bool CanSwitchDataSet(platform::FileSystem& fs, platform::Dialogs& dialogs, const Folders& folders,
                       const DataSets& sets, int set, bool networkOn);
 // Makes set n the one in use: its name for new headers and its folder as
-// the data folder (the root itself for the main set of format 1).
+// the data folder (set 1 where the resolution found it: the root itself
+// when the data lie there).
 void UseDataSet(Folders& folders, DataSets& sets, int set);
 
 // Makes `root` and its "Data\Files1".."Data\Files3" with all parents,

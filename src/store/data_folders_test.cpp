@@ -22,6 +22,7 @@ class DataFolders : public StoreTest {
     platform::ScriptedDialogs quiet;
     ASSERT_TRUE(platform::ForceFolder(platform::RealFileSystem(), quiet, P(relative), true, false));
   }
+  void RemoveFolder(const std::string& relative) { ASSERT_TRUE(fake.fs.RemoveEmptyFolder(P(relative))); }
   void Resolve(const std::string& edFolder = "") {
     ResolveDataFolders(fake.fs, fake.dialogs, edFolder, folders, sets);
   }
@@ -94,15 +95,32 @@ TEST_F(DataFolders, TheRootOnceSetStaysAndAChangedCommonFolderIsTold) {
   EXPECT_EQ(Texts().size(), 1u);  // unchanged: nothing more to tell
 }
 
-TEST_F(DataFolders, ResolvingStartsAgainWithTheMainSet) {
+// The month rollover resolves again: a user on Files2 must stay on Files2,
+// or they would edit Files1 while the status bar says Files2.
+TEST_F(DataFolders, OnlyTheUsersSwitchChangesTheSetInUse) {
   MakeFolder("root\\Data\\Files2\\");
   MakeFolder("root\\Data\\Files1\\");
   Resolve(P("root"));
   UseDataSet(folders, sets, 2);
   Resolve();
+  EXPECT_EQ(sets.inUse, 2);
+  EXPECT_EQ(folders.setName, "Data\\Files2\\");
+  EXPECT_EQ(folders.dataFolder, P("root\\Data\\Files2\\"));
+  RemoveFolder("root\\Data\\Files2\\");  // gone meanwhile: back to the main set
+  Resolve();
   EXPECT_EQ(sets.inUse, 1);
-  EXPECT_EQ(folders.setName, "Data\\Files1\\");
   EXPECT_EQ(folders.dataFolder, P("root\\Data\\Files1\\"));
+}
+
+// A root that keeps its data in itself (format 1, or a stale format 2 in
+// the settings): the main set is the root, never a Files1 that is not there.
+TEST_F(DataFolders, TheMainSetIsWhereTheResolutionFoundIt) {
+  MakeFolder("root\\");
+  sets.dataFormat = 2;
+  Resolve(P("root"));
+  EXPECT_EQ(folders.dataFolder, P("root\\"));
+  UseDataSet(folders, sets, 1);
+  EXPECT_EQ(folders.dataFolder, P("root\\"));
 }
 
 TEST_F(DataFolders, SwitchingSets) {

@@ -22,6 +22,8 @@ const char kShrinkQuestion[] =
     "（※期間予定を削除した以外は、「いいえ」（保存しない）にしてください。）";
 const char kShrinkConfirm[] = "本当に期間予定を（大量に）削除しましたか？";
 const char kNotSaved[] = "期間予定は保存しません。";
+const char kPeriodsUnreadText[] =
+    "期間予定データが読み込めていないため、\r\nファイルを守るため期間予定は保存しません。";
 
 void DeleteOldBackup(const StoreEnv& env, const std::string& path, const char* failure) {
   if (env.os.fs.Exists(path) && !env.os.fs.DeleteFile(path))
@@ -82,13 +84,13 @@ PeriodReadResult StartNewPeriodFile(const StoreEnv& env, PeriodList& list, bool 
   return PeriodReadResult::Read;
 }
 
-bool WritePeriodFile(const StoreEnv& env, const PeriodList& list, const NetworkLink& network) {
+SaveOutcome WritePeriodFile(const StoreEnv& env, const PeriodList& list, const NetworkLink& network) {
   std::string path = env.folders.dataFolder + kPeriodFileName;
   bool written = WriteLinesRetry(env.os, path, kPeriodWriteWaitMs, kPeriodWriteTries, list.lines, &list.originals);
   bool counted = !written || !network.on || !env.os.fs.IsFolder(env.folders.dataFolder) ||
                  network.CountUpdate();
   if (!written || !counted) platform::Inform(env.os.dialogs, "期間予定データ書込エラー[" + path + "]");
-  return written;
+  return written ? SaveOutcome::Written : SaveOutcome::Failed;
 }
 
 }  // namespace
@@ -115,27 +117,32 @@ PeriodReadResult ReadPeriods(const StoreEnv& env, PeriodList& list, bool reload,
     return PeriodReadResult::NetworkFolderMissing;
   }
   std::string path = f.dataFolder + kPeriodFileName;
+  list.unread = false;
   if (env.os.fs.Exists(path)) {
     std::string today = PeriodBackupName(env.os.clock.Now());
+    list.unread = !LoadLines(env.os, list.lines, path, &list.originals);
     // A failed read leaves nothing worth a backup; keep the old ones.
-    if (LoadLines(env.os, list.lines, path, &list.originals) && !reload && today != backups.names[0])
-      RotateBackups(env, list, backups, today);
+    if (!list.unread && !reload && today != backups.names[0]) RotateBackups(env, list, backups, today);
   } else if (StartNewPeriodFile(env, list, reload) == PeriodReadResult::FolderNotCreatable) {
     return PeriodReadResult::FolderNotCreatable;
   }
   if (list.lines.empty()) list.lines.push_back(PeriodHeader(f.setName));
   list.loadCount = static_cast<int>(list.lines.size());
-  return PeriodReadResult::Read;
+  return list.unread ? PeriodReadResult::Unread : PeriodReadResult::Read;
 }
 
-bool SavePeriods(const StoreEnv& env, const PeriodList& list, NetworkLink& network) {
-  if (!network.TakeWriteTurn()) return false;
+SaveOutcome SavePeriods(const StoreEnv& env, const PeriodList& list, NetworkLink& network) {
+  if (list.unread) {
+    platform::Inform(env.os.dialogs, kPeriodsUnreadText);
+    return SaveOutcome::Failed;
+  }
+  if (!network.TakeWriteTurn()) return SaveOutcome::Skipped;
   if (!ShrankTooMuch(static_cast<int>(list.lines.size()), list.loadCount))
     return WritePeriodFile(env, list, network);
   platform::Dialogs& d = env.os.dialogs;
   if (!platform::AskYesNo(d, kShrinkQuestion, false) || !platform::AskYesNo(d, kShrinkConfirm, false)) {
     platform::Inform(d, kNotSaved);
-    return false;
+    return SaveOutcome::Refused;
   }
   return WritePeriodFile(env, list, network);
 }

@@ -12,6 +12,7 @@
 #include "platform/datetime.h"
 #include "store/folders.h"
 #include "store/network_link.h"
+#include "store/save_guard.h"
 #include "store/period_item.h"
 
 namespace store {
@@ -35,6 +36,8 @@ std::string MemoBackupName(const std::string& periodBackupName);
 
 enum class PeriodReadResult {
   Read,
+  Unread,                // the file is there but all reads failed (told);
+                         // the list is marked unread and is never written
   NetworkFolderMissing,  // shown [n040]; the caller switches the network off
   FolderNotCreatable,    // shown "フォルダを作成できません。"; the program ends
 };
@@ -45,10 +48,10 @@ enum class PeriodReadResult {
 PeriodReadResult ReadPeriods(const StoreEnv& env, PeriodList& list, bool reload, bool networkOn,
                              PeriodBackups& backups);
 
-// The guarded write: a list that shrank below half of its load count, or to
-// nothing, is written only after two Yes answers. In network mode only a
+// The guarded write: a list that could not be read is never written; one
+// that shrank below half of its load count, or to nothing, is written only
+// after two Yes answers. In network mode only a
 // pending write is done, and the change counter is counted up after it.
-// True when the file was written.
-bool SavePeriods(const StoreEnv& env, const PeriodList& list, NetworkLink& network);
+SaveOutcome SavePeriods(const StoreEnv& env, const PeriodList& list, NetworkLink& network);
 
 }  // namespace store

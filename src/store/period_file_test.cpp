@@ -153,7 +153,7 @@ TEST_F(PeriodRotation, FailuresAreToldAndTheRotationGoesOn) {
 TEST_F(PeriodFile, SaveWritesWhenAtLeastHalfIsLeft) {
   list.lines = {kHeader, "a", "b"};
   list.loadCount = 6;  // half of 6 is 3
-  EXPECT_TRUE(SavePeriods(env, list, network));
+  EXPECT_EQ(SavePeriods(env, list, network), SaveOutcome::Written);
   EXPECT_TRUE(Texts().empty());
   EXPECT_EQ(Get("CaFromTo.kdf"), std::string(kHeaderBytes) + "a\r\nb\r\n");
 }
@@ -179,7 +179,7 @@ TEST_F(PeriodFile, SaveAsksTwiceWhenBelowHalf) {
     list.lines = {kHeader, "a"};
     list.loadCount = 6;
     for (auto a : c.answers) dialogs.Answer(a);
-    EXPECT_EQ(SavePeriods(e, list, network), c.written);
+    EXPECT_EQ(SavePeriods(e, list, network), c.written ? SaveOutcome::Written : SaveOutcome::Refused);
     EXPECT_EQ(dialogs.Texts(), c.texts);
     EXPECT_EQ(dialogs.shown[0].defaultButton, 1);  // No
     EXPECT_EQ(Get("CaFromTo.kdf") == "old", !c.written);
@@ -188,7 +188,7 @@ TEST_F(PeriodFile, SaveAsksTwiceWhenBelowHalf) {
 
 TEST_F(PeriodFile, AnEmptyListAlwaysAsks) {
   list.loadCount = 0;
-  EXPECT_FALSE(SavePeriods(env, list, network));
+  EXPECT_EQ(SavePeriods(env, list, network), SaveOutcome::Refused);
   EXPECT_EQ(Texts().size(), 2u);
   EXPECT_FALSE(Has("CaFromTo.kdf"));
 }
@@ -198,7 +198,7 @@ TEST_F(PeriodFile, AFailedSaveIsToldAndLeavesTheOldFile) {
   list.lines = {kHeader};
   list.loadCount = 1;
   fake.fs.Fail(Op::WriteAtomic, 10);
-  EXPECT_FALSE(SavePeriods(env, list, network));
+  EXPECT_EQ(SavePeriods(env, list, network), SaveOutcome::Failed);
   EXPECT_EQ(Texts(), std::vector<std::string>{"期間予定データ書込エラー[" + dir.path() + "CaFromTo.kdf]"});
   EXPECT_EQ(Get("CaFromTo.kdf"), "old");
 }
@@ -209,18 +209,18 @@ TEST_F(PeriodFile, InNetworkModeOnlyAPendingEditIsWrittenAndCounted) {
   network.countUpdate = [&] { return ++counted > 1; };  // the first count fails
   list.lines = {kHeader};
   list.loadCount = 1;
-  EXPECT_FALSE(SavePeriods(env, list, network));
+  EXPECT_EQ(SavePeriods(env, list, network), SaveOutcome::Skipped);
   EXPECT_FALSE(Has("CaFromTo.kdf"));
   EXPECT_EQ(counted, 0);
 
   network.writePending = true;
-  EXPECT_TRUE(SavePeriods(env, list, network));
+  EXPECT_EQ(SavePeriods(env, list, network), SaveOutcome::Written);
   EXPECT_FALSE(network.writePending);
   EXPECT_EQ(counted, 1);
   EXPECT_EQ(Texts(), std::vector<std::string>{"期間予定データ書込エラー[" + dir.path() + "CaFromTo.kdf]"});
 
   network.writePending = true;
-  EXPECT_TRUE(SavePeriods(env, list, network));
+  EXPECT_EQ(SavePeriods(env, list, network), SaveOutcome::Written);
   EXPECT_EQ(counted, 2);
   EXPECT_EQ(Texts().size(), 1u);
 }
@@ -230,8 +230,24 @@ TEST_F(PeriodFile, UneditedLinesGoBackByteForByte) {
   Put("CaFromTo.kdf", bytes);
   backups.names[0] = PeriodBackupName(fake.clock.Now());
   Read();
-  EXPECT_TRUE(SavePeriods(env, list, network));
+  EXPECT_EQ(SavePeriods(env, list, network), SaveOutcome::Written);
   EXPECT_EQ(Get("CaFromTo.kdf"), bytes);
+}
+
+// All reads failed: the list holds the header alone, and writing it would
+// wipe everyone's periods. Nothing writes it until a read succeeds.
+TEST_F(PeriodFile, AFileThatCouldNotBeReadIsNeverWrittenOver) {
+  Put("CaFromTo.kdf", std::string(kHeaderBytes) + "2004, 3, 5,A,2004, 3,12,E,2004, 3, 8,1,clBlue,x,PC,,,,,\r\n");
+  const std::string before = Get("CaFromTo.kdf");
+  fake.fs.Fail(Op::ReadAll, 5);
+  EXPECT_EQ(Read(), PeriodReadResult::Unread);
+  EXPECT_TRUE(list.unread);
+  list.lines.push_back("2004, 4, 1,A,2004, 4, 2,E,2004, 4, 1,1,clBlue,new,PC,,,,,");
+  EXPECT_EQ(SavePeriods(env, list, network), SaveOutcome::Failed);
+  EXPECT_EQ(Get("CaFromTo.kdf"), before);
+  EXPECT_EQ(Texts().back(), "期間予定データが読み込めていないため、\r\nファイルを守るため期間予定は保存しません。");
+  EXPECT_EQ(Read(), PeriodReadResult::Read);  // readable again
+  EXPECT_FALSE(list.unread);
 }
 
 }  // namespace

@@ -103,6 +103,15 @@ bool IsValidPeriodDate(const PeriodDate& date) {
   }
 }
 
+// Valid dates compare as their "%.4d/%.2d/%.2d" texts.
+bool PeriodReversed(const PeriodItem& item) {
+  const std::string start = PeriodDateText(item.start), end = PeriodDateText(item.end);
+  if (start != end) return end < start;
+  return static_cast<int>(item.endPart) < static_cast<int>(item.startPart);
+}
+
+// A reversed line is never drawn, so it could never be selected or deleted
+// again: it is refused like a bad date.
 bool ConfirmPeriodDates(platform::Dialogs& dialogs, const PeriodItem& item) {
   for (const PeriodDate* date : {&item.start, &item.end, &item.summary}) {
     if (IsValidPeriodDate(*date)) continue;
@@ -111,7 +120,9 @@ bool ConfirmPeriodDates(platform::Dialogs& dialogs, const PeriodItem& item) {
     platform::Inform(dialogs, "登録いたしません。");
     return false;
   }
-  return true;
+  if (!PeriodReversed(item)) return true;
+  platform::Inform(dialogs, kPeriodReversedText);
+  return false;
 }
 
 PeriodItem NewPeriodItem(calendar::DayNumber start, int startMark, calendar::DayNumber end,

@@ -69,9 +69,16 @@ std::string DigitCommaToShown(std::string_view stored);
 std::string PeriodDateText(const PeriodDate& date);
 bool IsValidPeriodDate(const PeriodDate& date);
 
+inline constexpr char kPeriodReversedText[] = "初めと終わりが逆です。";
+
+// The end lies before the start: an earlier day, or an earlier part of the
+// same day.
+bool PeriodReversed(const PeriodItem& item);
+
 // Checks start, end and summary date in that order; for the first invalid
-// one shows "不正な日付：" + its text and then "登録いたしません。". True
-// when all three are valid.
+// one shows "不正な日付：" + its text and then "登録いたしません。"; then
+// refuses a reversed period with "初めと終わりが逆です。". True when the
+// item may be stored.
 bool ConfirmPeriodDates(platform::Dialogs& dialogs, const PeriodItem& item);
 
 // A new period between two marked days: the summary date is the day halfway
@@ -88,6 +95,9 @@ struct PeriodList {
   int loadCount = 0;
   int selected = 0;  // index of the period chosen in the grid; 0 = none
   OriginalBytes originals;  // for writing unedited lines back byte for byte
+  // The file exists but could not be read: the lines are not the file's,
+  // so writing them would destroy everyone's periods.
+  bool unread = false;
 };
 
 // After a confirmed edit: the old line (index > 0) removed, the new one

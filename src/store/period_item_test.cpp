@@ -126,6 +126,31 @@ TEST(PeriodDates, TheFirstInvalidDateIsToldAndNothingRegistered) {
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
+// A period ending before it starts would never be drawn, so it could never
+// be selected or deleted again.
+TEST(PeriodDates, AReversedPeriodIsRefused) {
+  struct Case {
+    PeriodDate start;
+    DayPart startPart;
+    PeriodDate end;
+    DayPart endPart;
+    bool refused;
+  } cases[] = {
+      {{2026, 12, 14}, DayPart::Noon, {2026, 12, 10}, DayPart::Noon, true},
+      {{2026, 12, 14}, DayPart::Evening, {2026, 12, 14}, DayPart::Morning, true},
+      {{2026, 12, 31}, DayPart::Morning, {2027, 1, 1}, DayPart::Morning, false},
+      {{2026, 12, 14}, DayPart::Noon, {2026, 12, 14}, DayPart::Noon, false},
+      {{999, 1, 1}, DayPart::Morning, {1000, 1, 1}, DayPart::Morning, false},  // compared as dates
+  };
+  for (const auto& c : cases) {
+    platform::ScriptedDialogs dialogs;
+    const PeriodItem item{c.start, c.startPart, c.end, c.endPart, c.start};
+    EXPECT_EQ(ConfirmPeriodDates(dialogs, item), !c.refused) << PeriodDateText(c.start);
+    EXPECT_EQ(dialogs.Texts(), c.refused ? std::vector<std::string>{"初めと終わりが逆です。"}
+                                         : std::vector<std::string>{});
+  }
+}
+
 TEST(PeriodList, StoringAnEditReplacesTheOldLineAtTheEnd) {
   PeriodList list;
   list.lines = {"header", "a", "b", "c"};

@@ -15,8 +15,8 @@ void TellNotSaved(const StoreEnv& env, const MonthSlot& slot) {
 
 // Writes the month and counts the change up in network mode; the codes
 // name the two failures.
-bool WriteAndCount(const StoreEnv& env, const MonthSlot& slot, const NetworkLink& network,
-                   const char* writeCode, const char* countCode) {
+SaveOutcome WriteAndCount(const StoreEnv& env, const MonthSlot& slot, const NetworkLink& network,
+                          const char* writeCode, const char* countCode) {
   const char* failed = nullptr;
   bool written = WriteMonth(env, slot);
   if (!written)
@@ -26,10 +26,10 @@ bool WriteAndCount(const StoreEnv& env, const MonthSlot& slot, const NetworkLink
   if (failed)
     platform::Inform(env.os.dialogs, YearMonth(slot) + "のデータを書き損ねたおそれがあります(" + failed +
                                          ")。\r\nチェック願います。");
-  return written;
+  return written ? SaveOutcome::Written : SaveOutcome::Failed;
 }
 
-bool SaveShrunkMonth(const StoreEnv& env, const MonthSlot& slot, const NetworkLink& network) {
+SaveOutcome SaveShrunkMonth(const StoreEnv& env, const MonthSlot& slot, const NetworkLink& network) {
   platform::Dialogs& d = env.os.dialogs;
   if (!platform::AskYesNo(d, YearMonth(slot) + "予定が立ち上げ時の半分以下、または０になっています。\r\n"
                                                 "この月を保存してもいいですか。\r\n"
@@ -37,40 +37,40 @@ bool SaveShrunkMonth(const StoreEnv& env, const MonthSlot& slot, const NetworkLi
                           false) ||
       !platform::AskYesNo(d, "本当に予定を大量に削除しましたか？", false)) {
     TellNotSaved(env, slot);
-    return false;
+    return SaveOutcome::Refused;
   }
   return WriteAndCount(env, slot, network, "fs01", "fs02");
 }
 
-bool SaveEmptiedMonth(const StoreEnv& env, const MonthSlot& slot, const NetworkLink& network) {
+SaveOutcome SaveEmptiedMonth(const StoreEnv& env, const MonthSlot& slot, const NetworkLink& network) {
   platform::Dialogs& d = env.os.dialogs;
   if (!platform::AskYesNo(d, YearMonth(slot) + "予定が全く有りませんが、\r\n"
                                                 "この月を保存してもいいですか。\r\n"
                                                 "（※予定を全削除した月以外は、「いいえ」（保存しない）にしてください。）",
                           false))
-    return false;
+    return SaveOutcome::Refused;
   if (!platform::AskYesNo(d, "本当にこのまま " + YearMonth(slot) + "予定をない状態にしてもいいですか？", false)) {
     TellNotSaved(env, slot);
-    return false;
+    return SaveOutcome::Refused;
   }
   return WriteAndCount(env, slot, network, "fs03", "fs04");
 }
 
 }  // namespace
 
-bool SaveMonth(const StoreEnv& env, const MonthSlot& slot, NetworkLink& network) {
+SaveOutcome SaveMonth(const StoreEnv& env, const MonthSlot& slot, NetworkLink& network) {
   if (slot.unread) {
     platform::Inform(env.os.dialogs, YearMonth(slot) + "の予定データが読み込めていないため、\r\n"
                                                        "ファイルを守るためこの月は保存しません。");
-    return false;
+    return SaveOutcome::Failed;
   }
-  if (!network.TakeWriteTurn()) return false;
+  if (!network.TakeWriteTurn()) return SaveOutcome::Skipped;
   int n = static_cast<int>(slot.lines.size());
   if (ShrankTooMuch(n, slot.loadCount)) return SaveShrunkMonth(env, slot, network);
   if (n != 1) return WriteAndCount(env, slot, network, "fs05", "fs06");
   // Only the header is left: an empty month never gets a file of its own.
   if (slot.loadCount > 1) return SaveEmptiedMonth(env, slot, network);
-  return false;
+  return SaveOutcome::Skipped;
 }
 
 }  // namespace store

@@ -12,7 +12,14 @@ namespace store {
 // Fewer lines than half the load count (fraction dropped), or none at all.
 inline bool ShrankTooMuch(int lines, int loadCount) { return lines < loadCount / 2 || lines == 0; }
 
-// True when the month was written. Failures are told with (fs01)..(fs06).
-bool SaveMonth(const StoreEnv& env, const MonthSlot& slot, NetworkLink& network);
+// What a guarded write did. Skipped: nothing to write (network mode
+// without a pending edit, an empty month that never had a file). Refused:
+// the user answered No. Failed: the lines are not on disk, either because
+// every write failed or because the file could not be read and is
+// protected; both were told.
+enum class SaveOutcome { Written, Skipped, Refused, Failed };
+
+// Failures are told with (fs01)..(fs06).
+SaveOutcome SaveMonth(const StoreEnv& env, const MonthSlot& slot, NetworkLink& network);
 
 }  // namespace store

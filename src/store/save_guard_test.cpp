@@ -38,7 +38,7 @@ TEST_P(MonthGuard, AsksWhatTheShrinkCallsFor) {
   slot.loadCount = c.loadCount;
   for (auto a : c.answers) fake.dialogs.Answer(a);
   NetworkLink network;
-  EXPECT_EQ(SaveMonth(env, slot, network), c.written);
+  EXPECT_EQ(SaveMonth(env, slot, network) == SaveOutcome::Written, c.written);
   EXPECT_EQ(Texts(), c.told);
   for (const auto& shown : fake.dialogs.shown) {
     if (shown.buttons == platform::MsgButtons::YesNo) {
@@ -85,7 +85,7 @@ TEST_F(StoreTest, MonthWriteFailuresCarryTheirCodes) {
     slot.loadCount = c.loadCount;
     NetworkLink network{true, true, [] { return false; }};  // the count fails
     if (c.failWrite) fake.fs.Fail(Op::WriteAtomic, 10);
-    EXPECT_EQ(SaveMonth(e, slot, network), !c.failWrite);
+    EXPECT_EQ(SaveMonth(e, slot, network), c.failWrite ? SaveOutcome::Failed : SaveOutcome::Written);
     EXPECT_EQ(dialogs.Texts().back(), std::string("2005年1月のデータを書き損ねたおそれがあります(") + c.code +
                                           ")。\r\nチェック願います。");
   }
@@ -101,7 +101,7 @@ TEST_F(StoreTest, MonthWhoseFileCouldNotBeReadIsNeverWrittenOver) {
   ASSERT_TRUE(slot.unread);
   ReplaceDay(slot, 1, 6, {DayEntry{"new", {}}}, false);
   NetworkLink network;
-  EXPECT_FALSE(SaveMonth(env, slot, network));
+  EXPECT_EQ(SaveMonth(env, slot, network), SaveOutcome::Failed);
   EXPECT_EQ(Get("Ca200501.kdf"), "h\r\n 5,1,,kept\r\n");
   EXPECT_EQ(Texts().back(), "2005年1月の予定データが読み込めていないため、\r\nファイルを守るためこの月は保存しません。");
 
@@ -116,10 +116,10 @@ TEST_F(StoreTest, NetworkMonthIsWrittenOnlyForAPendingEdit) {
   slot.loadCount = 2;
   int counted = 0;
   NetworkLink network{true, false, [&] { return ++counted > 0; }};
-  EXPECT_FALSE(SaveMonth(env, slot, network));
+  EXPECT_EQ(SaveMonth(env, slot, network), SaveOutcome::Skipped);
   EXPECT_FALSE(Has("Ca200501.kdf"));
   network.writePending = true;
-  EXPECT_TRUE(SaveMonth(env, slot, network));
+  EXPECT_EQ(SaveMonth(env, slot, network), SaveOutcome::Written);
   EXPECT_FALSE(network.writePending);
   EXPECT_EQ(counted, 1);
   EXPECT_TRUE(Texts().empty());

@@ -21,18 +21,35 @@ SpecialDayEdit EditOf(const std::optional<SpecialDay>& old) {
   return {SpecialDayNameShown(old->name), old->fromYear, old->toYear};
 }
 
+// Control characters separate comma-text fields like blanks do.
+std::string BlanksForControls(std::string text) {
+  for (char& c : text)
+    if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+  return text;
+}
+
+// A name opening with a quote would read back as a quoted field: it is
+// written as one, its quotes doubled.
+std::string QuotedIfNeeded(const std::string& name) {
+  if (name.empty() || name.front() != '"') return name;
+  return '"' + support::ReplaceAllMbcs(name, "\"", "\"\"") + '"';
+}
+
 std::string StoredName(const std::string& typed) {
-  std::string name(support::Trim(support::ReplaceAllMbcs(typed, kFullWidthBlank, " ")));
-  return support::ReplaceAllMbcs(support::ReplaceAllMbcs(name, ",", "，"), " ", kFullWidthBlank);
+  std::string name(support::Trim(support::ReplaceAllMbcs(BlanksForControls(typed), kFullWidthBlank, " ")));
+  name = support::ReplaceAllMbcs(support::ReplaceAllMbcs(name, ",", "，"), " ", kFullWidthBlank);
+  return QuotedIfNeeded(name);
 }
 
 // Loads the file when it exists and hands the lines to `apply`.
 template <typename Apply>
 bool LoadRuleFile(platform::Services& os, const std::string& path, const char* failure,
-                  OriginalBytes* originals, Apply apply) {
+                  RuleFileCopy* copy, Apply apply) {
+  if (copy) *copy = RuleFileCopy{};
   if (!os.fs.Exists(path)) return true;
   std::vector<std::string> lines;
-  bool ok = LoadLines(os, lines, path, originals);
+  bool ok = LoadLines(os, lines, path, copy ? &copy->originals : nullptr);
+  if (copy) copy->unread = !ok;
   ok = apply(std::move(lines)) && ok;
   if (!ok) platform::Inform(os.dialogs, failure);
   return ok;
@@ -49,9 +66,9 @@ bool LoadHolidayFile(platform::Services& os, calendar::DayClassifier& days, cons
 }
 
 bool LoadSpecialDayFile(platform::Services& os, calendar::DayClassifier& days,
-                        const std::string& folder, OriginalBytes* originals) {
+                        const std::string& folder, RuleFileCopy* copy) {
   return LoadRuleFile(os, folder + kSpecialDayFileName, "スペシャルDayファイル読込ミス\r\n処理は続けます。",
-                      originals, [&](std::vector<std::string> l) {
+                      copy, [&](std::vector<std::string> l) {
                         days.SetSpecialDayList(std::move(l));
                         return !days.SpecialDayError();
                       });
@@ -83,10 +100,15 @@ bool ApplySpecialDayEdit(std::vector<std::string>& lines, const std::optional<Sp
 }
 
 bool SaveSpecialDays(const StoreEnv& env, const std::vector<std::string>& lines,
-                     const OriginalBytes* originals) {
+                     const RuleFileCopy* copy) {
   const std::string& folder = env.folders.commonDataFolder;
+  if (copy && copy->unread) {
+    platform::Inform(env.os.dialogs, "[ " + folder + kSpecialDayFileName +
+                                         " ]が読み込めていないため、\r\nファイルを守るため記念日は保存しません。");
+    return false;
+  }
   if (WriteLinesRetry(env.os, folder + kSpecialDayFileName, kSpecialDaySaveWaitMs,
-                      kSpecialDaySaveTries, lines, originals))
+                      kSpecialDaySaveTries, lines, copy ? &copy->originals : nullptr))
     return true;
   platform::Inform(env.os.dialogs, "[ " + folder + kSpecialDayFileName + " ]の書込に失敗しました。");
   return false;

@@ -20,16 +20,24 @@ namespace store {
 inline constexpr char kHolidayFileName[] = "Hday.dat";
 inline constexpr char kSpecialDayFileName[] = "Sday.kdf";
 
+// What a load remembers of "Sday.kdf" for writing it back.
+struct RuleFileCopy {
+  OriginalBytes originals;  // unedited lines go back byte for byte
+  // The file is there but every read failed: the list is not the file's,
+  // so it is never written over it.
+  bool unread = false;
+};
+
 // When the file exists: its lines become the classifier's holiday list
 // (rules rebuilt once). A load or rule error shows
 // "祭日ファイル読込ミス\r\n処理は続けます。" and returns false; the rules
 // before the error stay in effect. A missing file changes nothing.
 bool LoadHolidayFile(platform::Services& os, calendar::DayClassifier& days, const std::string& path);
 // The same for `folder` + "Sday.kdf" and the special-day list, with
-// "スペシャルDayファイル読込ミス\r\n処理は続けます。". `originals` keeps
-// what SaveSpecialDays needs to write unedited lines back byte for byte.
+// "スペシャルDayファイル読込ミス\r\n処理は続けます。". `copy` keeps what
+// SaveSpecialDays needs.
 bool LoadSpecialDayFile(platform::Services& os, calendar::DayClassifier& days,
-                        const std::string& folder, OriginalBytes* originals = nullptr);
+                        const std::string& folder, RuleFileCopy* copy = nullptr);
 
 // A special day of the list: the first 7-field line of its month and day.
 struct SpecialDay {
@@ -55,13 +63,16 @@ struct SpecialDayEdit {
 
 // Writes the edit into the list when the name or a year changed: the old
 // line (if any) removed, a new 7-field line appended unless the name is
-// blank. False when nothing changed.
+// blank. The name is stored so that the line reads back as written: commas
+// as "，", blanks and control characters as "　", a leading quote quoted.
+// False when nothing changed.
 bool ApplySpecialDayEdit(std::vector<std::string>& lines, const std::optional<SpecialDay>& old,
                          int month, int day, const SpecialDayEdit& edit);
 
 // SaveListRetry to the common data folder, 5 attempts 500 ms apart; on
-// failure "[ " + folder + "Sday.kdf" + " ]の書込に失敗しました。".
+// failure "[ " + folder + "Sday.kdf" + " ]の書込に失敗しました。". A file
+// whose load failed is refused with its message.
 bool SaveSpecialDays(const StoreEnv& env, const std::vector<std::string>& lines,
-                     const OriginalBytes* originals = nullptr);
+                     const RuleFileCopy* copy = nullptr);
 
 }  // namespace store

@@ -50,6 +50,23 @@ TEST_F(SpecialDays, AnUnreadableFileIsToldTwice) {
   EXPECT_TRUE(days.SpecialDayList().empty());
 }
 
+// One edit after a failed read used to write that one line over every
+// commemoration day of the file.
+TEST_F(SpecialDays, AFileThatCouldNotBeReadIsNeverWrittenOver) {
+  Put("Sday.kdf", ",,1,2,,,a\r\n,,3,4,,,b\r\n");
+  RuleFileCopy copy;
+  fake.fs.Fail(Op::ReadAll, 5);
+  LoadSpecialDayFile(fake.services, days, dir.path(), &copy);
+  EXPECT_TRUE(copy.unread);
+  EXPECT_FALSE(SaveSpecialDays(env, {",,5,14,,,new"}, &copy));
+  EXPECT_EQ(Get("Sday.kdf"), ",,1,2,,,a\r\n,,3,4,,,b\r\n");
+  EXPECT_EQ(Texts().back(), "[ " + dir.path() + "Sday.kdf ]が読み込めていないため、\r\n"
+                            "ファイルを守るため記念日は保存しません。");
+  LoadSpecialDayFile(fake.services, days, dir.path(), &copy);  // readable again
+  EXPECT_FALSE(copy.unread);
+  EXPECT_TRUE(SaveSpecialDays(env, days.SpecialDayList(), &copy));
+}
+
 TEST(FindSpecialDay, TheFirstSevenFieldLineOfTheDay) {
   Lines lines{"5,14,three fields", "1990,,5,15,,,other day", "1990,2000,5,14,,,first",
               ",,5,14,,,second"};
@@ -73,6 +90,24 @@ TEST(SpecialDayEdit, ANameWithCommaAndBlankComesBackTheSame) {
   EXPECT_EQ(SpecialDayNameShown(found->name), "記念日 1,000 回目");
   // A "，" between letters stays as stored, like a typed one.
   EXPECT_EQ(SpecialDayNameShown("A，B"), "A，B");
+}
+
+// Every name must read back as typed, or its day could never be found,
+// edited or deleted again (and a second edit would add a duplicate).
+TEST(SpecialDayEdit, EveryNameReadsBackAsTyped) {
+  for (const std::string typed : {"\"引用\"の日", "\"", "タブ\tの日", "a\"b", "\"\"二重"}) {
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ApplySpecialDayEdit(lines, std::nullopt, 6, 1, {typed, 0, 0})) << typed;
+    const auto found = FindSpecialDay(lines, 6, 1);
+    ASSERT_TRUE(found) << lines[0];
+    std::string expected = typed;
+    for (auto at = expected.find('\t'); at != std::string::npos; at = expected.find('\t')) expected[at] = ' ';
+    EXPECT_EQ(SpecialDayNameShown(found->name), expected) << lines[0];
+    EXPECT_FALSE(ApplySpecialDayEdit(lines, found, 6, 1, {expected, 0, 0})) << "unchanged: " << lines[0];
+    calendar::DayClassifier days;
+    days.SetSpecialDayList(lines);
+    ASSERT_EQ(days.DayNames(2024, 6, 1).size(), 1u) << lines[0];
+  }
 }
 
 TEST(SpecialDayEdit, OnlyAChangeIsWrittenAndABlankNameDeletes) {

@@ -7,6 +7,7 @@
 
 #include "platform/doubles_testutil.h"
 #include "store/month_file.h"
+#include "store/save_guard.h"
 #include "support/cp932.h"
 #include "support/paths.h"
 
@@ -151,5 +152,30 @@ void BM_EditOneDayOfACrowdedMonth(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_EditOneDayOfACrowdedMonth)->Unit(benchmark::kMicrosecond);
+
+// What a confirmed edit costs now that it is written at once: the day
+// replaced and the 3,000-entry month written through the guard (temporary
+// file, atomic replace) on the real file system.
+void BM_ConfirmedEditWrittenAtOnce(benchmark::State& state) {
+  Environment env;
+  platform::TempFolder folder;
+  platform::Services os{*env.fs, env.fake.dialogs, env.fake.clock, env.fake.system,
+                        env.fake.shell, env.fake.clipboard};
+  store::Folders folders;
+  folders.dataFolder = folder.path();
+  store::StoreEnv storeEnv{os, folders};
+  std::mt19937 rng(2);
+  store::MonthSlot slot{2026, 12};
+  slot.lines.push_back(store::MonthHeader(2026, 12, "Data\\Files1\\"));
+  for (int i = 0; i < 3000; ++i) slot.lines.push_back(EntryLine(rng, i + 1));
+  slot.loadCount = static_cast<int>(slot.lines.size());
+  store::NetworkLink local;
+  for (auto _ : state) {
+    auto entries = store::LinesOfDay(slot, 12, 15, false);
+    store::ReplaceDay(slot, 12, 15, entries, false);
+    if (store::SaveMonth(storeEnv, slot, local) != store::SaveOutcome::Written) state.SkipWithError("not written");
+  }
+}
+BENCHMARK(BM_ConfirmedEditWrittenAtOnce)->Unit(benchmark::kMillisecond);
 
 }  // namespace

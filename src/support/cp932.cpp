@@ -128,6 +128,37 @@ bool Cp932CanEncode(std::string_view utf8) {
   return true;
 }
 
+std::vector<UnencodableChar> Cp932Unencodable(std::string_view utf8) {
+  constexpr char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
+  std::vector<UnencodableChar> found;
+  int line = 1, column = 1;
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    const Encoded e = EncodeAt(utf8, pos);
+    if (utf8[pos] == '\n') {
+      ++line;
+      column = 1;
+    } else if (utf8[pos] != '\r') {
+      if (!e.representable) {
+        const bool wellFormed = DecodeUtf8At(utf8, pos).valid;
+        found.push_back({wellFormed ? std::string(utf8.substr(pos, e.length)) : kReplacement, line, column});
+      }
+      ++column;
+    }
+    pos += e.length;
+  }
+  return found;
+}
+
+std::string UnencodableNotice(const std::vector<UnencodableChar>& found) {
+  constexpr std::size_t kNamed = 10;
+  std::string text = "次の文字は、保存できない文字（Shift-JISにない文字）です。\r\n";
+  for (std::size_t i = 0; i < found.size() && i < kNamed; ++i)
+    text += "\r\n　「" + found[i].character + "」　" + std::to_string(found[i].line) + "行目 " +
+            std::to_string(found[i].column) + "文字目";
+  if (found.size() > kNamed) text += "\r\n　ほか " + std::to_string(found.size() - kNamed) + "文字";
+  return text + "\r\n\r\nこれらの文字を書き換えてから、もう一度書き込んでください。";
+}
+
 std::size_t Cp932Length(std::string_view utf8) {
   std::size_t total = 0;
   for (std::size_t pos = 0; pos < utf8.size();) {

@@ -17,6 +17,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace support {
 
@@ -30,6 +31,23 @@ std::string Cp932ToUtf8(std::string_view bytes);
 std::string Utf8ToCp932(std::string_view utf8);
 // False when Utf8ToCp932 would put a "?" for something.
 bool Cp932CanEncode(std::string_view utf8);
+
+// A character CP932 cannot hold, where it stands: line and column from 1,
+// the column counting characters. Malformed UTF-8 is listed as U+FFFD.
+struct UnencodableChar {
+  std::string character;
+  int line = 0;
+  int column = 0;
+
+  bool operator==(const UnencodableChar&) const = default;
+};
+// Every such character of `utf8` (lines split at LF; a CR before it is
+// part of no line), in text order.
+std::vector<UnencodableChar> Cp932Unencodable(std::string_view utf8);
+// The one box that tells the user which characters cannot be stored and
+// where, so they can change them before anything is written; at most the
+// first ten are named.
+std::string UnencodableNotice(const std::vector<UnencodableChar>& found);
 // Bytes of the CP932 form: what the user sees as a width in columns.
 std::size_t Cp932Length(std::string_view utf8);
 bool IsCp932LeadByte(unsigned char b);

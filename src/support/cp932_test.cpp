@@ -1,6 +1,7 @@
 #include "support/cp932.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 
 #include <random>
 #include <string>
@@ -148,6 +149,32 @@ TEST(Cp932, MalformedUtf8EncodesAsQuestionMarksPerByte) {
   EXPECT_EQ(Utf8ToCp932("\xF4\x8F\xBD\x81"), "?");     // an escape of 0x41: not ours
   EXPECT_FALSE(Cp932CanEncode("\xE8\xA1"));
   EXPECT_EQ(Cp932Length("\xE8\xA1"), 2u);
+}
+
+// What the user is told before a write, so that nothing is stored as "?".
+TEST(Cp932, UnencodableCharactersAreFoundWhereTheyStand) {
+  using U = UnencodableChar;
+  EXPECT_EQ(Cp932Unencodable("予定\r\n会😀議¥\nJosé" + Escape(0x85)),
+            (std::vector<U>{{"😀", 2, 2}, {"¥", 2, 4}, {"é", 3, 4}}));
+  EXPECT_EQ(Cp932Unencodable("a\xFF\n\xE8\xA1"),
+            (std::vector<U>{{"\xEF\xBF\xBD", 1, 2}, {"\xEF\xBF\xBD", 2, 1}, {"\xEF\xBF\xBD", 2, 2}}));
+  const std::string notice = UnencodableNotice({{"😀", 2, 2}});
+  EXPECT_NE(notice.find("「😀」　2行目 2文字目"), std::string::npos);
+  EXPECT_TRUE(Cp932CanEncode(notice.substr(notice.find("」"))));  // the rest of the text can be shown anywhere
+}
+
+TEST(Cp932, UnencodableListAgreesWithTheEncoder) {
+  std::mt19937 random(7);
+  const std::vector<std::string> pieces = {"a", "予", "😀", "\n", "\r", "¥", "\xFF", "é", "ｱ", Escape(0x90)};
+  for (int round = 0; round < 500; ++round) {
+    std::string text;
+    for (int i = 0; i < 8; ++i) text += pieces[random() % pieces.size()];
+    const auto found = Cp932Unencodable(text);
+    EXPECT_EQ(found.empty(), Cp932CanEncode(text)) << text;
+    const std::string encoded = Utf8ToCp932(text);
+    const auto marks = std::count(encoded.begin(), encoded.end(), '?');
+    EXPECT_LE(found.size(), static_cast<size_t>(marks)) << text;
+  }
 }
 
 TEST(Cp932, LengthCountsShiftJisBytes) {

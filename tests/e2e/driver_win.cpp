@@ -21,6 +21,7 @@
 //                                                 DAY of the shown month, in THIRD 1..3 (2)
 //   velda-driver red-pixels DAY                   prints how many red pixels the entry lines
 //                                                 of DAY show on the screen
+//   velda-driver red-point DAY                    prints "X Y" of the first red pixel there
 //   velda-driver clip-set HEX                     puts the UTF-8 text given in hex on the
 //                                                 clipboard as Unicode text, as other programs do
 //   velda-driver clip-get                         prints the clipboard's Unicode text
@@ -29,6 +30,12 @@
 //   velda-driver idle CLASS [TIMEOUT_MS]          waits until window CLASS handles messages again
 //   velda-driver focus CLASS                      prints the classes of the active and the focused
 //                                                 window of CLASS's thread, and its modes
+//   velda-driver set-text CLASS ID HEX            sets control ID's text (UTF-8 in hex)
+//   velda-driver post-close CLASS                 asks it to close and returns at once
+//   velda-driver kill CLASS                       ends its process from outside, as a crash would
+//   velda-driver end-session CLASS                sends it the end of the Windows session
+//                                                 (WM_QUERYENDSESSION, WM_ENDSESSION) and
+//                                                 prints the query's answer
 //
 // The grid's cells are found from its size as the month page lays it out
 // (a 24-pixel weekday row, weeks from Sunday, the first row one week
@@ -275,10 +282,15 @@ int DayPoint(int day, int third) {
   return 0;
 }
 
+struct RedScan {
+  int count = 0;
+  POINT first{-1, -1};  // on the screen
+};
+
 // Below the date band, from the screen as the user sees it.
-int RedPixels(int day) {
+bool ScanRed(int day, RedScan& scan) {
   GridCell cell;
-  if (!CellOfDay(day, cell)) return 1;
+  if (!CellOfDay(day, cell)) return false;
   RECT r = cell.screen;
   r.top += kWeekdayRowHeight;
   const int w = r.right - r.left, h = r.bottom - r.top;
@@ -290,16 +302,60 @@ int RedPixels(int day) {
   HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = SelectObject(memory, bitmap);
   BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  int count = 0;
   const auto* pixel = static_cast<const unsigned char*>(bits);  // B, G, R, x
-  for (int i = 0; i < w * h; ++i, pixel += 4)
-    if (pixel[2] > 160 && pixel[1] < 90 && pixel[0] < 90) ++count;
+  for (int i = 0; i < w * h; ++i, pixel += 4) {
+    if (!(pixel[2] > 160 && pixel[1] < 90 && pixel[0] < 90)) continue;
+    if (scan.count++ == 0) scan.first = {r.left + i % w, r.top + i / w};
+  }
   SelectObject(memory, old);
   DeleteObject(bitmap);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
-  std::printf("%d\n", count);
+  return true;
+}
+
+int RedPixels(int day) {
+  RedScan scan;
+  if (!ScanRed(day, scan)) return 1;
+  std::printf("%d\n", scan.count);
+  std::fflush(stdout);
   return 0;
+}
+
+int RedPoint(int day) {
+  RedScan scan;
+  if (!ScanRed(day, scan) || scan.count == 0) return 1;
+  std::printf("%ld %ld\n", scan.first.x, scan.first.y);
+  std::fflush(stdout);
+  return 0;
+}
+
+// ---- the process from outside -------------------------------------------------
+
+int Kill(const wchar_t* className) {
+  HWND w = FindWindowW(className, nullptr);
+  DWORD pid = 0;
+  if (!w || !GetWindowThreadProcessId(w, &pid)) return 1;
+  HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
+  if (!process) return 1;
+  const bool ended = TerminateProcess(process, 9) && WaitForSingleObject(process, 10000) == WAIT_OBJECT_0;
+  CloseHandle(process);
+  return ended ? 0 : 1;
+}
+
+int EndSession(const wchar_t* className) {
+  HWND w = FindWindowW(className, nullptr);
+  if (!w) return 1;
+  DWORD_PTR answer = 0;
+  if (!SendMessageTimeoutW(w, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 10000, &answer))
+    return 1;
+  std::printf("%s\n", answer ? "yes" : "no");
+  std::fflush(stdout);
+  DWORD_PTR ignored = 0;
+  return SendMessageTimeoutW(w, WM_ENDSESSION, answer ? TRUE : FALSE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG,
+                             20000, &ignored)
+             ? 0
+             : 1;
 }
 
 // ---- clipboard -----------------------------------------------------------------
@@ -360,6 +416,17 @@ int ControlText(const wchar_t* className, int id) {
                       5000, &copied);
   PrintLine(text);
   return 0;
+}
+
+int SetText(const wchar_t* className, int id, const std::wstring& hex) {
+  HWND control = GetDlgItem(FindVisible(className), id);
+  if (!control) return 1;
+  const std::wstring text = FromUtf8(FromHex(hex));
+  DWORD_PTR done = 0;
+  return SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                             SMTO_ABORTIFHUNG, 5000, &done) && done
+             ? 0
+             : 1;
 }
 
 int Click(const wchar_t* className, const wchar_t* caption) {
@@ -444,5 +511,10 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"click" && argc > 3) return Click(arg, argv[3]);
   if (command == L"focus" && argc > 2) return FocusInfo(arg);
   if (command == L"idle" && argc > 2) return Idle(arg, Timeout(argc, argv, 3, 10000));
+  if (command == L"red-point" && argc > 2) return RedPoint(_wtoi(arg));
+  if (command == L"set-text" && argc > 4) return SetText(arg, _wtoi(argv[3]), argv[4]);
+  if (command == L"post-close") return PostMessageW(FindWindowW(arg, nullptr), WM_CLOSE, 0, 0) ? 0 : 1;
+  if (command == L"kill") return Kill(arg);
+  if (command == L"end-session") return EndSession(arg);
   return Usage();
 }

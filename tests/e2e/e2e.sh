@@ -14,6 +14,11 @@
 #                foreign clipboard text refused, a special day from the pop-up
 #                menu; the files after the close,
 #                the entries drawn after a restart. Screenshots in WORK/shots.
+#   nothing_lost June 2030: an entry on disk as soon as it is confirmed (the
+#                process then ended from outside), Esc and No, a character
+#                Shift-JIS cannot hold, a reversed period refused and an old
+#                reversed line deleted, a close from outside and the end of
+#                the Windows session while the editor holds changed text.
 # Run it with LANG=ja_JP.UTF-8 as well: Japanese users have code page 932.
 set -euo pipefail
 scenario=$1 velda=$2 driver=$3 work=$4
@@ -117,6 +122,59 @@ hex() { printf '%s' "$1" | od -An -tx1 | tr -d ' \n'; }
 
 # The text of control ID of the visible day editor.
 editor_text() { drv text TfmDay "$1" | tr -d '\r'; }
+editor_lines() { drv text TfmDay "$1" | tr -d '\r' | wc -l; }
+
+# The exact text of control ID of window CLASS into $control (CR LF read as
+# LF; a trailing line break kept, as command substitution would not).
+read_control() {
+  control=$(drv text "$1" "$2" | tr -d '\r'; echo .)
+  control=${control%.}
+  control=${control%$'\n'}  # the driver's own line end
+}
+
+# Waits until control ID of window CLASS holds exactly TEXT.
+holds_text() {
+  for _ in $(seq 30); do
+    read_control "$1" "$2"
+    [ "$control" = "$3" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Types TEXT at the end of control ID of window CLASS (default the day
+# editor) and checks what arrived: on a loaded machine the X server may drop
+# keys. What did arrive is taken back and the text pasted instead.
+type_checked() {
+  local id=$1 text=$2 class=${3:-TfmDay} before
+  read_control "$class" "$id"
+  before=$control
+  xdotool type --delay 30 "$text"
+  holds_text "$class" "$id" "$before$text" && return 0
+  echo "    typed text did not arrive whole; pasting it"
+  for _ in $(seq 200); do
+    read_control "$class" "$id"
+    [ "$control" = "$before" ] && break
+    key BackSpace
+  done
+  drv clip-set "$(hex "$text")" || fail "clipboard"
+  key ctrl+v
+  holds_text "$class" "$id" "$before$text" || fail "could not enter \"$text\" into $class $id: $control"
+}
+
+# Return in the day editor's text, checked by the line count.
+newline_checked() {
+  local before
+  before=$(editor_lines "$1")
+  for _ in 1 2; do
+    key Return
+    for _ in $(seq 20); do
+      [ "$(editor_lines "$1")" -gt "$before" ] && return 0
+      sleep 0.1
+    done
+  done
+  fail "Return did not reach the editor"
+}
 
 # Waits for a box with exactly TEXT and presses OK (or ANSWER).
 expect_box() {
@@ -217,8 +275,10 @@ first_start() {
   [ -e "$prog/CaFromTo.kdf" ] || fail "no period file in the program folder"
 }
 
-# Day ids of the editor (editors/day_window_win.h).
-ID_LABEL1=101 ID_PNLKIKAN=130 ID_DAY1=135 ID_COMBO1=137 ID_DAY2=142 ID_COMBO2=144 ID_DAY3=149
+# Control ids of the day editor (editors/day_window_win.h) and of the
+# main window's day-number box (shell/day_number_box_win.h).
+ID_LABEL1=101 ID_MEMO2=105 ID_PNLKIKAN=130 ID_DAY1=135 ID_COMBO1=137 ID_DAY2=142 ID_COMBO2=144
+ID_DAY3=149 ID_SEEDIT4=151 ID_KINENBI=170 ID_DAYBOX=110
 
 editing() {
   local files1=$prog/Data/Files1
@@ -242,9 +302,10 @@ editing() {
   drv wait TfmDay 10000 || fail "no day editor after the double-click"
   [ "$(editor_text $ID_LABEL1)" = "2030. 6.12" ] || fail "the editor shows $(editor_text $ID_LABEL1)"
   focus_editor
-  xdotool type --delay 30 "Dentist 9:00"
-  key Return
-  xdotool type --delay 30 "Lunch with Ken"
+  type_checked $ID_MEMO2 "Dentist 9:00"
+  newline_checked $ID_MEMO2
+  type_checked $ID_MEMO2 "Lunch with Ken"
+  [ "$(editor_text $ID_MEMO2)" = "$(printf 'Dentist 9:00\nLunch with Ken')" ] || fail "the editor holds $(editor_text $ID_MEMO2)"
   key Up; key ctrl+r
   shot day-editor
   key ctrl+Return
@@ -264,7 +325,7 @@ editing() {
   page="$(editor_text $ID_DAY1) $(editor_text $ID_COMBO1) $(editor_text $ID_DAY2) $(editor_text $ID_COMBO2) $(editor_text $ID_DAY3)"
   [ "$page" = "3 夕 5 朝 4" ] || fail "period page shows: $page"
   focus_editor
-  xdotool type --delay 30 "大阪出張 Osaka"
+  type_checked $ID_SEEDIT4 "大阪出張 Osaka"
   shot period-editor
   key ctrl+Return
   editor_closed "the period editor did not close"
@@ -272,22 +333,24 @@ editing() {
   step "the day-number box: 31 is no day of June, 14 opens the editor"
   focus_velda
   key ctrl+l
-  xdotool type 31
+  type_checked $ID_DAYBOX 31 TfmC21
   key Return
   expect_box "[ 31 ]日は、日付に出来ません。"
   focus_velda
   key BackSpace; key BackSpace
-  xdotool type 14
+  holds_text TfmC21 $ID_DAYBOX "" || fail "the day-number box was not cleared"
+  type_checked $ID_DAYBOX 14 TfmC21
   key Return
   drv wait TfmDay 10000 || fail "no day editor from the day-number box"
   [ "$(editor_text $ID_LABEL1)" = "2030. 6.14" ] || fail "the editor shows $(editor_text $ID_LABEL1)"
 
   step "typed and pasted Japanese"
   focus_editor
-  xdotool type --delay 50 "予定"
-  key Return
+  type_checked $ID_MEMO2 "予定"
+  newline_checked $ID_MEMO2
   drv clip-set "$(hex '会議 3F')" || fail "clipboard"
   key ctrl+v
+  holds_text TfmDay $ID_MEMO2 "$(printf '予定\n会議 3F')" || fail "the editor holds $(editor_text $ID_MEMO2)"
   key ctrl+Return
   editor_closed "the day editor did not close"
 
@@ -334,7 +397,7 @@ editing() {
   key k
   drv wait TfmDay 10000 || fail "no special-day editor"
   focus_editor
-  xdotool type --delay 50 "創立記念日"
+  type_checked $ID_KINENBI "創立記念日"
   key ctrl+Return
   editor_closed "the special-day editor did not close"
   lines_of "$prog/Data/Sday.kdf" | grep -qx ',,6,7,,,創立記念日' \
@@ -363,6 +426,158 @@ editing() {
   shot month 0.2
   drv close TfmC21 30000 || fail "close"
   wait_exit
+}
+
+show_june() {
+  drv wait-child TfmC21 TSeMCal 60000 || fail "no month grid"
+  drv enter-month 203006 || fail "entry box"
+  drv expect-month "2030年6月" || fail "June 2030 not shown"
+}
+
+open_day() {
+  focus_velda
+  point_at "$1"
+  xdotool click --repeat 2 --delay 80 1
+  drv wait TfmDay 10000 || fail "no day editor for the $1th"
+  focus_editor
+}
+
+on_disk() {
+  for _ in $(seq 50); do lines_of "$1" | grep -qxF -- "$2" && return 0; sleep 0.1; done
+  return 1
+}
+
+nothing_lost() {
+  local files1=$prog/Data/Files1
+  local june=$files1/Ca203006.kdf periods=$files1/CaFromTo.kdf
+  mkdir -p "$files1" "$prog/Data/Files2" "$work/shots"
+  sjis "$june" ' 0,0,9,2030/ 6 [Data\Files1\]' '25,1,,既存の予定,,,,,,'
+  # Written before reversed periods were refused: from the 14th back to the 10th.
+  sjis "$periods" '***** FromTo予定 [Data\Files1\]' \
+    '2030, 6,14,A,2030, 6,10,A,2030, 6,12,1,clRed,逆の期間,PC01,,,,,'
+
+  step "a confirmed entry is on disk at once; then the process is ended from outside"
+  no_other_velda
+  start_velda
+  show_june
+  open_day 17
+  type_checked $ID_MEMO2 "Crash test"
+  key ctrl+r
+  key ctrl+Return
+  editor_closed "Ctrl+Enter did not close the day editor"
+  on_disk "$june" '17,1,,Crash test,clRed,,,,,' || { lines_of "$june"; fail "the entry is not on disk before any close"; }
+  drv kill TfmC21 || fail "could not end Velda.exe from outside"
+  wait_exit
+  start_velda
+  show_june
+  red_drawn 17 || fail "the entry of the 17th is not drawn after the restart"
+
+  step "Esc and No: the editor stays in front with its text"
+  open_day 18
+  type_checked $ID_MEMO2 "Esc test"
+  key Escape
+  local text
+  text=$(drv box-text 10000 | tr -d '\r') || fail "no question after Esc"
+  [ "$text" = "キャンセルしますか？" ] || fail "unexpected box: $text"
+  drv answer no || fail "could not answer"
+  drv wait TfmDay 5000 || fail "the editor went away after No"
+  sleep 0.5
+  case $(drv focus TfmDay | tr -d '\r') in
+    active=TfmDay*) ;;
+    *) fail "the editor is not the active window after No: $(drv focus TfmDay)" ;;
+  esac
+  [ "$(editor_text $ID_MEMO2)" = "Esc test" ] || fail "the text changed: $(editor_text $ID_MEMO2)"
+  shot esc-no
+  focus_editor
+  type_checked $ID_MEMO2 " more"
+  key ctrl+Return
+  editor_closed "the editor did not close after Esc and No"
+  on_disk "$june" '18,1,,Esc test more,,,,,,' || fail "the text typed around Esc and No was lost"
+  focus_velda
+  key ctrl+k; drv expect-month "2030年7月" || fail "Ctrl+K after the editor"
+  key ctrl+j; drv expect-month "2030年6月" || fail "Ctrl+J after the editor"
+
+  step "a character Shift-JIS cannot hold is named; the editor stays open"
+  open_day 19
+  drv clip-set "$(hex '絵文字😀')" || fail "clipboard"
+  key ctrl+v
+  holds_text TfmDay $ID_MEMO2 '絵文字😀' || fail "the editor holds $(editor_text $ID_MEMO2)"
+  key ctrl+Return
+  expect_box "次の文字は、保存できない文字（Shift-JISにない文字）です。\r\n\r\n　「😀」　1行目 4文字目\r\n\r\nこれらの文字を書き換えてから、もう一度書き込んでください。"
+  drv wait TfmDay 5000 || fail "the editor closed with the emoji"
+  focus_editor
+  # Wine's RichEdit takes back half of a surrogate pair per BackSpace:
+  # the line is replaced instead.
+  drv clip-set "$(hex '絵文字')" || fail "clipboard"
+  key ctrl+a; key ctrl+v
+  holds_text TfmDay $ID_MEMO2 '絵文字' || fail "the editor holds $(editor_text $ID_MEMO2)"
+  key ctrl+Return
+  editor_closed "the editor did not close"
+  on_disk "$june" '19,1,,絵文字,,,,,,' || fail "the corrected entry"
+  LC_ALL=C grep -q '?' "$june" && fail "a ? was stored"
+
+  step "a period edited to end before it starts is refused"
+  focus_velda
+  point_at 3 3
+  xdotool keydown alt mousedown 1
+  point_at 4 2; sleep 0.2
+  point_at 5 1; sleep 0.3
+  xdotool mouseup 1 keyup alt
+  drv wait TfmDay 10000 || fail "no period editor after the Alt-drag"
+  drv set-text TfmDay $ID_DAY2 "$(hex 1)" || fail "could not set the end day"
+  focus_editor
+  key ctrl+Return
+  expect_box "初めと終わりが逆です。"
+  drv wait TfmDay 5000 || fail "the period editor closed on a reversed period"
+  [ "$(editor_text $ID_DAY2)" = 1 ] || fail "the page changed"
+  focus_editor
+  key Escape
+  drv box-text 10000 >/dev/null || fail "no question after Esc"
+  drv answer yes
+  editor_closed "the period editor did not close"
+  [ "$(lines_of "$periods" | wc -l)" = 2 ] || { lines_of "$periods"; fail "a line was added"; }
+
+  step "the reversed line of old is drawn on its start day and can be deleted"
+  red_drawn 14 || fail "the reversed period is not drawn on the 14th"
+  [ "$(drv red-pixels 10 | tr -d '\r')" = 0 ] || fail "red on the 10th"
+  local xy
+  xy=$(drv red-point 14 | tr -d '\r') || fail "no bar on the 14th"
+  focus_velda
+  xdotool mousemove ${xy% *} $(( ${xy#* } + 1 ))
+  xdotool click 1
+  sleep 0.5
+  xdotool click 3
+  drv wait '#32768' 5000 || fail "no pop-up menu on the bar"
+  shot delete-menu
+  key d
+  expect_box "この予定を削除してもいいですか？" yes
+  for _ in $(seq 50); do lines_of "$periods" | grep -q '逆の期間' || break; sleep 0.1; done
+  lines_of "$periods" | grep -q '逆の期間' && fail "the reversed line is still there"
+
+  step "a close from outside while the editor holds changed text"
+  open_day 20
+  type_checked $ID_MEMO2 "Close test"
+  drv post-close TfmC21 || fail "could not ask for the close"
+  expect_box "予定を編集中です。\r\n書き込んでから、楓帳を終了しますか？" no
+  drv wait TfmDay 5000 || fail "the editor closed after No"
+  [ "$(drv count TfmC21 | tr -d '\r')" = 1 ] || fail "the main window went after No"
+  [ "$(editor_text $ID_MEMO2)" = "Close test" ] || fail "the text changed"
+  drv post-close TfmC21 || fail "could not ask for the close"
+  drv box-text 10000 >/dev/null || fail "no question at the second close"
+  drv answer yes
+  wait_exit
+  on_disk "$june" '20,1,,Close test,,,,,,' || fail "the text of the editor closed from outside"
+
+  step "the end of the Windows session with the editor open"
+  start_velda
+  show_june
+  open_day 21
+  type_checked $ID_MEMO2 "Session end"
+  [ "$(drv end-session TfmC21 | tr -d '\r')" = yes ] || fail "the session end was refused"
+  wait_exit
+  on_disk "$june" '21,1,,Session end,,,,,,' || { lines_of "$june"; fail "the text of the editor at the session end"; }
+  grep -q 'vCalGyou=' "$prog/Velda.ini" || fail "the settings were not saved at the session end"
+  [ "$(lines_of "$june" | grep -c '^1[78],1,,')" = 2 ] || fail "an entry was stored twice"
 }
 
 "$scenario"

@@ -17,38 +17,71 @@ Method
     25 s of time; solved for the instant by Newton steps.
   * Delta T (TT - UT): the polynomials of F. Espenak and J. Meeus, Five
     Millennium Canon of Solar Eclipses (NASA TP-2006-214141), section
-    "Polynomial expressions for Delta T", good to a few seconds here.
+    "Polynomial expressions for Delta T", one each for 1900-1920, 1920-1941,
+    1941-1961, 1961-1986, 1986-2005, 2005-2050 and 2050-2150. Up to 2005
+    they follow the measured values to about a second; after that they are
+    a forecast, a few seconds above the measured values in the 2020s and
+    uncertain by a minute or more towards 2100.
   * Calendar rules (the rules of the lunisolar calendar as computed in Japan
-    since the Tenpo reform): a month begins on the JST day of a new moon; the
-    month holding the winter solstice (270 deg) is month 11; when 13 months
-    begin between two months 11, the first of them holding no principal term
-    is the leap month and repeats the number of the month before.
+    since the Tenpo reform), in this order:
+    1. A month begins on the JST day of a new moon and lasts to the day
+       before the next one; a principal term belongs to the month holding
+       its JST day.
+    2. The month holding the winter solstice (270 deg) is month 11. No other
+       term fixes a number.
+    3. From one month 11 up to the next, 12 or 13 months begin. With 12
+       there is no leap month: they are numbered 11, 12, 1, ... 10 in turn,
+       even if one of them holds no principal term. With 13, the first of
+       them holding no principal term is the leap month and repeats the
+       number of the month before; the others are numbered in turn.
+    The rules are often given with the equinoxes and the summer solstice
+    fixing months 2, 5 and 8 too. Rule 3 nearly always gives that as well,
+    but in 2033-2034 nothing can: only 12 months begin from month 11 of
+    2032 to month 11 of 2033, one of them (from 2033-08-25) holds no
+    principal term, and so the autumn equinox falls in month 9 (from
+    2033-09-23); the next 13 months hold two months without a term (from
+    2033-12-22 and 2034-02-19). Rule 3 takes the first: the month after
+    month 11 is the leap month, leap month 11 from 2033-12-22, month 12 from
+    2034-01-20, month 1 from 2034-02-19, the way the calendars published in
+    Japan are expected to settle it. In 1900-2100 a month without a principal
+    term that is not a leap month also occurs in 1965 (month 9 from
+    1965-09-25), 1985 (month 1 from 1985-02-20) and 2053 (month 1 from
+    2053-02-19); there every equinox and solstice stays in the month it
+    names, so no other reading arises. The program reports such years.
 
   Altogether an instant is good to about a minute. The program reports every
   new moon and principal term within --margin minutes of JST midnight, where
   the day could come out one off, and says which of them decide a month's
-  first day. For 1989-2031 those closest to midnight are the new moons of
-  2005-12-02 00:01, 2017-02-26 23:58 and 2012-06-20 00:02 JST; the days
-  computed agree with the published calendar for all three. No principal
-  term near midnight falls beside a month's first day, and no year of the
-  range has a month 11 or leap month that depends on one (the hard years
-  of the rules, 2033 on, lie beyond the table).
+  first day: the other day is tried and the table compared. For 1900-2100
+  the new moons within two minutes of midnight are those of 2097-01-13
+  23:59:55, 1908-09-25 23:59, 2051-11-03 23:59, 2005-12-02 00:00,
+  2074-08-22 23:59, 1913-12-27 23:58 and 2017-02-26 23:58 JST (2012-06-20
+  00:02 comes next); for 2005, 2012 and 2017 the days computed agree with
+  the published calendar. Those of 2051, 2074 and 2097 lie inside the
+  uncertainty of the Delta T forecast and could move a day when the
+  calendars of those years are computed; the table keeps the days computed
+  here. No principal term near midnight changes a month's number: those of
+  1965-10-24 00:09 and 2053-01-19 23:58 fall beside a month's first day, and
+  either day leaves the numbering as it is.
 
 Output
-  ASCII lines "firstday,month" with CR LF, from the twelfth month that
-  begins on 1989-12-28 (day 2447889) to the one that begins on 2030-12-25
-  (day 2462861), which only ends the table. Leap months are written as
-  month + 100 up to 2009 and with the plain number of the month they repeat
-  from 2010 on, the way the table has always been kept.
+  ASCII lines "firstday,month" with CR LF, 2488 rows, from the twelfth month
+  that begins on 1900-01-01 (day 2415021) to the first month that begins
+  after 2100-12-31, month 1 on 2101-01-29 (day 2488463), which only ends the
+  table. Leap months are written as month + 100 up to 2009 and with the
+  plain number of the month they repeat from 2010 on, the way the table has
+  always been kept.
 
 Usage: jdoldcal.py [-o FILE] [--margin MINUTES]
 """
 import argparse
+import bisect
+import datetime
 import math
 import sys
 
-FIRST_ROW_DAY = 2447889   # 1989-12-28
-LAST_ROW_DAY = 2462861    # 2030-12-25
+FIRST_DAY = 2415021       # 1900-01-01, the first day with a month
+LAST_DAY = 2488434        # 2100-12-31, the last one
 PLAIN_LEAP_FROM = 2455198  # 2010-01-01: leap months unflagged from here on
 JST = 9.0 / 24.0
 DEG = math.pi / 180.0
@@ -56,7 +89,20 @@ DEG = math.pi / 180.0
 # ---------------------------------------------------------------- Delta T --
 
 def delta_t_seconds(year):
-    """TT - UT in seconds for a decimal year (Espenak & Meeus 2006)."""
+    """TT - UT in seconds for a decimal year (Espenak & Meeus 2006), 1900-2150."""
+    if year < 1920:
+        t = year - 1900
+        return (-2.79 + 1.494119 * t - 0.0598939 * t**2 + 0.0061966 * t**3
+                - 0.000197 * t**4)
+    if year < 1941:
+        t = year - 1920
+        return 21.20 + 0.84493 * t - 0.076100 * t**2 + 0.0020936 * t**3
+    if year < 1961:
+        t = year - 1950
+        return 29.07 + 0.407 * t - t**2 / 233 + t**3 / 2547
+    if year < 1986:
+        t = year - 1975
+        return 45.45 + 1.067 * t - t**2 / 260 - t**3 / 718
     if year < 2005:
         t = year - 2000
         return (63.86 + 0.3345 * t - 0.060374 * t**2 + 0.0017275 * t**3
@@ -66,6 +112,11 @@ def delta_t_seconds(year):
         return 62.92 + 0.32217 * t + 0.005589 * t**2
     u = (year - 1820) / 100
     return -20 + 32 * u**2 - 0.5628 * (2150 - year)
+
+
+def civil(day):
+    """The date of a day number, YYYY-MM-DD."""
+    return (datetime.date(2000, 1, 1) + datetime.timedelta(days=day - 2451545)).isoformat()
 
 
 def jde_to_jst_day(jde):
@@ -261,17 +312,34 @@ def new_moons(first_jde, last_jde):
         k += 1
 
 
-def number_months(month_starts, term_days):
-    """Month numbers (leap months as -n) for the months between the starts."""
+def own_term(number):
+    """The principal term that names month `number`: 330 for month 1, 270 for 11."""
+    return (number * 30.0 + 300.0) % 360.0
+
+
+def months_with_terms(month_starts, term_days):
+    """[first day, longitudes of the principal terms on its days] per month."""
+    term_days = sorted(term_days)
+    days = [day for day, _ in term_days]
     months = []
     for start, end in zip(month_starts, month_starts[1:]):
-        months.append([start, [lon for day, lon in term_days if start <= day < end]])
+        lo, hi = bisect.bisect_left(days, start), bisect.bisect_left(days, end)
+        months.append([start, [lon for _, lon in term_days[lo:hi]]])
+    return months
+
+
+def number_months(months):
+    """Month numbers (leap months as -n; None before the first month 11 and
+    from the last one on) by the rules above, and the spans between months
+    11 where a month holds no principal term yet is not the leap month."""
     solstice_months = [i for i, (_, lons) in enumerate(months) if 270.0 in lons]
     numbers = [None] * len(months)
+    irregular = []
     for a, b in zip(solstice_months, solstice_months[1:]):
-        leap_index = None
-        if b - a == 13:
-            leap_index = next(i for i in range(a + 1, b) if not months[i][1])
+        termless = [i for i in range(a, b) if not months[i][1]]
+        # Only the count of months decides whether there is a leap month, and
+        # only the first month without a term is it: this settles 2033.
+        leap_index = termless[0] if b - a == 13 else None
         number = 11
         for i in range(a, b):
             if i == leap_index:
@@ -279,43 +347,85 @@ def number_months(month_starts, term_days):
             else:
                 number = 11 if i == a else number % 12 + 1
                 numbers[i] = number
-    return [(start, n) for (start, _), n in zip(months, numbers) if n is not None]
+        plain_termless = [(months[i][0], numbers[i]) for i in termless if i != leap_index]
+        # An equinox or the summer solstice outside the month it names is
+        # where the rules conflict.
+        strays = [(months[i][0], numbers[i], lon) for i in range(a, b)
+                  for lon in months[i][1]
+                  if lon % 90.0 == 0.0 and own_term(abs(numbers[i])) != lon]
+        if plain_termless:
+            leap = leap_index is not None and (months[leap_index][0], numbers[leap_index])
+            irregular.append((months[a][0], b - a, leap, plain_termless, strays))
+    return numbers, irregular
 
 
-def near_midnight(instants, margin_minutes, month_starts):
-    """Instants within the margin of JST midnight: (minutes off, label, day,
-    whether the other day would move a month start or a term into another
-    month)."""
+def table_rows(month_starts, term_days):
+    """The rows of the table: the month holding FIRST_DAY up to the first
+    month that begins after LAST_DAY."""
+    months = months_with_terms(month_starts, term_days)
+    numbers, irregular = number_months(months)
+    numbered = [(start, n) for (start, _), n in zip(months, numbers) if n is not None]
+    first = max(i for i, (start, _) in enumerate(numbered) if start <= FIRST_DAY)
+    last = min(i for i, (start, _) in enumerate(numbered) if start > LAST_DAY)
+    rows = []
+    for start, number in numbered[first:last + 1]:
+        leap = number < 0
+        number = abs(number)
+        if leap and start < PLAIN_LEAP_FROM:
+            number += 100
+        rows.append((start, number))
+    inside = [span for span in irregular
+              if any(rows[0][0] <= day < rows[-1][0] for day, _ in span[3])]
+    return rows, inside
+
+
+def near_midnight(instants, margin_minutes, month_starts, term_days, rows):
+    """Instants within the margin of JST midnight: (minutes off, label, JST
+    instant as a fractional day number, what the other side of midnight
+    would change in the table)."""
     close = []
-    for jde, label in instants:
+    for n, (jde, kind) in enumerate(instants):
         _, jst = jde_to_jst_day(jde)
         midnight = round(jst)
         off = (jst - midnight) * 1440.0
-        if abs(off) < margin_minutes:
-            # Off by one, the instant falls on day midnight-1 or midnight.
-            matters = label == "new moon" or midnight in month_starts
-            close.append((off, label, midnight, matters))
+        if abs(off) >= margin_minutes:
+            continue
+        # Off by one, the instant falls on day midnight-1 or midnight: try the
+        # other one and see what moves.
+        other = midnight - 1 if off >= 0 else midnight
+        starts, terms = list(month_starts), list(term_days)
+        if kind == "new moon":
+            starts[n] = other
+            label = kind
+        else:
+            lon = terms[n - len(month_starts)][1]
+            terms[n - len(month_starts)] = (other, lon)
+            label = "term %d" % lon
+        changed, _ = table_rows(starts, terms)
+        if [day for day, _ in changed] != [day for day, _ in rows]:
+            effect = "decides a month's first day"
+        elif changed != rows:
+            effect = "decides a month's number"
+        elif midnight in month_starts:
+            effect = "beside a month's first day, changes no number"
+        else:
+            effect = ""
+        close.append((off, label, jst, effect))
     return close
 
 
 def build(margin):
-    first_jde = FIRST_ROW_DAY - 420.0   # back to the winter solstice of 1988
-    last_jde = LAST_ROW_DAY + 420.0     # on to the one of 2031
+    first_jde = FIRST_DAY - 420.0   # back past the winter solstice of 1898
+    last_jde = LAST_DAY + 420.0     # on past the one of 2101
     moons = new_moons(first_jde, last_jde)
-    terms = principal_terms(first_jde, last_jde)
+    terms = [(j, lon) for j, lon in principal_terms(first_jde, last_jde) if lon % 30.0 == 0.0]
     starts = [jde_to_jst_day(j)[0] for j in moons]
-    term_days = [(jde_to_jst_day(j)[0], lon) for j, lon in terms if lon % 30.0 == 0.0]
-    rows = []
-    for start, number in number_months(starts, term_days):
-        if FIRST_ROW_DAY <= start <= LAST_ROW_DAY:
-            leap = number < 0
-            number = abs(number)
-            if leap and start < PLAIN_LEAP_FROM:
-                number += 100
-            rows.append((start, number))
-    span = [(j, "new moon") for j in moons if FIRST_ROW_DAY - 1 <= j <= LAST_ROW_DAY + 1]
-    span += [(j, "term %d" % lon) for j, lon in terms if FIRST_ROW_DAY - 31 <= j <= LAST_ROW_DAY + 31]
-    return rows, near_midnight(span, margin, set(starts))
+    term_days = [(jde_to_jst_day(j)[0], lon) for j, lon in terms]
+    rows, irregular = table_rows(starts, term_days)
+    instants = [(j, "new moon") for j in moons] + [(j, "term") for j, _ in terms]
+    close = [c for c in near_midnight(instants, margin, starts, term_days, rows)
+             if rows[0][0] - 31 <= c[2] <= rows[-1][0] + 31]
+    return rows, irregular, close
 
 
 def main():
@@ -324,7 +434,7 @@ def main():
     parser.add_argument("--margin", type=float, default=10.0,
                         help="report instants this many minutes from midnight")
     args = parser.parse_args()
-    rows, close = build(args.margin)
+    rows, irregular, close = build(args.margin)
     text = "".join("%d,%d\r\n" % row for row in rows)
     if args.output:
         with open(args.output, "wb") as out:
@@ -332,11 +442,23 @@ def main():
     else:
         sys.stdout.write(text)
     print("%d rows, %d..%d" % (len(rows), rows[0][0], rows[-1][0]), file=sys.stderr)
-    for off, label, day, matters in sorted(close, key=lambda c: abs(c[0])):
-        print("near midnight: %s %+.1f min from the start of day %d%s"
-              % (label, off, day, ", decides a month's first day" if matters else ""),
-              file=sys.stderr)
-
+    for first, length, leap, plain_termless, strays in irregular:
+        print("the %d months from month 11 on %s%s" % (
+            length, civil(first), ", leap month %d from %s" % (-leap[1], civil(leap[0]))
+            if leap else ", no leap month"), file=sys.stderr)
+        for day, number in plain_termless:
+            print("  month %d from %s holds no principal term" % (number, civil(day)),
+                  file=sys.stderr)
+        for day, number, lon in strays:
+            print("  term %d falls in month %d from %s: the rules conflict"
+                  % (lon, number, civil(day)),
+                  file=sys.stderr)
+    for off, label, jst, effect in sorted(close, key=lambda c: abs(c[0])):
+        day = math.floor(jst)
+        minutes = math.floor((jst - day) * 1440.0)
+        print("near midnight: %s %s %02d:%02d JST (%+.1f min)%s"
+              % (label, civil(day), minutes // 60, minutes % 60, off,
+                 ", " + effect if effect else ""), file=sys.stderr)
 
 if __name__ == "__main__":
     main()

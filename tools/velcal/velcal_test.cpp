@@ -46,8 +46,10 @@ TEST_F(VelcalTest, DaysListsKindNamesAndRokuyoTabSeparated) {
 }
 
 TEST_F(VelcalTest, DaysOutsideTheLunisolarTableHaveNoRokuyo) {
-  ASSERT_EQ(Velcal({"--days", "2031-01-01", "2031-01-01"}), kExitOk);
-  EXPECT_EQ(out_.str(), "2031-01-01\t4\t4\t元日\t\n");
+  ASSERT_EQ(Velcal({"--days", "1899-12-31", "1900-01-01"}), kExitOk);
+  EXPECT_EQ(out_.str(), "1899-12-31\t1\t1\t\t\n1900-01-01\t2\t0\t\t赤口\n");
+  ASSERT_EQ(Velcal({"--days", "2101-01-28", "2101-01-29"}), kExitOk);
+  EXPECT_EQ(out_.str(), "2101-01-28\t6\t0\t\t仏滅\n2101-01-29\t7\t2\t\t\n");
 }
 
 TEST_F(VelcalTest, SwitchesTurnOffTheComputedHolidays) {
