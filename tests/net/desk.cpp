@@ -172,9 +172,9 @@ Outcome Desk::AddToDay(int day, const std::string& text) {
   entries.push_back({text, {}});
   store::ReplaceDay(month_, kMonth, day, entries, false);
   link_.writePending = true;
-  const bool written = store::SaveMonth(env(), month_, link_);
+  const store::SaveOutcome saved = store::SaveMonth(env(), month_, link_);
   Release(lock);
-  return written ? Outcome::Stored : Outcome::NotWritten;
+  return saved == store::SaveOutcome::Written ? Outcome::Stored : Outcome::NotWritten;
 }
 
 Outcome Desk::AddPeriod(int day, const std::string& text) {
@@ -189,9 +189,9 @@ Outcome Desk::AddPeriod(int day, const std::string& text) {
   item.text = text;
   store::StorePeriodLine(periods_, 0, store::FormatPeriodItem(item));
   link_.writePending = true;
-  const bool written = store::SavePeriods(env(), periods_, link_);
+  const store::SaveOutcome saved = store::SavePeriods(env(), periods_, link_);
   Release(lock);
-  return written ? Outcome::Stored : Outcome::NotWritten;
+  return saved == store::SaveOutcome::Written ? Outcome::Stored : Outcome::NotWritten;
 }
 
 std::string Desk::MonthBytes() const { return store::EncodeLines(month_.lines, &month_.originals); }

@@ -57,7 +57,7 @@ int Edits(const RoleArgs& a) {
   AwaitFile(Control(a, "go"), kSignalTimeoutMs);
   for (int k = 0; k < n; ++k) {
     SleepMs(rng() % 4);
-    if (rng() % 6 == 0) desk.mode().Poll(true, false);
+    if (rng() % 10 == 0) desk.mode().Poll(true, false);
     const bool period = rng() % 3 == 0;
     EditUntilStored(desk, rng, period, 1 + static_cast<int>(rng() % 28), EntryText(a.computer, k), counts,
                     longestWaitMs);
