@@ -40,6 +40,9 @@ class FileLock {
   virtual ~FileLock() = default;
   // The whole file, read through the held handle (no one else can open it).
   virtual std::optional<std::string> ReadContent() { return std::nullopt; }
+  // The whole content replaced through the held handle, so that no one
+  // sees the file missing or half written. False for a read-only file.
+  virtual bool Rewrite(std::string_view content) { return false; }
 };
 
 class FileSystem {
@@ -80,8 +83,10 @@ class FileSystem {
   virtual bool ShellMove(const std::string& from, const std::string& to,
                          const ShellOpFlags& flags) = 0;
 
-  // Lock files: create fails when the file exists; open fails while
-  // another holder has it open. Both keep the file open until released.
+  // Lock files: create fails when the file exists and makes the file appear
+  // with its content already written; open fails while another holder has
+  // it open (and opens for writing too unless the file is read-only). Both
+  // keep the file open until released.
   virtual std::unique_ptr<FileLock> CreateExclusive(const std::string& path,
                                                     std::string_view content) = 0;
   virtual std::unique_ptr<FileLock> OpenExclusive(const std::string& path) = 0;

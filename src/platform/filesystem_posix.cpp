@@ -91,6 +91,10 @@ class PosixLock : public FileLock {
     if (::lseek(fd_, 0, SEEK_SET) != 0) return std::nullopt;
     return ReadToEnd(fd_);
   }
+  bool Rewrite(std::string_view content) override {
+    return ::lseek(fd_, 0, SEEK_SET) == 0 && ::ftruncate(fd_, 0) == 0 && WriteWhole(fd_, content) &&
+           ::fsync(fd_) == 0;
+  }
 
  private:
   int fd_;
@@ -238,8 +242,38 @@ class PosixFileSystem : public FileSystem {
     return !ec;
   }
 
+  // As CREATE_NEW with share mode 0: the file is written and locked under
+  // a temporary name first and then linked into place, which fails when the
+  // name exists. No one ever finds the lock file empty or unlocked.
   std::unique_ptr<FileLock> CreateExclusive(const std::string& path,
                                             std::string_view content) override {
+    std::string temp = TempNameBeside(path);
+    int fd = ::open(temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) return nullptr;
+    bool ready = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && WriteWhole(fd, content) && ::fsync(fd) == 0;
+    bool linked = ready && ::link(temp.c_str(), path.c_str()) == 0;
+    bool noLinks = ready && !linked && (errno == EPERM || errno == ENOTSUP || errno == EXDEV);
+    ::unlink(temp.c_str());
+    if (linked) return std::make_unique<PosixLock>(fd);
+    ::close(fd);
+    return noLinks ? CreateInPlace(path, content) : nullptr;
+  }
+
+  std::unique_ptr<FileLock> OpenExclusive(const std::string& path) override {
+    int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0 && errno == EACCES) fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+      ::close(fd);
+      return nullptr;
+    }
+    return std::make_unique<PosixLock>(fd);
+  }
+
+ private:
+  // For file systems without hard links: created, then locked and written,
+  // with a short moment in which a reader may find it empty.
+  static std::unique_ptr<FileLock> CreateInPlace(const std::string& path, std::string_view content) {
     int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) return nullptr;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || !WriteWhole(fd, content)) {
@@ -250,17 +284,6 @@ class PosixFileSystem : public FileSystem {
     return std::make_unique<PosixLock>(fd);
   }
 
-  std::unique_ptr<FileLock> OpenExclusive(const std::string& path) override {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return nullptr;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-      ::close(fd);
-      return nullptr;
-    }
-    return std::make_unique<PosixLock>(fd);
-  }
-
- private:
   // Wildcards expanded; nullopt when a plain name does not exist, as the
   // shell fails then.
   std::optional<std::vector<std::string>> Expand(const std::vector<std::string>& names,

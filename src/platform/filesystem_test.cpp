@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
 
 #include "platform/doubles_testutil.h"
 #include "support/paths.h"
@@ -62,6 +64,47 @@ TEST_F(RealFiles, LockFilesAreExclusiveAndReadableThroughTheirHandle) {
   opened.reset();
   EXPECT_TRUE(fs.DeleteFile(lock));
   EXPECT_FALSE(fs.OpenExclusive(lock));
+}
+
+TEST_F(RealFiles, AHeldFileIsRewrittenThroughItsHandleAndStaysHeld) {
+  std::string counter = Path("update.kdf");
+  Write("update.kdf", "41\r\n");
+  auto held = fs.OpenExclusive(counter);
+  ASSERT_TRUE(held);
+  EXPECT_EQ(fs.ReadAll(counter), std::nullopt);
+  ASSERT_TRUE(held->Rewrite("42\r\n"));
+  EXPECT_EQ(held->ReadContent(), "42\r\n");
+  EXPECT_FALSE(fs.OpenExclusive(counter));
+  held.reset();
+  EXPECT_EQ(fs.ReadAll(counter), "42\r\n");
+}
+
+// The lock's content is written before its name appears: a reader that
+// gets hold of the file always finds the owner in it, never an empty file.
+TEST_F(RealFiles, ACreatedLockFileIsNeverFoundEmpty) {
+  std::string lock = Path("CaFromTo.lock");
+  std::atomic<bool> stop{false};
+  std::atomic<int> emptySeen{0}, readsDone{0};
+  std::thread reader([&] {  // handles of its own, as another computer has
+    while (!stop) {
+      if (auto held = fs.OpenExclusive(lock)) {
+        if (held->ReadContent().value_or("") == "") ++emptySeen;
+        ++readsDone;
+      }
+    }
+  });
+  int created = 0;
+  for (int i = 0; i < 3000 && (i < 300 || readsDone < 50); ++i) {
+    if (auto held = fs.CreateExclusive(lock, "PC01\r\n")) {
+      ++created;
+      held.reset();
+    }
+    fs.DeleteFile(lock);
+  }
+  stop = true;
+  reader.join();
+  EXPECT_GT(created, 0);
+  EXPECT_EQ(emptySeen, 0) << "of " << readsDone << " reads";
 }
 
 TEST_F(RealFiles, WildcardsMatchNamesButNeverDotEntries) {

@@ -174,6 +174,11 @@ class WinLock : public FileLock {
     if (!SetFilePointerEx(file_.get(), start, nullptr, FILE_BEGIN)) return std::nullopt;
     return ReadToEnd(file_.get());
   }
+  bool Rewrite(std::string_view content) override {
+    LARGE_INTEGER start{};
+    return SetFilePointerEx(file_.get(), start, nullptr, FILE_BEGIN) && SetEndOfFile(file_.get()) &&
+           WriteWhole(file_.get(), content) && FlushFileBuffers(file_.get());
+  }
 
  private:
   UniqueHandle file_;
@@ -327,7 +332,10 @@ class WinFileSystem : public FileSystem {
   }
 
   std::unique_ptr<FileLock> OpenExclusive(const std::string& path) override {
-    UniqueHandle file = OpenFile(path, GENERIC_READ, 0, OPEN_EXISTING);
+    UniqueHandle file = OpenFile(path, GENERIC_READ | GENERIC_WRITE, 0, OPEN_EXISTING);
+    // A read-only file is still a lock to read; a held one stays refused.
+    if (!file && GetLastError() == ERROR_ACCESS_DENIED)
+      file = OpenFile(path, GENERIC_READ, 0, OPEN_EXISTING);
     if (!file) return nullptr;
     return std::make_unique<WinLock>(std::move(file));
   }

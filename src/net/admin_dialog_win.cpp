@@ -1,0 +1,192 @@
+#include "net/admin_dialog_win.h"
+
+#include <shlobj.h>
+
+#include "platform/fonts_win.h"
+#include "platform/text_win.h"
+#include "platform/win_handles_win.h"
+
+namespace net {
+namespace {
+
+using platform::Narrow;
+using platform::Widen;
+
+// 96-DPI sizes of the dialog.
+constexpr int kWidth = 380;
+constexpr int kHeight = 240;
+constexpr int kMargin = 14;
+constexpr int kLabelWidth = 110;
+constexpr int kRowHeight = 24;
+constexpr int kButtonWidth = 150;
+constexpr int kCancelWidth = 100;
+
+std::wstring TextOf(HWND window) {
+  const int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  GetWindowTextW(window, text.data(), length + 1);
+  text.resize(static_cast<size_t>(length));
+  return text;
+}
+
+HFONT MakeFont(int height, bool bold) {
+  return CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                     platform::ChooseUiFontFace().c_str());
+}
+
+int CALLBACK StartIn(HWND window, UINT message, LPARAM, LPARAM start) {
+  if (message == BFFM_INITIALIZED && start) SendMessageW(window, BFFM_SETSELECTIONW, TRUE, start);
+  return 0;
+}
+
+}  // namespace
+
+struct AdminDialog::Controls {
+  HWND title, rightsNote, nameLabel, name, passwordLabel, password, prompt, execute, cancel;
+  platform::UniqueWin<HFONT, platform::DeleteGdi<HFONT>> font{MakeFont(13, false)};
+  platform::UniqueWin<HFONT, platform::DeleteGdi<HFONT>> titleFont{MakeFont(16, true)};
+};
+
+AdminDialog::AdminDialog(HWND owner, AdminSetup& setup, std::string netFolderField)
+    : owner_(owner), setup_(setup), netFolderField_(std::move(netFolderField)) {}
+
+AdminDialog::~AdminDialog() {
+  if (hwnd()) DestroyWindow(hwnd());
+}
+
+bool AdminDialog::Build() {
+  platform::WindowArgs args;
+  args.className = L"TfmNetFolder";
+  args.title = Widen(TextsOf(AdminDialogMode::Create).caption);
+  args.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+  args.exStyle = WS_EX_DLGMODALFRAME;
+  args.width = kWidth;
+  args.height = kHeight;
+  args.parent = owner_;
+  args.background = GetSysColorBrush(COLOR_BTNFACE);
+  if (!CreateWindowFrom(args)) return false;
+  c_ = std::make_unique<Controls>();
+  auto make = [&](const wchar_t* cls, DWORD style, int id, DWORD ex = 0) {
+    HWND h = CreateWindowExW(ex, cls, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, hwnd(),
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), platform::ModuleInstance(), nullptr);
+    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(c_->font.get()), TRUE);
+    return h;
+  };
+  c_->title = make(L"STATIC", SS_LEFT, kTitle);
+  c_->rightsNote = make(L"STATIC", SS_LEFT, kRightsNote);
+  c_->nameLabel = make(L"STATIC", SS_RIGHT, kNameLabel);
+  c_->name = make(L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, kName, WS_EX_CLIENTEDGE);
+  c_->passwordLabel = make(L"STATIC", SS_RIGHT, kPasswordLabel);
+  c_->password = make(L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | ES_PASSWORD, kPassword, WS_EX_CLIENTEDGE);
+  c_->prompt = make(L"STATIC", SS_LEFT, kPrompt);
+  c_->execute = make(L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, kExecute);
+  c_->cancel = make(L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, kCancel);
+  SendMessageW(c_->title, WM_SETFONT, reinterpret_cast<WPARAM>(c_->titleFont.get()), TRUE);
+  const int fieldX = kMargin + kLabelWidth + 8, fieldWidth = kWidth - fieldX - kMargin - 8;
+  MoveWindow(c_->title, kMargin, 12, kWidth - 2 * kMargin, 22, FALSE);
+  MoveWindow(c_->rightsNote, kMargin, 40, kWidth - 2 * kMargin, 18, FALSE);
+  MoveWindow(c_->nameLabel, kMargin, 70, kLabelWidth, kRowHeight, FALSE);
+  MoveWindow(c_->name, fieldX, 66, fieldWidth, kRowHeight, FALSE);
+  MoveWindow(c_->passwordLabel, kMargin, 104, kLabelWidth, kRowHeight, FALSE);
+  MoveWindow(c_->password, fieldX, 100, fieldWidth, kRowHeight, FALSE);
+  MoveWindow(c_->prompt, kMargin, 134, kWidth - 2 * kMargin, 18, FALSE);
+  const int cancelX = kWidth - kMargin - 8 - kCancelWidth;
+  MoveWindow(c_->execute, cancelX - 10 - kButtonWidth, 166, kButtonWidth, 28, FALSE);
+  MoveWindow(c_->cancel, cancelX, 166, kCancelWidth, 28, FALSE);
+  return true;
+}
+
+void AdminDialog::Fill(AdminDialogMode mode, const AdminEntry& initial) {
+  const AdminDialogTexts t = TextsOf(mode);
+  SetWindowTextW(hwnd(), Widen(t.caption).c_str());
+  SetWindowTextW(c_->title, Widen(t.title).c_str());
+  SetWindowTextW(c_->rightsNote, Widen(t.rightsNote).c_str());
+  SetWindowTextW(c_->nameLabel, Widen(t.nameLabel).c_str());
+  SetWindowTextW(c_->passwordLabel, Widen(t.passwordLabel).c_str());
+  SetWindowTextW(c_->prompt, Widen(t.prompt).c_str());
+  SetWindowTextW(c_->execute, Widen(t.execute).c_str());
+  SetWindowTextW(c_->cancel, Widen(t.cancel).c_str());
+  SetWindowTextW(c_->name, Widen(initial.name).c_str());
+  SetWindowTextW(c_->password, Widen(initial.password).c_str());
+  ShowWindow(c_->rightsNote, t.rightsNote.empty() ? SW_HIDE : SW_SHOW);
+  ShowWindow(c_->prompt, t.prompt.empty() ? SW_HIDE : SW_SHOW);
+}
+
+std::optional<AdminEntry> AdminDialog::Show(AdminDialogMode mode, const AdminEntry& initial) {
+  if (!hwnd() && !Build()) return std::nullopt;
+  mode_ = mode;
+  entry_.reset();
+  target_.reset();
+  Fill(mode, initial);
+  RECT area{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  SetWindowPos(hwnd(), HWND_TOP, area.left + (area.right - area.left - kWidth) / 2,
+               area.top + (area.bottom - area.top - kHeight) / 2, 0, 0, SWP_NOSIZE);
+  if (owner_) EnableWindow(owner_, FALSE);
+  closed_ = false;
+  ShowWindow(hwnd(), SW_SHOW);
+  SetForegroundWindow(hwnd());
+  SetFocus(c_->name);
+  PumpUntilClosed();
+  if (owner_) EnableWindow(owner_, TRUE);
+  ShowWindow(hwnd(), SW_HIDE);
+  SetWindowTextW(c_->password, L"");  // the password stays nowhere it is not needed
+  if (owner_) SetActiveWindow(owner_);
+  return entry_;
+}
+
+void AdminDialog::PumpUntilClosed() {
+  MSG msg;
+  while (!closed_) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    if (IsDialogMessageW(hwnd(), &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+void AdminDialog::OnExecute() {
+  const AdminEntry entry{Narrow(TextOf(c_->name)), Narrow(TextOf(c_->password))};
+  const ExecuteResult result = setup_.Execute(mode_, entry, netFolderField_);
+  if (!result.close) return;
+  target_ = result.target;
+  const bool done = mode_ == AdminDialogMode::Rights || result.target;
+  if (done) entry_ = entry;
+  closed_ = true;
+}
+
+LRESULT AdminDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (LOWORD(wParam) == kExecute) OnExecute();
+      if (LOWORD(wParam) == kCancel) closed_ = true;
+      return 0;
+    case WM_CLOSE:
+      closed_ = true;
+      return 0;
+  }
+  return Window::OnMessage(message, wParam, lParam);
+}
+
+std::optional<std::string> ShellFolderPicker::PickFolder(const std::string& start) {
+  const std::wstring startW = Widen(start);
+  BROWSEINFOW info{};
+  info.hwndOwner = owner_;
+  info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+  info.lpfn = StartIn;
+  info.lParam = startW.empty() ? 0 : reinterpret_cast<LPARAM>(startW.c_str());
+  PIDLIST_ABSOLUTE list = SHBrowseForFolderW(&info);
+  if (!list) return std::nullopt;
+  wchar_t path[MAX_PATH] = {};
+  const bool got = SHGetPathFromIDListW(list, path);
+  CoTaskMemFree(list);
+  if (!got) return std::nullopt;
+  return Narrow(path);
+}
+
+}  // namespace net
