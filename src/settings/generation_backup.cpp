@@ -9,6 +9,7 @@
 
 #include "platform/dialog_helpers.h"
 #include "platform/file_operations.h"
+#include "store/date_stamp.h"
 #include "platform/folders.h"
 #include "platform/ini_file.h"
 #include "support/paths.h"
@@ -22,8 +23,6 @@ using support::EnsureTrailingSeparator;
 using support::RemoveTrailingSeparator;
 
 constexpr int kMostGenerations = 99;
-constexpr char kStampSection[] = "Date";
-constexpr char kStampKey[] = "Sakusei";
 constexpr int kLayoutFiles1 = 2;
 
 // One backup run: the paths and the silent folder steps it is made of.
@@ -118,27 +117,6 @@ class Rotation {
   std::string copy_;
 };
 
-// "yyyy/mm/dd", also without leading zeros.
-std::optional<calendar::DayNumber> ParseStampDate(const std::string& text) {
-  const std::vector<std::string> parts = support::Split(support::Trim(text), '/');
-  if (parts.size() != 3) return std::nullopt;
-  const auto y = support::ParseInt(parts[0]), m = support::ParseInt(parts[1]),
-             d = support::ParseInt(parts[2]);
-  try {
-    if (!y || !m || !d || !calendar::IsValidDate(*y, *m, *d)) return std::nullopt;
-    return calendar::DateToJulius(*y, *m, *d);
-  } catch (const std::exception&) {
-    return std::nullopt;
-  }
-}
-
-std::string StampDateText(calendar::DayNumber day) {
-  const calendar::Date d = calendar::JuliusToDate(day);
-  char text[24];
-  std::snprintf(text, sizeof text, "%04d/%02d/%02d", static_cast<int>(d.year), d.month, d.day);
-  return text;
-}
-
 bool SkipsAutomaticBackup(const AutoBackupFacts& f, const Settings& s, calendar::DayNumber today) {
   using platform::DriveKind;
   if (f.networkDataInUse || s.vBackKankaku <= 0) return true;
@@ -183,24 +161,6 @@ bool GenerationBackup(platform::Services& os, const GenerationBackupArgs& args) 
   }
 }
 
-int DaysSinceStamp(platform::FileSystem& fs, const std::string& folder, calendar::DayNumber today) {
-  support::IniText ini;
-  if (!platform::LoadIniFile(fs, support::JoinPath(folder, kStampFileName), ini)) return -1;
-  const auto stamped = ParseStampDate(ini.ReadString(kStampSection, kStampKey, ""));
-  return stamped ? today - *stamped : -1;
-}
-
-bool WriteStamp(platform::FileSystem& fs, const std::string& folder, calendar::DayNumber today) {
-  try {
-    const std::string path = support::JoinPath(folder, kStampFileName);
-    support::IniText ini;
-    platform::LoadIniFile(fs, path, ini);
-    ini.WriteString(kStampSection, kStampKey, StampDateText(today));
-    return platform::SaveIniFile(fs, path, ini);
-  } catch (const std::exception&) {
-    return false;
-  }
-}
 
 std::string UsableBackupRoot(platform::FileSystem& fs, const std::string& preferred,
                              const std::string& fallback) {
@@ -226,7 +186,7 @@ AutoBackupResult AutoBackup(platform::Services& os, const AutoBackupFacts& facts
                           UsableBackupRoot(os.fs, facts.backupRoot, facts.fallbackRoot)};
   const std::string root = result.root.empty() ? facts.backupRoot : result.root;
   const std::string newest = GenerationFolder(root, 1, kAutoBackupName);
-  if (DaysSinceStamp(os.fs, newest, today) != 0) {
+  if (store::DaysSinceStamp(os.fs, newest, calendar::JuliusToDate(today)) != 0) {
     GenerationBackupArgs a{facts.dataFolder, root, facts.owner, false, kAutoBackupGenerations,
                            kAutoBackupName};
     if (!GenerationBackup(os, a)) {
@@ -235,7 +195,7 @@ AutoBackupResult AutoBackup(platform::Services& os, const AutoBackupFacts& facts
       result.outcome = AutoBackupOutcome::Failed;
       return result;
     }
-    WriteStamp(os.fs, newest, today);
+    store::WriteStamp(os.fs, newest, calendar::JuliusToDate(today));
     result.outcome = AutoBackupOutcome::BackedUp;
   }
   s.BackupDay = today;

@@ -21,7 +21,6 @@
 
 namespace settings {
 
-inline constexpr char kStampFileName[] = "VelDate.kdf";
 inline constexpr char kAutoBackupName[] = "AutoVelData";
 inline constexpr int kAutoBackupGenerations = 3;
 
@@ -41,11 +40,6 @@ struct GenerationBackupArgs {
 // True when generation 01 is a complete new copy of the source and the
 // older ones moved up, at most `generations` kept.
 bool GenerationBackup(platform::Services& os, const GenerationBackupArgs& args);
-
-// Days from the date stamp in `folder` to `today`; -1 when the stamp, its
-// key or its date cannot be read.
-int DaysSinceStamp(platform::FileSystem& fs, const std::string& folder, calendar::DayNumber today);
-bool WriteStamp(platform::FileSystem& fs, const std::string& folder, calendar::DayNumber today);
 
 // The backup root to use: `preferred` when it exists or can be made, else
 // `fallback` (the per-user folder) when that can; "" when neither can.

@@ -1,4 +1,5 @@
 #include "settings/generation_backup.h"
+#include "store/date_stamp.h"
 
 #include <gtest/gtest.h>
 
@@ -154,22 +155,6 @@ TEST_F(GenerationBackupTest, RefusalsAreToldOnlyWhenAsked) {
   EXPECT_TRUE(Generations().empty());
 }
 
-TEST_F(GenerationBackupTest, StampCountsDaysAndUnreadableStampsAreMissing) {
-  const std::string folder = JoinPath(temp.path(), "stamp\\");
-  platform::CreateFolderChain(fake.fs, folder);
-  EXPECT_EQ(DaysSinceStamp(fake.fs, folder, Day(2026, 12, 8)), -1);
-  ASSERT_TRUE(WriteStamp(fake.fs, folder, Day(2026, 12, 8)));
-  EXPECT_EQ(fake.fs.ReadAll(JoinPath(folder, kStampFileName)), "[Date]\r\nSakusei=2026/12/08\r\n");
-  EXPECT_EQ(DaysSinceStamp(fake.fs, folder, Day(2026, 12, 8)), 0);
-  EXPECT_EQ(DaysSinceStamp(fake.fs, folder, Day(2027, 1, 2)), 25);
-  for (const char* bad : {"2026/13/45", "yesterday", "", "2026/12"}) {
-    fake.fs.WriteAtomic(JoinPath(folder, kStampFileName), std::string("[Date]\r\nSakusei=") + bad + "\r\n");
-    EXPECT_EQ(DaysSinceStamp(fake.fs, folder, Day(2026, 12, 8)), -1) << bad;
-  }
-  fake.fs.WriteAtomic(JoinPath(folder, kStampFileName), "[Date]\r\nSakusei=2026/1/5\r\n");
-  EXPECT_EQ(DaysSinceStamp(fake.fs, folder, Day(2026, 1, 6)), 1);
-}
-
 class AutoBackupTest : public GenerationBackupTest {
  protected:
   AutoBackupTest() {
@@ -227,7 +212,7 @@ TEST_F(AutoBackupTest, CopiesOncePerDayAndStampsTheNewest) {
   EXPECT_EQ(r.outcome, AutoBackupOutcome::BackedUp);
   EXPECT_EQ(r.root, root);
   EXPECT_EQ(Generations(), (std::map<int, std::string>{{1, "new"}}));
-  EXPECT_EQ(DaysSinceStamp(fake.fs, GenerationFolder(root, 1, kAutoBackupName), Day(2026, 12, 8)), 0);
+  EXPECT_EQ(store::DaysSinceStamp(fake.fs, GenerationFolder(root, 1, kAutoBackupName), {2026, 12, 8}), 0);
   EXPECT_EQ(s.BackupDay, Day(2026, 12, 8));
   EXPECT_EQ(marks, (std::vector<bool>{true, false}));
 
@@ -239,7 +224,7 @@ TEST_F(AutoBackupTest, CopiesOncePerDayAndStampsTheNewest) {
 
 TEST_F(AutoBackupTest, AnUnreadableStampCountsAsMissing) {
   MakeGeneration(1, "old1");
-  fake.fs.WriteAtomic(JoinPath(GenerationFolder(root, 1, kAutoBackupName), kStampFileName),
+  fake.fs.WriteAtomic(JoinPath(GenerationFolder(root, 1, kAutoBackupName), store::kDateStampFileName),
                       "[Date]\r\nSakusei=??\r\n");
   EXPECT_EQ(Run().outcome, AutoBackupOutcome::BackedUp);
   EXPECT_EQ(Generations(), (std::map<int, std::string>{{1, "new"}, {2, "old1"}}));
