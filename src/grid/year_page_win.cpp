@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/fonts_win.h"
+#include "platform/push_button_win.h"
 #include "platform/text_win.h"
 #include "support/text.h"
 
@@ -201,21 +202,10 @@ void YearPageWindow::OnCommand(int id, int code) {
   Refresh();
 }
 
+// Grey while nothing waits for it; black once the year box was entered.
 void YearPageWindow::DrawApplyButton(const DRAWITEMSTRUCT& item) {
-  RECT r = item.rcItem;
-  const bool pushed = (item.itemState & ODS_SELECTED) != 0;
-  DrawFrameControl(item.hDC, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
-  // Grey while nothing waits for it; black once the year box was entered.
-  SetTextColor(item.hDC, GetSysColor(page_.ApplyPending() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-  SetBkMode(item.hDC, TRANSPARENT);
-  platform::SelectGuard font(item.hDC, uiFont_.get());
-  if (pushed) OffsetRect(&r, 1, 1);
-  DrawTextW(item.hDC, L"変更実行", -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  if (item.itemState & ODS_FOCUS) {
-    RECT focus = item.rcItem;
-    InflateRect(&focus, -4, -4);
-    DrawFocusRect(item.hDC, &focus);
-  }
+  platform::DrawPushButton(item, uiFont_.get(), L"変更実行",
+                           GetSysColor(page_.ApplyPending() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
 }
 
 }  // namespace grid

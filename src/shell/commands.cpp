@@ -26,7 +26,8 @@ bool PopupRule(const S& s, CommandId id) {
     case kCmdPopupDayCopy: return s.popup.dayCopy;
     case kCmdPopupDayPaste: return s.popup.dayPaste;
     case kCmdPopupSpecialDay: return s.popup.specialDay;
-    case kCmdPopupExit: return true;
+    case kCmdPopupExit:
+    case kCmdPopupResident: return true;
     default: return false;
   }
 }
@@ -39,7 +40,7 @@ void OnGrid(C& c, CommandId) {
 
 const CommandRow kRows[] = {
     // ファイル
-    {kCmdResident, "常駐(&J)", {}, nullptr, nullptr, nullptr},
+    {kCmdResident, "常駐(&J)", {}, [](C& c, CommandId) { c.GoResident(kResidentFromFileMenu); }, nullptr, nullptr},
     {kCmdFiles1, "Files1", Ctrl(kVkF5), [](C& c, CommandId) { c.SwitchDataSet(1); }, DataSetRule, nullptr},
     {kCmdFiles2, "Files2", Ctrl(kVkF6), [](C& c, CommandId) { c.SwitchDataSet(2); }, DataSetRule, nullptr},
     {kCmdFiles3, "Files3", {}, [](C& c, CommandId) { c.SwitchDataSet(3); }, DataSetRule, nullptr},
@@ -66,17 +67,18 @@ const CommandRow kRows[] = {
      [](const S& s, CommandId) { return s.rokuyoShown; }},
     {kCmdWindowSize, "横×縦", CtrlAlt('H'), [](C& c, CommandId) { c.ToggleWindowSize(); }, nullptr, nullptr},
     {kCmdShowOptions, "設定表示(&S)", {}, nullptr, nullptr, nullptr},
-    {kCmdRunLog, "起動時刻(&J)", {}, nullptr, [](const S& s, CommandId) { return s.view.runLog; }, nullptr},
+    {kCmdRunLog, "起動時刻(&J)", {}, [](C& c, CommandId) { c.ShowRunLog(); },
+     [](const S& s, CommandId) { return s.view.runLog; }, nullptr},
     {kCmdReadMe, "ReadMe(&R)", {}, nullptr, [](const S& s, CommandId) { return s.view.readMe; }, nullptr},
     {kCmdUsage, "使用法(&U)", {}, nullptr, [](const S& s, CommandId) { return s.view.usage; }, nullptr},
     {kCmdMemoWindow, "メモ(&M)", {}, nullptr, nullptr, nullptr},
     // 機能
-    {kCmdAlarm, "時限［タイマー］(&T)", {}, nullptr, nullptr, nullptr},
+    {kCmdAlarm, "時限［タイマー］(&T)", {}, [](C& c, CommandId) { c.OpenAlarm(); },
+     [](const S& s, CommandId) { return s.alarmAvailable; }, nullptr},
     {kCmdSearch, "検索(&F)", Ctrl('F'), nullptr, nullptr, nullptr},
     {kCmdPrint, "印刷(&P)", {}, nullptr, nullptr, nullptr},
     {kCmdOptions, "オプション設定(&O)", {}, nullptr, nullptr, nullptr},
-    {kCmdResidentButton, "常駐", {}, [](C& c, CommandId) { c.ResidentButton(); },
-     [](const S& s, CommandId) { return s.closeButtonMode; }, nullptr},
+    {kCmdResidentButton, "常駐", {}, [](C& c, CommandId) { c.ResidentButton(); }, nullptr, nullptr},
     // the grid's pop-up menus
     {kCmdPopupEditDay, "予定編集(&E)", {}, OnGrid<&GridCommands::PopupEditDay>, PopupRule, nullptr},
     {kCmdPopupMonthMemo, "月メモ編集(&T)", {}, OnGrid<&GridCommands::PopupEditMonthMemo>, PopupRule, nullptr},
@@ -85,10 +87,18 @@ const CommandRow kRows[] = {
     {kCmdPopupDayCopy, "Ｄａｙコピー(&C)", {}, OnGrid<&GridCommands::PopupDayCopy>, PopupRule, nullptr},
     {kCmdPopupDayPaste, "Ｄａｙペースト(&P)", {}, OnGrid<&GridCommands::PopupDayPaste>, PopupRule, nullptr},
     {kCmdPopupSpecialDay, "記念日の設定(&K)", {}, OnGrid<&GridCommands::PopupSpecialDay>, PopupRule, nullptr},
-    {kCmdPopupResident, "常駐(&J)", {}, nullptr, nullptr, nullptr},
+    {kCmdPopupResident, "常駐(&J)", {}, [](C& c, CommandId) { c.GoResident(kResidentFromGridPopup); },
+     PopupRule, nullptr},
     {kCmdPopupExit, "楓帳終了(&X)", {}, [](C& c, CommandId) { c.Exit(); }, PopupRule, nullptr},
     {kCmdPopupCancel, "キャンセル(&C)", {}, [](C&, CommandId) {}, PopupRule, nullptr},
     {kCmdPopupDeletePeriod, "削除(&D)", {}, OnGrid<&GridCommands::PopupDeletePeriod>, PopupRule, nullptr},
+    // the notification-area icon's menu
+    {kCmdTrayResident, "常駐(&J)", {}, [](C& c, CommandId) { c.GoResident(kResidentFromTray); }, nullptr, nullptr},
+    {kCmdTrayOpen, "開く(&O)", {}, [](C& c, CommandId) { c.Restore(false); }, nullptr, nullptr},
+    {kCmdTrayTopLeft, "左上移動(L)", {}, [](C& c, CommandId) { c.Restore(true); },
+     [](const S& s, CommandId) { return s.moveMenuEnabled; }, nullptr},
+    {kCmdTrayExit, "楓帳終了(&X)", {}, [](C& c, CommandId) { c.Exit(); }, nullptr, nullptr},
+    {kCmdTrayCancel, "キャンセル(&C)", {}, [](C&, CommandId) {}, nullptr, nullptr},
 };
 
 // The "表示行数" rows, one per mode a setting can select.
@@ -191,6 +201,17 @@ std::vector<MenuEntry> GridMenuLayout(bool closeButtonMode) {
 }
 
 std::vector<MenuEntry> DeleteMenuLayout() { return {Item(kCmdPopupCancel), Item(kCmdPopupDeletePeriod)}; }
+
+std::vector<MenuEntry> TrayMenuLayout(bool closeButtonMode) {
+  std::vector<MenuEntry> items;
+  if (!closeButtonMode) items.push_back(Item(kCmdTrayResident));
+  for (CommandId id : {kCmdTrayOpen, kCmdTrayTopLeft}) items.push_back(Item(id));
+  items.push_back(Separator());
+  items.push_back(Item(kCmdTrayExit));
+  items.push_back(Separator());
+  items.push_back(Item(kCmdTrayCancel));
+  return items;
+}
 
 std::string MenuItemText(const CommandRow& row) {
   const std::string key = ShortcutText(row.shortcut);

@@ -70,6 +70,12 @@ enum CommandId : unsigned {
   kCmdPopupExit,              // 楓帳終了(&X) pmShuuryou
   kCmdPopupCancel,            // キャンセル(&C) of the delete menu
   kCmdPopupDeletePeriod,      // 削除(&D)
+  // the notification-area icon's menu
+  kCmdTrayResident = 1601,    // 常駐(&J) iconJouchuu
+  kCmdTrayOpen,               // 開く(&O) Open1
+  kCmdTrayTopLeft,            // 左上移動(L) iconIdou
+  kCmdTrayExit,               // 楓帳終了(&X) Exit2
+  kCmdTrayCancel,             // キャンセル(&C) N3
 };
 
 inline CommandId RowsCommand(int mode) { return static_cast<CommandId>(kCmdRowsBase + mode); }
@@ -111,13 +117,22 @@ class MainCommands {
   virtual void ToggleRokuyo() = 0;
   virtual void ToggleWindowSize() = 0;
   virtual void ResidentButton() = 0;
+  // 常駐 from the File menu (0), the grid's pop-up (1) or the tray menu (2).
+  virtual void GoResident(int caller) = 0;
+  virtual void Restore(bool moveTopLeft) = 0;
+  virtual void OpenAlarm() = 0;
+  virtual void ShowRunLog() = 0;
   // The grid's commands, when editing is wired.
   virtual GridCommands* Grid() = 0;
 };
 
+inline constexpr int kResidentFromFileMenu = 0, kResidentFromGridPopup = 1, kResidentFromTray = 2;
+
 // What the enable and check rules look at, taken when a menu opens.
 struct CommandState {
   bool networkOn = false;
+  bool alarmAvailable = true;  // cbJigen
+  bool moveMenuEnabled = false;  // the tray's "左上移動(L)", once the window was hidden
   std::array<bool, 3> dataSetEnabled{};
   bool closeButtonMode = false;
   bool rokuyoShown = false;
@@ -162,6 +177,9 @@ std::vector<MenuLayout> MenuBarLayout();
 // The grid's pop-up on a day; "常駐(&J)" is left out in close-button mode.
 std::vector<MenuEntry> GridMenuLayout(bool closeButtonMode);
 std::vector<MenuEntry> DeleteMenuLayout();
+// The notification-area icon's menu; "常駐(&J)" is left out in close-button
+// mode.
+std::vector<MenuEntry> TrayMenuLayout(bool closeButtonMode);
 // "前月(&J)\tCtrl+J": the caption and, after a tab, the shortcut.
 std::string MenuItemText(const CommandRow& row);
 

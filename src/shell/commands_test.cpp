@@ -27,6 +27,7 @@ std::vector<CommandId> EveryMenuItem() {
   for (bool closeButton : {false, true})
     for (CommandId id : MenuIds(GridMenuLayout(closeButton))) ids.push_back(id);
   for (CommandId id : MenuIds(DeleteMenuLayout())) ids.push_back(id);
+  for (CommandId id : MenuIds(TrayMenuLayout(false))) ids.push_back(id);
   return ids;
 }
 
@@ -113,7 +114,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(RuleCase{"Files2WithItsFolder", WithSets(true, true, false), kCmdFiles2, true},
                     RuleCase{"Files2WithoutItsFolder", WithSets(true, false, false), kCmdFiles2, false},
                     RuleCase{"NoDataSetInNetworkMode", WithSets(true, true, true), kCmdFiles1, false},
-                    RuleCase{"ResidentButtonEndsOnlyInCloseButtonMode", CommandState{}, kCmdResidentButton, false},
+                    RuleCase{"NoAlarmWithoutTheFunction", [] { CommandState s; s.alarmAvailable = false; return s; }(), kCmdAlarm, false},
+                    RuleCase{"TheTrayMovesOnlyAHiddenWindow", CommandState{}, kCmdTrayTopLeft, false},
                     RuleCase{"LaterWorkIsGreyed", CommandState{}, kCmdOptions, false},
                     RuleCase{"MovesAlwaysRun", CommandState{}, kCmdPrevYear, true},
                     RuleCase{"PopupItemAsTheGridDecided", Popup(GridMenu::Normal, PasteOnly()), kCmdPopupDayPaste, true},
@@ -155,6 +157,10 @@ class RecordingCommands : public MainCommands {
   void ToggleRokuyo() override { Note("rokuyo"); }
   void ToggleWindowSize() override { Note("size"); }
   void ResidentButton() override { Note("resident button"); }
+  void GoResident(int caller) override { Note("resident " + std::to_string(caller)); }
+  void Restore(bool topLeft) override { Note(topLeft ? "restore top left" : "restore"); }
+  void OpenAlarm() override { Note("alarm"); }
+  void ShowRunLog() override { Note("run log"); }
   GridCommands* Grid() override { return nullptr; }
 
   std::string last;
@@ -171,7 +177,8 @@ TEST(Commands, EachRowRunsItsCommandAndADisabledOneNothing) {
       {kCmdFiles2, "set 2"},         {kCmdPrevMonth, "move -1"},         {kCmdNextYear, "move 12"},
       {kCmdNextMonthKey, "key move 1"}, {kCmdThisMonthKey, "key this month"}, {kCmdEnterMonth, "entry box"},
       {kCmdPrevPage, "previous page"}, {RowsCommand(14), "mode 14"},     {kCmdWindowSize, "size"},
-      {kCmdResidentButton, "resident button"}, {kCmdExit, "exit"}};
+      {kCmdResidentButton, "resident button"}, {kCmdExit, "exit"}, {kCmdResident, "resident 0"},
+      {kCmdTrayResident, "resident 2"}, {kCmdTrayOpen, "restore"}, {kCmdAlarm, "alarm"}};
   for (const auto& [id, expected] : runs) {
     RecordingCommands target;
     EXPECT_TRUE(RunCommand(id, target, state)) << id;

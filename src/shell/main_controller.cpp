@@ -23,11 +23,6 @@ constexpr char kMonthSetupFailed[] =
 constexpr unsigned kRolloverPauseMs = 1000;
 constexpr unsigned kCleanupPauseMs = 300;
 
-calendar::DayNumber TodayOf(platform::Clock& clock) {
-  const platform::DateTime now = clock.Now();
-  return calendar::DateToJulius(now.year, now.month, now.day);
-}
-
 }  // namespace
 
 MainController::MainController(platform::Services& os, const CommandSwitches& switches,
@@ -125,6 +120,7 @@ bool MainController::InitMonthWindow() {
     if (os_.fs.Exists(holidays)) view_.LoadHolidays(holidays);
     view_.SetYearPageStart(settings_.rgYFirstMonth, settings_.SpHajimariTuki);
     view_.Refresh();
+    if (later_.monthViewInitialised) later_.monthViewInitialised();
     return true;
   } catch (const std::exception&) {
     return false;
@@ -387,16 +383,6 @@ void MainController::SwitchDataSet(int set) {
 
 // ---- the change of date ---------------------------------------------------
 
-void MainController::OnFunctionTick() {
-  if (rollingOver_) return;
-  if (view_.IsVisible() && view_.MainPanelEnabled())
-    view_.SetStatusPanel(0, ClockText(os_.clock.Now(), settings_.cb24ji), false);
-  const calendar::DayNumber today = TodayOf(os_.clock);
-  if (today == cycle_.today() || !view_.IsVisible()) return;
-  // A modal sub-window (the day editor, options) keeps the change waiting.
-  if (os_.shell.FindTopWindow("", kSubWindowTitle) || !view_.MonthOrYearPageActive()) return;
-  RollOverTo(today);
-}
 
 // The window of months follows the calendar month. A day change that skips
 // the 1st (the computer slept over it) moves the window as well.

@@ -74,6 +74,7 @@ struct LaterWork {
   std::function<void(const std::string& path)> offerArchiveDeletion;     // "/D2"
   std::function<void(const std::string& path)> offerWorkFolderDeletion;  // "/D3"
   std::function<void(const std::string& commonDataFolder)> dataFoldersChanged;
+  std::function<void()> monthViewInitialised;         // the function timer starts at 10 s again
 };
 
 // What the window knows about the desktop before the settings are read.
@@ -110,8 +111,7 @@ class MainController : private CycleHost {
   bool SaveAndTidy();
   void SaveAndQuit();
 
-  // The function timer's part that follows the clock.
-  void OnFunctionTick();
+  // The change of date the function timer found (function_tick.h).
   void RollOverTo(calendar::DayNumber today);
 
   void SwitchDataSet(int set);
@@ -120,6 +120,7 @@ class MainController : private CycleHost {
 
   MonthCycle& cycle() { return cycle_; }
   const StartupState& startup() const { return startup_; }
+  const CommandSwitches& switches() const { return switches_; }
   settings::Settings& settings() { return settings_; }
   const settings::Settings& settings() const { return settings_; }
   const settings::DataFolderState& folders() const { return folders_; }

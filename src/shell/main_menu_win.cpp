@@ -46,6 +46,8 @@ HMENU BuildGridMenu(bool closeButtonMode) { return BuildMenu(GridMenuLayout(clos
 
 HMENU BuildDeleteMenu() { return BuildMenu(DeleteMenuLayout(), nullptr); }
 
+HMENU BuildTrayMenu(bool closeButtonMode) { return BuildMenu(TrayMenuLayout(closeButtonMode), nullptr); }
+
 HACCEL BuildAccelerators() {
   std::vector<ACCEL> keys;
   for (const KeyBinding& b : KeyBindings()) {

@@ -18,6 +18,8 @@ MainMenu BuildMainMenu();
 HMENU BuildGridMenu(bool closeButtonMode);
 // The menu while a period bar is selected: "キャンセル(&C)", "削除(&D)".
 HMENU BuildDeleteMenu();
+// The notification-area icon's menu.
+HMENU BuildTrayMenu(bool closeButtonMode);
 // Every shortcut of the command rows.
 HACCEL BuildAccelerators();
 

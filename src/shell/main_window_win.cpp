@@ -21,7 +21,6 @@ using platform::Widen;
 constexpr wchar_t kClassName[] = L"TfmC21";
 constexpr UINT kMsgShown = WM_APP + 1;
 constexpr UINT kMsgActivated = WM_APP + 2;
-constexpr UINT_PTR kFunctionTimer = 1;  // tmKinou
 constexpr UINT kFunctionTimerMs = 10000;
 constexpr UINT kIdGrid = 100;
 constexpr UINT kIdPageTabs = 101;
@@ -67,6 +66,8 @@ std::string MonthName(int year, int month) {
 CommandState MainWindow::CurrentState() const {
   CommandState st;
   st.networkOn = controller_.folders().networkOn;
+  st.alarmAvailable = controller_.settings().cbJigen;
+  st.moveMenuEnabled = resident_ && resident_->moveMenuEnabled();
   st.dataSetEnabled = dataSetEnabled_;
   st.closeButtonMode = closeButtonMode_;
   st.rokuyoShown = !controller_.settings().rbKinenbi;
@@ -140,9 +141,8 @@ void MainWindow::CreateFonts() {
                               CLEARTYPE_QUALITY, 0, face.c_str()));
 }
 
-HWND MainWindow::MakeButton(ButtonSlot slot, UINT id, const char* caption) {
-  HWND button = CreateWindowExW(0, L"BUTTON", Widen(caption).c_str(),
-                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, hwnd(),
+HWND MainWindow::MakeButton(ButtonSlot slot, UINT id, const char* caption, DWORD style) {
+  HWND button = CreateWindowExW(0, L"BUTTON", Widen(caption).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 0, 0, 0, 0, hwnd(),
                                 reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                                 platform::ModuleInstance(), nullptr);
   SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_.get()), FALSE);
@@ -177,7 +177,7 @@ void MainWindow::CreateControls() {
   MakeButton(kBtnStandard, kCmdStandard, "標準表示");
   MakeButton(kBtnFiles1, kCmdFiles1, "Files1");
   MakeButton(kBtnFiles2, kCmdFiles2, "Files2");
-  MakeButton(kBtnAlarm, kCmdAlarm, "時限");
+  MakeButton(kBtnAlarm, kCmdAlarm, "時限", BS_OWNERDRAW);  // its caption's colour tells the alarm
   MakeButton(kBtnResident, kCmdResidentButton, "常駐");
   entryBox_.Create(hwnd(), uiFont_.get(), [this] { EntryConfirmed(); }, [this] { HideEntryBox(); });
 }
@@ -212,10 +212,11 @@ bool MainWindow::EnsureYearPage() {
 // The day editor window itself is made at its first use.
 void MainWindow::CreateEditing() {
   dayEditor_ = std::make_unique<DayEditorWindow>(controller_.settings(), grid_->grid());
-  dayEditor_->Prepare(hwnd(), os_, controller_.startup().settingsFile, nullptr);
+  dayEditor_->Prepare(hwnd(), os_, controller_.startup().settingsFile, this);
   editing_ = std::make_unique<GridEditing>(os_, controller_, grid_->grid(), *this, *dayEditor_);
   editing_->specialDays().SetFileCopy(&specialDayFile_);
   editing_->OnSpecialDaysChanged([this] { SpecialDaysChanged(); });
+  editing_->OnGridPressed([this] { resident_->CancelCountdown(); });
   dayNumberBox_.Create(
       hwnd(), uiFont_.get(),
       [this](const std::string& text) { return editing_->commands().DayNumberEntered(text); },
@@ -272,6 +273,9 @@ void MainWindow::PlaceWindow() {
 
 bool MainWindow::Create(int showCommand) {
   if (!CreateFrame()) return false;
+  resident_ = std::make_unique<ResidentFeature>(os_, static_cast<ResidentHost&>(*this));
+  resident_->Attach(LoadIconW(platform::ModuleInstance(), MAKEINTRESOURCEW(1)));
+  WireLaterWork();
   CreateFonts();
   compact_ = WorkArea().Height() <= kCompactWorkAreaHeight;
   CreateControls();
@@ -282,6 +286,7 @@ bool MainWindow::Create(int showCommand) {
   statusBar_.SetHeight(StatusBarHeight(GetSystemMetrics(SM_CYCAPTION)));
   controller_.SetWindowFacts(MeasureFacts());
   if (!controller_.Create()) return false;
+  resident_->SettingsLoaded();
   CreateEditing();
   ApplyCloseButtonMode();
   PlaceWindow();
@@ -573,6 +578,7 @@ void MainWindow::CaptureWindowState(settings::Settings& s) {
   s.fmC21Top = w.top;
   s.vClientHeight = layout_.clientHeight;
   if (yearPage_) s.rgYFirstMonth = static_cast<int>(yearPage_->page().Choice());
+  if (resident_) resident_->SaveInto(s);
 }
 
 void MainWindow::StartFunctionTimer() { SetTimer(hwnd(), kFunctionTimer, kFunctionTimerMs, nullptr); }
@@ -687,10 +693,6 @@ void MainWindow::ShowStandard() {
   controller_.cycle().ReturnToStandard();
 }
 
-void MainWindow::ResidentButton() {
-  if (closeButtonMode_) Exit();
-}
-
 void MainWindow::ToggleRokuyo() { controller_.ToggleRokuyo(); }
 
 void MainWindow::ChooseDisplayMode(int mode) { controller_.ChooseDisplayMode(mode); }
@@ -765,11 +767,8 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
   if (header.code != TCN_SELCHANGE) return 0;
   if (header.hwndFrom == monthTabs_) controller_.cycle().SelectTab(CurrentTab(monthTabs_));
   if (header.hwndFrom == pageTabs_) SelectPage(CurrentTab(pageTabs_) == 1 ? Page::Year : Page::Month);
+  resident_->CancelCountdown();
   return 0;
-}
-
-void MainWindow::OnTimer(UINT_PTR id) {
-  if (id == kFunctionTimer) controller_.OnFunctionTick();
 }
 
 // A close from outside (the taskbar, another program) while the day editor
@@ -825,9 +824,11 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_INITMENUPOPUP:
       OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
       return 0;
-    case WM_DRAWITEM:
-      if (statusBar_.DrawPanel(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (statusBar_.DrawPanel(item) || DrawAlarmButton(item)) return TRUE;
       break;
+    }
     case WM_CTLCOLORSTATIC:
       if (HBRUSH b = statusBar_.LabelColours(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
         return reinterpret_cast<LRESULT>(b);
@@ -853,7 +854,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       ShowYourself();
       return 0;
     case WM_TIMER:
-      OnTimer(wParam);
+      if (resident_) resident_->OnTimer(wParam);
       return 0;
     case WM_CLOSE:
       OnClose();
@@ -864,10 +865,12 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam) OnEndSession();
       return 0;
     case WM_DESTROY:
-      KillTimer(hwnd(), kFunctionTimer);
+      for (UINT_PTR timer : {kFunctionTimer, kResidencyTimer, kBalloonTimer, kNetTimer}) KillTimer(hwnd(), timer);
+      if (resident_) resident_->OnDestroy();
       PostQuitMessage(0);
       return 0;
   }
+  if (resident_ && resident_->OnMessage(message, wParam, lParam)) return 0;
   return Default(message, wParam, lParam);
 }
 

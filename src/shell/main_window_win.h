@@ -19,6 +19,7 @@
 #include "shell/main_controller.h"
 #include "shell/main_menu_win.h"
 #include "shell/month_entry_win.h"
+#include "shell/resident_win.h"
 #include "shell/status_bar_win.h"
 #include "shell/window_layout.h"
 #include "store/special_days.h"
@@ -29,7 +30,9 @@ class MainWindow : public platform::Window,
                    public ShellView,
                    private MainCommands,
                    private grid::CalendarEvents,
-                   private grid::YearPageOwner {
+                   private grid::YearPageOwner,
+                   private ResidentHost,
+                   private editors::DayEditorHost {
  public:
   MainWindow(platform::NativeServices& native, const CommandSwitches& switches);
   ~MainWindow() override;
@@ -83,11 +86,34 @@ class MainWindow : public platform::Window,
   // The grid's commands when editing is wired and `sender` is the grid.
   GridCommands* CommandsOf(const grid::TCustomCalendarEx& sender);
 
+  // ---- ResidentHost (main_window_resident_win.cpp) ----
+  HWND MainHwnd() const override { return hwnd(); }
+  MainController& Controller() override { return controller_; }
+  bool DayEditorOpen() override;
+  bool DayEditorUntouched() override;
+  void ShowClockText(const std::string& text) override;
+  void ShowStatusPanel2(const Panel2Text& text) override;
+  void ShowAlarmButton(const AlarmButtonLook& look) override;
+  void ClearGridSelection() override;
+  void ShowMonthPageAndRefresh() override;
+  bool MemoWindowOpen() override { return false; }
+  bool SearchWindowOpen() override { return false; }
+  void SaveAndCloseMemoWindow() override {}
+  void SaveAndCloseSearchWindow() override {}
+  void CheckSharedFolder() override {}
+  bool EditorProgramKnown() override { return false; }
+  void ToggleEditorProgram() override {}
+  void EditorShown() override { resident_->DayEditorShown(); }
+  // What the controller hands back to the resident side while it starts.
+  void WireLaterWork();
+  std::string RunLogPath() const;
+  bool DrawAlarmButton(const DRAWITEMSTRUCT& item);
+
   // ---- building ----
   bool CreateFrame();
   void CreateFonts();
   void CreateControls();
-  HWND MakeButton(ButtonSlot slot, UINT id, const char* caption);
+  HWND MakeButton(ButtonSlot slot, UINT id, const char* caption, DWORD style = BS_PUSHBUTTON);
   void CreateGrid();
   bool EnsureYearPage();
   void CreateEditing();
@@ -113,7 +139,6 @@ class MainWindow : public platform::Window,
   CommandState CurrentState() const;
   ViewMenuState ViewState() const;
   void UpdateButtons();
-  void OnTimer(UINT_PTR id);
   void OnClose();
   bool EditorLetsClose();
   void OnEndSession();
@@ -135,6 +160,10 @@ class MainWindow : public platform::Window,
   void ToggleRokuyo() override;
   void ToggleWindowSize() override;
   void ResidentButton() override;
+  void GoResident(int caller) override;
+  void Restore(bool moveTopLeft) override;
+  void OpenAlarm() override;
+  void ShowRunLog() override;
   GridCommands* Grid() override;
   bool MonthKeysActive() const;
   void EntryConfirmed();
@@ -163,6 +192,8 @@ class MainWindow : public platform::Window,
   std::unique_ptr<DayEditorWindow> dayEditor_;
   std::unique_ptr<GridEditing> editing_;
   DayNumberBox dayNumberBox_;
+  std::unique_ptr<ResidentFeature> resident_;
+  AlarmButtonLook alarmLook_;
   PopupItems popupItems_;  // of the pop-up menu being shown
   GridMenu popupMenu_ = GridMenu::Normal;
   store::RuleFileCopy specialDayFile_;  // "Sday.kdf" as read

@@ -19,6 +19,10 @@
 #                Shift-JIS cannot hold, a reversed period refused and an old
 #                reversed line deleted, a close from outside and the end of
 #                the Windows session while the editor holds changed text.
+#   resident     "/J02" hides the window into the notification area, the
+#                tray's 開く brings it back, Ctrl+F12 and the 常駐 button hide
+#                it again; the alarm armed in its window and the close
+#                question it brings; the run-time log and its viewer.
 # Run it with LANG=ja_JP.UTF-8 as well: Japanese users have code page 932.
 set -euo pipefail
 scenario=$1 velda=$2 driver=$3 work=$4
@@ -626,6 +630,80 @@ nothing_lost() {
   on_disk "$june" '21,1,,Session end,,,,,,' || { lines_of "$june"; fail "the text of the editor at the session end"; }
   grep -q 'vCalGyou=' "$prog/Velda.ini" || fail "the settings were not saved at the session end"
   [ "$(lines_of "$june" | grep -c '^1[78],1,,')" = 2 ] || fail "an entry was stored twice"
+}
+
+# Command ids of the main window (shell/commands.h) and of the alarm
+# window (editors/alarm_window_win.h).
+CMD_RUNLOG=1204 CMD_TRAY_OPEN=1602 ID_ALARM_ONOFF=115 ID_ALARM_HOUR0=200 ID_ALARM_MIN0=230
+
+hidden_but_running() {
+  drv gone TfmC21 15000 || fail "$1"
+  kill -0 "$velda_pid" 2>/dev/null || fail "Velda.exe ended instead: $1"
+  [ "$(drv count TfmC21 | tr -d '\r')" = 1 ] || fail "the main window is gone: $1"
+}
+
+restored() {
+  drv command TfmC21 $CMD_TRAY_OPEN || fail "could not send 開く"
+  drv wait TfmC21 10000 || fail "開く did not bring the window back"
+}
+
+resident() {
+  local files1=$prog/Data/Files1
+  mkdir -p "$files1" "$prog/Data/Files2" "$work/shots"
+  sjis "$files1/Ca$ym.kdf" "$(printf ' 0,0,9,%4d/%2d [Data\\Files1\\]' "$year" "$month")" '15,1,,給料日,,,,,,'
+  sjis "$files1/CaFromTo.kdf" '***** FromTo予定 [Data\Files1\]'
+  printf '[Settei]\r\ncbKidouKiroku=1\r\n' > "$prog/Velda.ini"
+  cp -a "$files1" "$work/before"
+
+  step "/J02: resident two seconds after the first activation"
+  no_other_velda
+  start_velda /J02
+  drv wait-child TfmC21 TSeMCal 60000 || fail "no month grid"
+  hidden_but_running "the countdown did not hide the window"
+  shot 1-resident
+
+  step "the tray's 開く, then Ctrl+F12 and the 常駐 button"
+  restored
+  focus_velda
+  key ctrl+F12
+  hidden_but_running "Ctrl+F12 did not hide the window"
+  restored
+  drv click TfmC21 "常駐" || fail "no 常駐 button"
+  hidden_but_running "the 常駐 button did not hide the window"
+  restored
+
+  step "the alarm: armed in its window, then the close asks"
+  local hour=$(( (10#$(date +%H) + 3) % 24 ))
+  drv click TfmC21 "時限" || fail "no 時限 button"
+  drv wait TfmNichiji 10000 || fail "no alarm window"
+  drv command TfmNichiji $((ID_ALARM_HOUR0 + hour)) || fail "hour button"
+  drv command TfmNichiji $ID_ALARM_MIN0 || fail "minute button"
+  drv click TfmNichiji "タイマー開始(&G)" || fail "no start button"
+  holds_text TfmNichiji $ID_ALARM_ONOFF "タイマー中止(&G)" || fail "the alarm was not armed: $control"
+  shot 2-alarm
+  drv click TfmNichiji "閉じる(&X)" || fail "no close button"
+  drv gone TfmNichiji 10000 || fail "the alarm window stays"
+  drv idle TfmC21 || fail "the main window does not answer"
+  shot 3-alarm-armed-button
+  drv post-close TfmC21 || fail "could not ask for the close"
+  expect_box "タイマーが作動中ですが、終了してもよろしいですか。" no
+  expect_box "終了しません。"
+  kill -0 "$velda_pid" 2>/dev/null || fail "No to the alarm question ended the program"
+
+  step "the run-time log in its viewer"
+  drv command TfmC21 $CMD_RUNLOG || fail "could not open the run log"
+  drv wait TfmTextPage 10000 || fail "no run-log viewer"
+  shot 4-runlog
+  drv close TfmTextPage 10000 || fail "the viewer stays"
+
+  step "close with the alarm armed: Yes ends"
+  drv post-close TfmC21 || fail "could not ask for the close"
+  expect_box "タイマーが作動中ですが、終了してもよろしいですか。" yes
+  wait_exit
+  lines_of "$prog/Data/VeldaSte.kdl" | grep -q '^S:' || fail "no start in the run log"
+  lines_of "$prog/Data/VeldaSte.kdl" | grep -q '^E:' || fail "no end in the run log"
+  grep -q "pTimer=$hour:00" "$prog/Velda.ini" || fail "the alarm time was not kept: $(grep pTimer "$prog/Velda.ini")"
+  cmp "$work/before/Ca$ym.kdf" "$files1/Ca$ym.kdf" || fail "this month changed"
 }
 
 "$scenario"
