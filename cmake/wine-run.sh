@@ -16,7 +16,13 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
   (
     flock 9
-    [ -f "$WINEPREFIX/system.reg" ] || "$wine" wineboot -i >/dev/null 2>&1 || true
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+      "$wine" wineboot -i >/dev/null 2>&1 || true
+      # Windows links its menu and dialog font to a Japanese one; a Wine
+      # prefix outside a Japanese locale needs to be told.
+      "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Tahoma /d 'Noto Sans CJK JP' /f \
+        >/dev/null 2>&1 || true
+    fi
     "$(dirname "$wine")/wineserver" -w 2>/dev/null || wineserver -w 2>/dev/null || true
   ) 9>"$WINEPREFIX.lock"
 fi

@@ -11,6 +11,23 @@ using C = MainCommands;
 constexpr Shortcut Ctrl(unsigned key) { return {key, true, false, false}; }
 constexpr Shortcut Alt(unsigned key) { return {key, false, true, false}; }
 constexpr Shortcut CtrlAlt(unsigned key) { return {key, true, true, false}; }
+constexpr Shortcut CtrlShift(unsigned key) { return {key, true, false, true}; }
+
+bool MemoDocRule(const S& s, CommandId id) {
+  if (!s.view.memoSubmenu) return false;
+  if (id == kCmdReadMe) return s.view.readMe;
+  if (id == kCmdUsage) return s.view.usage;
+  return true;
+}
+bool MemoDocChecked(const S& s, CommandId id) {
+  static constexpr CommandId kDocs[] = {kCmdMemoWindow, kCmdReadMe, kCmdUsage, kCmdMemoEditorDoc};
+  return s.memoDoc >= 0 && s.memoDoc < 4 && kDocs[s.memoDoc] == id;
+}
+template <int Doc>
+void OpenMemoOn(C& c, CommandId) {
+  c.OpenMemo(Doc);
+}
+bool PrintRule(const S& s, CommandId) { return s.printOn; }
 
 bool DataSetRule(const S& s, CommandId id) {
   return s.dataSetEnabled[id - kCmdFiles1] && !s.networkOn;
@@ -26,6 +43,8 @@ bool PopupRule(const S& s, CommandId id) {
     case kCmdPopupDayCopy: return s.popup.dayCopy;
     case kCmdPopupDayPaste: return s.popup.dayPaste;
     case kCmdPopupSpecialDay: return s.popup.specialDay;
+    case kCmdPopupPrint: return s.printOn;
+    case kCmdPopupMemo:
     case kCmdPopupExit:
     case kCmdPopupResident: return true;
     default: return false;
@@ -69,16 +88,29 @@ const CommandRow kRows[] = {
     {kCmdShowOptions, "設定表示(&S)", {}, nullptr, nullptr, nullptr},
     {kCmdRunLog, "起動時刻(&J)", {}, [](C& c, CommandId) { c.ShowRunLog(); },
      [](const S& s, CommandId) { return s.view.runLog; }, nullptr},
-    {kCmdReadMe, "ReadMe(&R)", {}, nullptr, [](const S& s, CommandId) { return s.view.readMe; }, nullptr},
-    {kCmdUsage, "使用法(&U)", {}, nullptr, [](const S& s, CommandId) { return s.view.usage; }, nullptr},
-    {kCmdMemoWindow, "メモ(&M)", {}, nullptr, nullptr, nullptr},
+    {kCmdMemoWindow, "メモ(&M)", {}, OpenMemoOn<0>, MemoDocRule, MemoDocChecked},
+    {kCmdReadMe, "ReadMe(&R)", {}, OpenMemoOn<1>, MemoDocRule, MemoDocChecked},
+    {kCmdUsage, "使用法(&U)", {}, OpenMemoOn<2>, MemoDocRule, MemoDocChecked},
+    {kCmdMemoEditorDoc, "Editor(&E)", {}, OpenMemoOn<3>, MemoDocRule, MemoDocChecked},
+    {kCmdMemoMenu, "メモ欄(&M)", {}, [](C&, CommandId) {}, [](const S& s, CommandId) { return s.view.memoSubmenu; },
+     nullptr},
+    {kCmdMemoKey, "", Alt('M'), OpenMemoOn<-1>, nullptr, nullptr},
     // 機能
     {kCmdAlarm, "時限［タイマー］(&T)", {}, [](C& c, CommandId) { c.OpenAlarm(); },
      [](const S& s, CommandId) { return s.alarmAvailable; }, nullptr},
-    {kCmdSearch, "検索(&F)", Ctrl('F'), nullptr, nullptr, nullptr},
-    {kCmdPrint, "印刷(&P)", {}, nullptr, nullptr, nullptr},
+    {kCmdSearch, "検索(&F)", Ctrl('F'), [](C& c, CommandId) { c.OpenSearch(); }, nullptr, nullptr},
+    {kCmdPrint, "印刷(&P)", {}, [](C& c, CommandId) { c.Print(); }, PrintRule, nullptr},
+    {kCmdClock, "楓時計表示(&C)", {}, [](C& c, CommandId) { c.StartClock(); },
+     [](const S& s, CommandId) { return s.clockFound; }, nullptr},
+    {kCmdEditorToggle, "", Ctrl(kVkF11), [](C& c, CommandId) { c.ToggleEditor(); }, nullptr, nullptr},
+    {kCmdEditorClose, "", CtrlShift(kVkF11), [](C& c, CommandId) { c.CloseEditor(); }, nullptr, nullptr},
+    {kCmdMemoButton, "", {}, [](C& c, CommandId) { c.MemoButton(); },
+     [](const S& s, CommandId) { return s.editorIntegration; }, nullptr},
     {kCmdOptions, "オプション設定(&O)", {}, nullptr, nullptr, nullptr},
     {kCmdResidentButton, "常駐", {}, [](C& c, CommandId) { c.ResidentButton(); }, nullptr, nullptr},
+    // その他
+    {kCmdProperties, "プロパティ表示(&R)", {}, [](C& c, CommandId) { c.ShowProperties(); }, nullptr, nullptr},
+    {kCmdMakerSite, "楓帳のサイトを表示", {}, [](C& c, CommandId) { c.OpenMakerSite(); }, nullptr, nullptr},
     // the grid's pop-up menus
     {kCmdPopupEditDay, "予定編集(&E)", {}, OnGrid<&GridCommands::PopupEditDay>, PopupRule, nullptr},
     {kCmdPopupMonthMemo, "月メモ編集(&T)", {}, OnGrid<&GridCommands::PopupEditMonthMemo>, PopupRule, nullptr},
@@ -87,6 +119,8 @@ const CommandRow kRows[] = {
     {kCmdPopupDayCopy, "Ｄａｙコピー(&C)", {}, OnGrid<&GridCommands::PopupDayCopy>, PopupRule, nullptr},
     {kCmdPopupDayPaste, "Ｄａｙペースト(&P)", {}, OnGrid<&GridCommands::PopupDayPaste>, PopupRule, nullptr},
     {kCmdPopupSpecialDay, "記念日の設定(&K)", {}, OnGrid<&GridCommands::PopupSpecialDay>, PopupRule, nullptr},
+    {kCmdPopupMemo, "メモ(&M)", {}, [](C& c, CommandId) { c.MemoButton(); }, PopupRule, nullptr},
+    {kCmdPopupPrint, "印刷(&P)", {}, [](C& c, CommandId) { c.Print(); }, PopupRule, nullptr},
     {kCmdPopupResident, "常駐(&J)", {}, [](C& c, CommandId) { c.GoResident(kResidentFromGridPopup); },
      PopupRule, nullptr},
     {kCmdPopupExit, "楓帳終了(&X)", {}, [](C& c, CommandId) { c.Exit(); }, PopupRule, nullptr},
@@ -176,17 +210,21 @@ bool RunCommand(unsigned id, MainCommands& target, const CommandState& state) {
   return true;
 }
 
-std::vector<MenuLayout> MenuBarLayout() {
+std::vector<MenuLayout> MenuBarLayout(bool memoMenu) {
+  std::vector<MenuEntry> view = {{kCmdNone, "表示行数", RowsMenu()}, Item(kCmdRokuyo), Separator()};
+  if (memoMenu)
+    view.push_back({kCmdMemoMenu, "メモ欄(&M)",
+                    {Item(kCmdMemoWindow), Item(kCmdReadMe), Item(kCmdUsage), Item(kCmdMemoEditorDoc)}});
+  for (CommandId id : {kCmdShowOptions, kCmdRunLog}) view.push_back(Item(id));
   return {
       {"ファイル(&F)",
        {Item(kCmdResident), Separator(), Item(kCmdFiles1), Item(kCmdFiles2), Separator(), Item(kCmdNetOn),
         Item(kCmdNetReload), Separator(), Item(kCmdBackup), Item(kCmdExport), Separator(), Item(kCmdExit)}},
       {"移動(&G)", {Item(kCmdPrevMonth), Item(kCmdNextMonth), Item(kCmdPrevYear), Item(kCmdNextYear)}},
-      {"表示(&V)",
-       {{kCmdNone, "表示行数", RowsMenu()}, Item(kCmdRokuyo), Separator(),
-        {kCmdNone, "メモ欄(&M)", {Item(kCmdMemoWindow)}}, Item(kCmdShowOptions), Item(kCmdRunLog), Separator(),
-        Item(kCmdReadMe), Item(kCmdUsage)}},
-      {"機能(&K)", {Item(kCmdAlarm), Item(kCmdSearch), Item(kCmdPrint), Separator(), Item(kCmdOptions)}},
+      {"表示(&V)", view},
+      {"機能(&K)",
+       {Item(kCmdAlarm), Item(kCmdSearch), Item(kCmdPrint), Item(kCmdClock), Separator(), Item(kCmdOptions)}},
+      {"その他(&O)", {Item(kCmdProperties), Item(kCmdMakerSite)}},
   };
 }
 
@@ -194,7 +232,7 @@ std::vector<MenuEntry> GridMenuLayout(bool closeButtonMode) {
   std::vector<MenuEntry> items = {
       Item(kCmdPopupEditDay), Item(kCmdPopupMonthMemo), Separator(), Item(kCmdPopupPeriodStart),
       Item(kCmdPopupPeriodEnd), Separator(), Item(kCmdPopupDayCopy), Item(kCmdPopupDayPaste), Separator(),
-      Item(kCmdPopupSpecialDay), Separator()};
+      Item(kCmdPopupSpecialDay), Separator(), Item(kCmdPopupMemo), Item(kCmdPopupPrint), Separator()};
   if (!closeButtonMode) items.push_back(Item(kCmdPopupResident));
   items.push_back(Item(kCmdPopupExit));
   return items;

@@ -13,6 +13,7 @@
 
 #include "shell/display_modes.h"
 #include "shell/grid_commands.h"
+#include "shell/virtual_keys.h"
 
 namespace shell {
 
@@ -47,15 +48,25 @@ enum CommandId : unsigned {
   kCmdWindowSize,       // 横×縦 (hidden, Alt+Ctrl+H)
   kCmdShowOptions,      // 設定表示(&S)
   kCmdRunLog,           // 起動時刻(&J)
-  kCmdReadMe,           // ReadMe(&R)
-  kCmdUsage,            // 使用法(&U)
+  kCmdReadMe,           // メモ欄(&M) > ReadMe(&R)
+  kCmdUsage,            // メモ欄(&M) > 使用法(&U)
   kCmdMemoWindow,       // メモ欄(&M) > メモ(&M)
+  kCmdMemoEditorDoc,    // メモ欄(&M) > Editor(&E)
+  kCmdMemoMenu,         // the submenu メモ欄(&M) itself
+  kCmdMemoKey,          // Alt+M: the memo window on its current document
   // 機能
   kCmdAlarm = 1301,     // 時限［タイマー］(&T), button btnM10
   kCmdSearch,           // 検索(&F)
   kCmdPrint,            // 印刷(&P)
   kCmdOptions,          // オプション設定(&O)
   kCmdResidentButton,   // "常駐" button btnM12 ("終了" in close-button mode)
+  kCmdClock,            // 楓時計表示(&C) mnVelClock
+  kCmdEditorToggle,     // 楓メモ呼出, Ctrl+F11 (key only)
+  kCmdEditorClose,      // 楓メモ終了, Ctrl+Shift+F11 (key only)
+  kCmdMemoButton,       // button btnM8: the memo file in the editor program
+  // その他
+  kCmdProperties = 1351,  // プロパティ表示(&R)
+  kCmdMakerSite,          // 楓帳のサイトを表示 GotoSite
   // 表示行数: base + mode number
   kCmdRowsBase = 1400,
   // the grid's pop-up menus
@@ -66,6 +77,8 @@ enum CommandId : unsigned {
   kCmdPopupDayCopy,           // Ｄａｙコピー(&C) pmDayCopy
   kCmdPopupDayPaste,          // Ｄａｙペースト(&P) pmDayPaste
   kCmdPopupSpecialDay,        // 記念日の設定(&K)
+  kCmdPopupMemo,              // メモ(&M) or 岳斗(&M)
+  kCmdPopupPrint,             // 印刷(&P) mnPrintGo
   kCmdPopupResident,          // 常駐(&J) pmJouchuu
   kCmdPopupExit,              // 楓帳終了(&X) pmShuuryou
   kCmdPopupCancel,            // キャンセル(&C) of the delete menu
@@ -82,9 +95,6 @@ inline CommandId RowsCommand(int mode) { return static_cast<CommandId>(kCmdRowsB
 inline bool IsRowsCommand(unsigned id) { return id > kCmdRowsBase && id < kCmdRowsBase + 100; }
 inline int ModeOfRowsCommand(unsigned id) { return static_cast<int>(id - kCmdRowsBase); }
 
-// Virtual-key codes the shortcuts use.
-inline constexpr unsigned kVkLeft = 0x25, kVkUp = 0x26, kVkRight = 0x27, kVkF5 = 0x74,
-                          kVkF6 = 0x75;
 
 struct Shortcut {
   unsigned key = 0;  // virtual-key code; 0: none
@@ -122,6 +132,18 @@ class MainCommands {
   virtual void Restore(bool moveTopLeft) = 0;
   virtual void OpenAlarm() = 0;
   virtual void ShowRunLog() = 0;
+  // The memo window on document 0..3, or on its current one (-1).
+  virtual void OpenMemo(int doc) = 0;
+  virtual void OpenSearch() = 0;
+  // btnM8 and the pop-up "メモ(&M)": the memo file in the editor program
+  // when it takes it over, else the memo window.
+  virtual void MemoButton() = 0;
+  virtual void Print() = 0;
+  virtual void StartClock() = 0;
+  virtual void ToggleEditor() = 0;
+  virtual void CloseEditor() = 0;
+  virtual void ShowProperties() = 0;
+  virtual void OpenMakerSite() = 0;
   // The grid's commands, when editing is wired.
   virtual GridCommands* Grid() = 0;
 };
@@ -139,6 +161,11 @@ struct CommandState {
   int displayMode = kDefaultMode;
   int workAreaHeight = 0;
   ViewMenuState view;
+  bool memoMenu = true;          // cbMemo: the View menu's メモ欄(&M) exists
+  int memoDoc = 0;               // the memo window's document
+  bool printOn = false;          // cbPrint
+  bool clockFound = false;
+  bool editorIntegration = false;  // cbEditor with the editor program found
   bool editing = false;
   GridMenu popupMenu = GridMenu::Normal;
   PopupItems popup;
@@ -173,7 +200,8 @@ struct MenuLayout {
   const char* caption;
   std::vector<MenuEntry> items;
 };
-std::vector<MenuLayout> MenuBarLayout();
+// The menu bar; メモ欄(&M) only with `memoMenu` (cbMemo).
+std::vector<MenuLayout> MenuBarLayout(bool memoMenu = true);
 // The grid's pop-up on a day; "常駐(&J)" is left out in close-button mode.
 std::vector<MenuEntry> GridMenuLayout(bool closeButtonMode);
 std::vector<MenuEntry> DeleteMenuLayout();

@@ -63,6 +63,10 @@ TEST(Commands, MenuTextsAsTheUserReadsThem) {
       {RowsCommand(26), "６行（縦900ドット）"}, {kCmdExit, "楓帳終了(&X)"}};
   for (const auto& [id, text] : texts) EXPECT_EQ(MenuItemText(*FindCommandRow(id)), text);
   EXPECT_EQ(MenuIds(GridMenuLayout(true)).size() + 1, MenuIds(GridMenuLayout(false)).size());
+  EXPECT_EQ(ShortcutText(FindCommandRow(kCmdEditorClose)->shortcut), "Ctrl+Shift+F11");
+  // Without cbMemo the View menu has no メモ欄(&M) and its four documents.
+  auto viewItems = [](bool memo) { return MenuIds(MenuBarLayout(memo)[2].items).size(); };
+  EXPECT_EQ(viewItems(true), viewItems(false) + 4);
 }
 
 // ---- enable and check rules ---------------------------------------------------
@@ -109,6 +113,20 @@ PopupItems PasteOnly() {
   return items;
 }
 
+CommandState Memo(bool readMe, bool editorOn) {
+  CommandState s;
+  s.view = ViewMenuStateOf({readMe, true, false, false, editorOn});
+  return s;
+}
+
+CommandState Companion(bool print, bool clock, bool integration) {
+  CommandState s = Popup(GridMenu::Normal, {});
+  s.printOn = print;
+  s.clockFound = clock;
+  s.editorIntegration = integration;
+  return s;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Rows, RuleTest,
     testing::Values(RuleCase{"Files2WithItsFolder", WithSets(true, true, false), kCmdFiles2, true},
@@ -125,7 +143,17 @@ INSTANTIATE_TEST_SUITE_P(
                     RuleCase{"NoPopupWithoutEditing", Popup(GridMenu::Normal, {}, false), kCmdPopupExit, false},
                     RuleCase{"TallModeOnATallScreen", Height(984), RowsCommand(26), true},
                     RuleCase{"TallModeNotOnALaptop", Height(728), RowsCommand(26), false},
-                    RuleCase{"OnlyThreeRowsOnATinyScreen", Height(570), RowsCommand(5), false}),
+                    RuleCase{"OnlyThreeRowsOnATinyScreen", Height(570), RowsCommand(5), false},
+                    RuleCase{"ReadMeWithItsFile", Memo(true, false), kCmdReadMe, true},
+                    RuleCase{"NoReadMeWithoutItsFile", Memo(false, false), kCmdReadMe, false},
+                    RuleCase{"TheEditorTakesTheMemoSubmenu", Memo(true, true), kCmdMemoMenu, false},
+                    RuleCase{"NoMemoItemWhileTheEditorTakesIt", Memo(true, true), kCmdMemoWindow, false},
+                    RuleCase{"AltMOpensTheMemoEvenThen", Memo(true, true), kCmdMemoKey, true},
+                    RuleCase{"NoPrintWithoutTheSetting", Companion(false, true, true), kCmdPrint, false},
+                    RuleCase{"PopupPrintWithTheSetting", Companion(true, false, false), kCmdPopupPrint, true},
+                    RuleCase{"NoClockWhenNotFound", Companion(true, false, true), kCmdClock, false},
+                    RuleCase{"MemoButtonOnlyForTheEditor", Companion(true, true, false), kCmdMemoButton, false},
+                    RuleCase{"PopupMemoAlways", Companion(false, false, false), kCmdPopupMemo, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Commands, TheCheckMarksFollowTheState) {
@@ -137,6 +165,9 @@ TEST(Commands, TheCheckMarksFollowTheState) {
   EXPECT_TRUE(CommandChecked(*FindCommandRow(kCmdRokuyo), s));
   s.rokuyoShown = false;
   EXPECT_FALSE(CommandChecked(*FindCommandRow(kCmdRokuyo), s));
+  s.memoDoc = 2;
+  EXPECT_TRUE(CommandChecked(*FindCommandRow(kCmdUsage), s));
+  EXPECT_FALSE(CommandChecked(*FindCommandRow(kCmdMemoWindow), s));
 }
 
 // ---- what runs ----------------------------------------------------------------
@@ -161,6 +192,15 @@ class RecordingCommands : public MainCommands {
   void Restore(bool topLeft) override { Note(topLeft ? "restore top left" : "restore"); }
   void OpenAlarm() override { Note("alarm"); }
   void ShowRunLog() override { Note("run log"); }
+  void OpenMemo(int doc) override { Note("memo " + std::to_string(doc)); }
+  void OpenSearch() override { Note("search"); }
+  void MemoButton() override { Note("memo button"); }
+  void Print() override { Note("print"); }
+  void StartClock() override { Note("clock"); }
+  void ToggleEditor() override { Note("editor"); }
+  void CloseEditor() override { Note("close editor"); }
+  void ShowProperties() override { Note("properties"); }
+  void OpenMakerSite() override { Note("site"); }
   GridCommands* Grid() override { return nullptr; }
 
   std::string last;
@@ -173,12 +213,15 @@ TEST(Commands, EachRowRunsItsCommandAndADisabledOneNothing) {
   CommandState state = WithSets(true, true, false);
   state.workAreaHeight = 984;
   state.closeButtonMode = true;
+  state.view.memoSubmenu = true;
   const std::pair<CommandId, const char*> runs[] = {
       {kCmdFiles2, "set 2"},         {kCmdPrevMonth, "move -1"},         {kCmdNextYear, "move 12"},
       {kCmdNextMonthKey, "key move 1"}, {kCmdThisMonthKey, "key this month"}, {kCmdEnterMonth, "entry box"},
       {kCmdPrevPage, "previous page"}, {RowsCommand(14), "mode 14"},     {kCmdWindowSize, "size"},
       {kCmdResidentButton, "resident button"}, {kCmdExit, "exit"}, {kCmdResident, "resident 0"},
-      {kCmdTrayResident, "resident 2"}, {kCmdTrayOpen, "restore"}, {kCmdAlarm, "alarm"}};
+      {kCmdTrayResident, "resident 2"}, {kCmdTrayOpen, "restore"}, {kCmdAlarm, "alarm"},
+      {kCmdMemoKey, "memo -1"},      {kCmdMemoEditorDoc, "memo 3"},      {kCmdSearch, "search"},
+      {kCmdEditorToggle, "editor"},  {kCmdEditorClose, "close editor"}, {kCmdMakerSite, "site"}};
   for (const auto& [id, expected] : runs) {
     RecordingCommands target;
     EXPECT_TRUE(RunCommand(id, target, state)) << id;
@@ -187,7 +230,7 @@ TEST(Commands, EachRowRunsItsCommandAndADisabledOneNothing) {
   RecordingCommands target;
   state.networkOn = true;
   EXPECT_FALSE(RunCommand(kCmdFiles2, target, state));
-  EXPECT_FALSE(RunCommand(kCmdSearch, target, state));
+  EXPECT_FALSE(RunCommand(kCmdBackup, target, state));
   EXPECT_FALSE(RunCommand(9999, target, state));
   EXPECT_EQ(target.last, "");
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/services.h"
+#include "shell/virtual_keys.h"
 
 namespace shell {
 
@@ -12,9 +13,8 @@ inline constexpr int kHotkeyShowHide = 123;  // Ctrl+F12
 inline constexpr int kHotkeyEditor = 125;    // Ctrl+F11
 inline constexpr int kHotkeyToday = 129;     // Alt+Down, "今日の予定表示キー"
 
-// RegisterHotKey's modifier flags and virtual keys, kept free of windows.h.
+// RegisterHotKey's modifier flags, kept free of windows.h.
 inline constexpr unsigned kModAlt = 0x0001, kModControl = 0x0002;
-inline constexpr unsigned kVkDown = 0x28, kVkF11 = 0x7A, kVkF12 = 0x7B;
 
 struct HotkeyBinding {
   int id = 0;

@@ -14,7 +14,14 @@ void Append(HMENU menu, const MenuEntry& entry, HMENU* rows) {
   if (entry.submenu) {
     HMENU sub = BuildMenu(entry.items, rows);
     if (rows && std::string(entry.submenu) == "表示行数") *rows = sub;
-    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), platform::Widen(entry.submenu).c_str());
+    // A submenu with a command id is greyed by that row's rule.
+    std::wstring caption = platform::Widen(entry.submenu);
+    MENUITEMINFOW info{sizeof info};
+    info.fMask = MIIM_SUBMENU | MIIM_STRING | MIIM_ID;
+    info.hSubMenu = sub;
+    info.wID = entry.id;
+    info.dwTypeData = caption.data();
+    InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info);
     return;
   }
   const CommandRow* row = FindCommandRow(entry.id);
@@ -33,10 +40,10 @@ HMENU BuildMenu(const std::vector<MenuEntry>& entries, HMENU* rows) {
 
 }  // namespace
 
-MainMenu BuildMainMenu() {
+MainMenu BuildMainMenu(bool memoMenu) {
   MainMenu m;
   m.bar = CreateMenu();
-  for (const MenuLayout& layout : MenuBarLayout())
+  for (const MenuLayout& layout : MenuBarLayout(memoMenu))
     AppendMenuW(m.bar, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildMenu(layout.items, &m.rows)),
                 platform::Widen(layout.caption).c_str());
   return m;
@@ -62,8 +69,10 @@ HACCEL BuildAccelerators() {
 
 void UpdateMenuItems(HMENU menu, const CommandState& state) {
   for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
-    const UINT id = GetMenuItemID(menu, i);
-    const CommandRow* row = id == 0 || id == static_cast<UINT>(-1) ? nullptr : FindCommandRow(id);
+    MENUITEMINFOW info{sizeof info};
+    info.fMask = MIIM_ID;
+    GetMenuItemInfoW(menu, i, TRUE, &info);
+    const CommandRow* row = info.wID == 0 ? nullptr : FindCommandRow(info.wID);
     if (!row) continue;
     EnableMenuItem(menu, i, MF_BYPOSITION | (CommandEnabled(*row, state) ? MF_ENABLED : MF_GRAYED));
     CheckMenuItem(menu, i, MF_BYPOSITION | (CommandChecked(*row, state) ? MF_CHECKED : MF_UNCHECKED));

@@ -12,7 +12,8 @@ struct MainMenu {
   HMENU rows = nullptr;  // 表示(&V) > 表示行数
 };
 
-MainMenu BuildMainMenu();
+// メモ欄(&M) only with `memoMenu` (cbMemo).
+MainMenu BuildMainMenu(bool memoMenu);
 // The grid's pop-up menu on a day; "常駐(&J)" is left out in close-button
 // mode. Items start enabled; the window greys them when the menu opens.
 HMENU BuildGridMenu(bool closeButtonMode);

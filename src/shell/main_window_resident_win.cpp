@@ -38,7 +38,12 @@ void MainWindow::WireLaterWork() {
   later.startResidencyCountdown = [this] {
     resident_->StartCountdown(controller_.switches().residencySeconds);
   };
-  later.monthViewInitialised = [this] { resident_->MonthViewInitialised(); };
+  // The settings were (re)read just before: the companions are looked for
+  // with them, before the hot keys are bound.
+  later.monthViewInitialised = [this] {
+    resident_->MonthViewInitialised();
+    memos_->SettingsLoaded();
+  };
 }
 
 // ---- ResidentHost ------------------------------------------------------------
@@ -60,6 +65,7 @@ void MainWindow::ShowAlarmButton(const AlarmButtonLook& look) {
   HWND button = buttons_[kBtnAlarm];
   SetWindowTextW(button, platform::Widen(look.caption).c_str());
   EnableWindow(button, look.enabled);
+  ShowWindow(button, page_ == Page::Month && !look.caption.empty() ? SW_SHOW : SW_HIDE);
   InvalidateRect(button, nullptr, TRUE);
 }
 

@@ -7,6 +7,7 @@
 #include "platform/dialog_helpers.h"
 #include "platform/fonts_win.h"
 #include "platform/text_win.h"
+#include "shell/controls_win.h"
 #include "shell/grid_view.h"
 #include "shell/instance.h"
 #include "shell/month_entry.h"
@@ -42,18 +43,6 @@ void Move(HWND window, const Box& box) {
   MoveWindow(window, box.x, box.y, box.width, box.height, TRUE);
 }
 
-void SetText(HWND window, const char* text) { SetWindowTextW(window, Widen(text).c_str()); }
-
-int CurrentTab(HWND tabs) { return static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0)); }
-
-void InsertTab(HWND tabs, int index, const std::string& caption) {
-  std::wstring text = Widen(caption);
-  TCITEMW item{};
-  item.mask = TCIF_TEXT;
-  item.pszText = text.data();
-  SendMessageW(tabs, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
-}
-
 std::string MonthName(int year, int month) {
   return std::to_string(year) + "年" + std::to_string(month) + "月";
 }
@@ -75,6 +64,11 @@ CommandState MainWindow::CurrentState() const {
   st.workAreaHeight = WorkArea().Height();
   st.view = ViewState();
   st.editing = editing_ != nullptr;
+  st.memoMenu = controller_.settings().cbMemo;
+  st.memoDoc = memos_->memoDoc();
+  st.printOn = controller_.settings().cbPrint;
+  st.clockFound = memos_->ClockFound();
+  st.editorIntegration = memos_->EditorIntegration();
   st.popupMenu = popupMenu_;
   st.popup = popupItems_;
   return st;
@@ -121,7 +115,7 @@ bool MainWindow::CreateFrame() {
   args.style = kFrameStyle;
   args.icon = LoadIconW(platform::ModuleInstance(), MAKEINTRESOURCEW(1));
   args.background = GetSysColorBrush(COLOR_BTNFACE);
-  menu_ = BuildMainMenu();
+  menu_ = BuildMainMenu(true);
   args.menuOrId = menu_.bar;
   args.x = args.y = 0;
   args.width = 1015;
@@ -177,6 +171,9 @@ void MainWindow::CreateControls() {
   MakeButton(kBtnStandard, kCmdStandard, "標準表示");
   MakeButton(kBtnFiles1, kCmdFiles1, "Files1");
   MakeButton(kBtnFiles2, kCmdFiles2, "Files2");
+  MakeButton(kBtnSearch, kCmdSearch, "検索");
+  MakeButton(kBtnMemo, kCmdMemoButton, "");
+  MakeButton(kBtnPrint, kCmdPrint, "");
   MakeButton(kBtnAlarm, kCmdAlarm, "時限", BS_OWNERDRAW);  // its caption's colour tells the alarm
   MakeButton(kBtnResident, kCmdResidentButton, "常駐");
   entryBox_.Create(hwnd(), uiFont_.get(), [this] { EntryConfirmed(); }, [this] { HideEntryBox(); });
@@ -275,6 +272,7 @@ bool MainWindow::Create(int showCommand) {
   if (!CreateFrame()) return false;
   resident_ = std::make_unique<ResidentFeature>(os_, static_cast<ResidentHost&>(*this));
   resident_->Attach(LoadIconW(platform::ModuleInstance(), MAKEINTRESOURCEW(1)));
+  memos_ = std::make_unique<MemoFeature>(os_, static_cast<MemoFeatureHost&>(*this));
   WireLaterWork();
   CreateFonts();
   compact_ = WorkArea().Height() <= kCompactWorkAreaHeight;
@@ -288,6 +286,7 @@ bool MainWindow::Create(int showCommand) {
   if (!controller_.Create()) return false;
   resident_->SettingsLoaded();
   CreateEditing();
+  ApplyMemoSettings();
   ApplyCloseButtonMode();
   PlaceWindow();
   grid_->grid().Set(&grid::SeMCalProps::SkipUpDate2, false);
@@ -340,7 +339,9 @@ void MainWindow::ShowMonthControls(bool show) {
   const int how = show ? SW_SHOW : SW_HIDE;
   ShowWindow(monthTabs_, how);
   ShowWindow(grid_->hwnd(), how);
-  for (HWND b : buttons_) ShowWindow(b, how);
+  // A button without a caption (no editor program, no print program, no
+  // alarm) is left out rather than shown blank.
+  for (HWND b : buttons_) ShowWindow(b, show && GetWindowTextLengthW(b) > 0 ? SW_SHOW : SW_HIDE);
   ShowWindow(entryBox_.hwnd(), show && entryShown_ ? SW_SHOW : SW_HIDE);
 }
 
@@ -629,6 +630,8 @@ void MainWindow::OnContextMenu(grid::TCustomCalendarEx& sender, grid::Point scre
   popupMenu_ = popup->menu;
   popupItems_ = popup->items;
   HMENU menu = popup->menu == GridMenu::Delete ? BuildDeleteMenu() : BuildGridMenu(closeButtonMode_);
+  ModifyMenuW(menu, kCmdPopupMemo, MF_BYCOMMAND | MF_STRING, kCmdPopupMemo,
+              Widen(memos_->MemoPopupCaption()).c_str());
   OnInitMenuPopup(menu);
   SetForegroundWindow(hwnd());
   const UINT id = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, screen.x,
@@ -661,14 +664,15 @@ void MainWindow::ThisMonthByKey() {
   if (MonthKeysActive()) ThisMonth();
 }
 
-// Alt+Right and Alt+Left step between the pages while the year tab is
-// there; from the last page they will open the memo window.
+// Alt+Right and Alt+Left step round the pages: month, year, memo window.
 void MainWindow::NextPage() {
   if (page_ == Page::Month && !compact_) SelectPage(Page::Year);
+  else if (page_ == Page::Year) OpenMemo(-1);
 }
 
 void MainWindow::PreviousPage() {
   if (page_ == Page::Year) SelectPage(Page::Month);
+  else OpenMemo(-1);
 }
 
 void MainWindow::ToggleEntryBox() {
@@ -727,6 +731,7 @@ void MainWindow::OnInitMenuPopup(HMENU menu) { UpdateMenuItems(menu, CurrentStat
 
 bool MainWindow::PreTranslate(MSG& msg) {
   if (!hwnd() || !accelerators_) return false;
+  if (memos_ && memos_->PreTranslate(msg)) return true;
   if (msg.hwnd != hwnd() && !IsChild(hwnd(), msg.hwnd)) return false;
   if (OpensDayNumberBox(msg)) {
     ShowDayNumberBox();
@@ -766,7 +771,13 @@ void MainWindow::ShowDayNumberBox() {
 LRESULT MainWindow::OnNotify(const NMHDR& header) {
   if (header.code != TCN_SELCHANGE) return 0;
   if (header.hwndFrom == monthTabs_) controller_.cycle().SelectTab(CurrentTab(monthTabs_));
-  if (header.hwndFrom == pageTabs_) SelectPage(CurrentTab(pageTabs_) == 1 ? Page::Year : Page::Month);
+  if (header.hwndFrom == pageTabs_ && MemoTabSelected()) {
+    // The memo tab opens the window and leaves the page as it was.
+    SendMessageW(pageTabs_, TCM_SETCURSEL, page_ == Page::Year ? 1 : 0, 0);
+    OpenMemo(-1);
+  } else if (header.hwndFrom == pageTabs_) {
+    SelectPage(CurrentTab(pageTabs_) == 1 ? Page::Year : Page::Month);
+  }
   resident_->CancelCountdown();
   return 0;
 }
@@ -793,7 +804,7 @@ void MainWindow::OnClose() {
     DestroyWindow(hwnd());
     return;
   }
-  if (!EditorLetsClose()) return;
+  if (!EditorLetsClose() || !memos_->SaveAndCloseBoth()) return;
   if (editing_ && editing_->openEdit().active()) {
     PostMessageW(hwnd(), WM_CLOSE, 0, 0);
     return;
@@ -806,6 +817,7 @@ void MainWindow::OnClose() {
 void MainWindow::OnEndSession() {
   native_.dialogs().SetSilent(true);
   if (editing_) editing_->openEdit().Finish();
+  memos_->SaveAndCloseBoth();
   controller_.EndSession();
   EndApplication();
 }

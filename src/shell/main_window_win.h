@@ -18,6 +18,7 @@
 #include "shell/grid_editing.h"
 #include "shell/main_controller.h"
 #include "shell/main_menu_win.h"
+#include "shell/memo_feature_win.h"
 #include "shell/month_entry_win.h"
 #include "shell/resident_win.h"
 #include "shell/status_bar_win.h"
@@ -32,6 +33,7 @@ class MainWindow : public platform::Window,
                    private grid::CalendarEvents,
                    private grid::YearPageOwner,
                    private ResidentHost,
+                   private MemoFeatureHost,
                    private editors::DayEditorHost {
  public:
   MainWindow(platform::NativeServices& native, const CommandSwitches& switches);
@@ -96,14 +98,23 @@ class MainWindow : public platform::Window,
   void ShowAlarmButton(const AlarmButtonLook& look) override;
   void ClearGridSelection() override;
   void ShowMonthPageAndRefresh() override;
-  bool MemoWindowOpen() override { return false; }
-  bool SearchWindowOpen() override { return false; }
-  void SaveAndCloseMemoWindow() override {}
-  void SaveAndCloseSearchWindow() override {}
+  bool MemoWindowOpen() override { return memos_->MemoOpen(); }
+  bool SearchWindowOpen() override { return memos_->SearchOpen(); }
+  void SaveAndCloseMemoWindow() override { memos_->SaveAndCloseMemo(); }
+  void SaveAndCloseSearchWindow() override { memos_->SaveAndCloseSearch(); }
   void CheckSharedFolder() override {}
-  bool EditorProgramKnown() override { return false; }
-  void ToggleEditorProgram() override {}
+  bool EditorProgramKnown() override { return memos_->EditorFound(); }
+  void ToggleEditorProgram() override { memos_->ToggleEditor(); }
   void EditorShown() override { resident_->DayEditorShown(); }
+
+  // ---- MemoFeatureHost (main_window_memo_win.cpp) ----
+  void GoResident(ResidencyCaller caller) override { resident_->GoResident(caller); }
+  void ForgetDayCopy() override;
+  void ShowDay(int year, int month, int day) override;
+  // The memo tab, the menu bar's メモ欄(&M), the memo and print buttons and
+  // the memo pop-up item follow cbMemo, cbPrint and the editor program.
+  void ApplyMemoSettings();
+  bool MemoTabSelected() const;
   // What the controller hands back to the resident side while it starts.
   void WireLaterWork();
   std::string RunLogPath() const;
@@ -164,6 +175,15 @@ class MainWindow : public platform::Window,
   void Restore(bool moveTopLeft) override;
   void OpenAlarm() override;
   void ShowRunLog() override;
+  void OpenMemo(int doc) override;
+  void OpenSearch() override { memos_->OpenSearch(); }
+  void MemoButton() override { memos_->MemoButton(); }
+  void Print() override { memos_->Print(); }
+  void StartClock() override { memos_->StartClock(); }
+  void ToggleEditor() override { memos_->ToggleEditor(); }
+  void CloseEditor() override { memos_->CloseEditor(); }
+  void ShowProperties() override { memos_->ShowProperties(); }
+  void OpenMakerSite() override { memos_->OpenMakerSite(); }
   GridCommands* Grid() override;
   bool MonthKeysActive() const;
   void EntryConfirmed();
@@ -193,6 +213,8 @@ class MainWindow : public platform::Window,
   std::unique_ptr<GridEditing> editing_;
   DayNumberBox dayNumberBox_;
   std::unique_ptr<ResidentFeature> resident_;
+  std::unique_ptr<MemoFeature> memos_;
+  bool memoTab_ = false;  // the page tabs end with "メモ"
   AlarmButtonLook alarmLook_;
   PopupItems popupItems_;  // of the pop-up menu being shown
   GridMenu popupMenu_ = GridMenu::Normal;

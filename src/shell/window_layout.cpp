@@ -41,10 +41,12 @@ MainLayout LayOut(int gridWidth, int gridHeight, int dayWidth, int statusBarHeig
   l.grid = {kGridLeft, kGridTop, gridWidth, gridHeight};
   const int x = kGridLeft + gridWidth + 6;
   const int width = kButtonColumnWidth - 12;
+  // A grid too low for the whole column (three rows) gets lower buttons.
+  const int pitch = std::min(kButtonHeight + kButtonGap, (gridHeight - kEntryRoom) / kButtonCount);
   int y = kGridTop;
   for (int i = 0; i < kButtonCount; ++i) {
-    l.buttons[i] = {x, y, width, kButtonHeight};
-    y += kButtonHeight + kButtonGap;
+    l.buttons[i] = {x, y, width, pitch - kButtonGap};
+    y += pitch;
     if (i == kBtnEnterMonth) {
       l.entryBox = {x, y, width, kEntryHeight};
       y += kEntryRoom;

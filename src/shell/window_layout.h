@@ -25,7 +25,7 @@ struct Box {
 
 inline constexpr int kButtonColumnWidth = 74;  // client width beside the grid
 inline constexpr int kMinStatusBarHeight = 22;
-inline constexpr int kButtonCount = 11;
+inline constexpr int kButtonCount = 14;
 
 struct MainLayout {
   int clientWidth = 0;
@@ -57,7 +57,7 @@ std::optional<Box> PlaceInsideWorkArea(const Box& window, const Box& mainWindow,
 // Index of a button in the column, top to bottom.
 enum ButtonSlot : int {
   kBtnPrevMonth, kBtnNextMonth, kBtnPrevYear, kBtnNextYear, kBtnThisMonth, kBtnEnterMonth,
-  kBtnStandard, kBtnFiles1, kBtnFiles2, kBtnAlarm, kBtnResident,
+  kBtnStandard, kBtnFiles1, kBtnFiles2, kBtnSearch, kBtnMemo, kBtnPrint, kBtnAlarm, kBtnResident,
 };
 
 }  // namespace shell

@@ -29,7 +29,9 @@ TEST(WindowLayout, ButtonsStackBesideTheGridWithRoomForTheEntryBox) {
   const Box& entry = l.entryBox;
   EXPECT_GE(entry.y, l.buttons[kBtnEnterMonth].y + l.buttons[kBtnEnterMonth].height);
   EXPECT_LE(entry.y + entry.height, l.buttons[kBtnStandard].y);
-  // Even the three-row grid leaves the column room above the status bar.
+  // Even the three-row grid leaves the column room above the status bar,
+  // with buttons still tall enough for their captions.
+  EXPECT_GE(l.buttons[0].height, 20);
   EXPECT_LE(l.buttons[kButtonCount - 1].y + l.buttons[kButtonCount - 1].height, l.statusBar.y);
 }
 

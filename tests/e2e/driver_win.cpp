@@ -443,6 +443,19 @@ int ControlText(const wchar_t* className, int id) {
   return 0;
 }
 
+// The line of the caret in edit control ID of window CLASS.
+int CaretLine(const wchar_t* className, int id) {
+  HWND control = GetDlgItem(FindVisible(className), id);
+  if (!control) return 1;
+  const LRESULT line = SendMessageW(control, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0);
+  wchar_t text[1024]{};
+  *reinterpret_cast<WORD*>(text) = 1023;
+  const LRESULT n = SendMessageW(control, EM_GETLINE, line, reinterpret_cast<LPARAM>(text));
+  text[n >= 0 && n < 1024 ? n : 0] = 0;
+  PrintLine(text);
+  return 0;
+}
+
 int SetText(const wchar_t* className, int id, const std::wstring& hex) {
   HWND control = GetDlgItem(FindVisible(className), id);
   if (!control) return 1;
@@ -553,6 +566,7 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"focus" && argc > 2) return FocusInfo(arg);
   if (command == L"idle" && argc > 2) return Idle(arg, Timeout(argc, argv, 3, 10000));
   if (command == L"red-point" && argc > 2) return RedPoint(_wtoi(arg));
+  if (command == L"caret-line" && argc > 3) return CaretLine(arg, _wtoi(argv[3]));
   if (command == L"set-text" && argc > 4) return SetText(arg, _wtoi(argv[3]), argv[4]);
   if (command == L"post-close") return PostMessageW(FindWindowW(arg, nullptr), WM_CLOSE, 0, 0) ? 0 : 1;
   if (command == L"kill") return Kill(arg);

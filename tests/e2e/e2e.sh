@@ -23,6 +23,9 @@
 #                tray's 開く brings it back, Ctrl+F12 and the 常駐 button hide
 #                it again; the alarm armed in its window and the close
 #                question it brings; the run-time log and its viewer.
+#   memo_search  Ctrl+F builds the listing and 検索 finds an entry two years
+#                back; the memo typed, closed and found again after a
+#                restart; the usage guide in the memo window. Screenshots.
 # Run it with LANG=ja_JP.UTF-8 as well: Japanese users have code page 932.
 set -euo pipefail
 scenario=$1 velda=$2 driver=$3 work=$4
@@ -99,7 +102,7 @@ key() { xdotool key "$1"; }
 # when a message box or the day editor closes.
 focus_name() {
   local id
-  id=$(xdotool search --name "$1" | head -1)
+  id=$(xdotool search --name "$1" | head -1 || true)
   [ -n "$id" ] || fail "no X window named $1"
   xdotool windowfocus "$id" 2>/dev/null || true
   sleep 0.3
@@ -704,6 +707,72 @@ resident() {
   lines_of "$prog/Data/VeldaSte.kdl" | grep -q '^E:' || fail "no end in the run log"
   grep -q "pTimer=$hour:00" "$prog/Velda.ini" || fail "the alarm time was not kept: $(grep pTimer "$prog/Velda.ini")"
   cmp "$work/before/Ca$ym.kdf" "$files1/Ca$ym.kdf" || fail "this month changed"
+}
+
+# Ids of the memo and search windows (editors/memo_window_win.h,
+# editors/search_window_win.h) and the main window's memo commands.
+ID_MEMO1=100 ID_SEARCH_BOX=502 CMD_USAGE=1206 CMD_MEMO=1207
+
+memo_search() {
+  local files1=$prog/Data/Files1 old_ym
+  old_ym=$(date -d "$year-$month-15 -2 year" +%Y%m)
+  mkdir -p "$files1" "$prog/Data/Files2" "$work/shots"
+  sjis "$files1/Ca$ym.kdf" "$(printf ' 0,0,9,%4d/%2d [Data\\Files1\\]' "$year" "$month")" '15,1,,給料日,,,,,,'
+  sjis "$files1/Ca$old_ym.kdf" "$(printf ' 0,0,9,%4d/%2d [Data\\Files1\\]' "${old_ym:0:4}" "$((10#${old_ym:4}))")" \
+    ' 7,1,,箱根で打合せ Hakone,,,,,,'
+  sjis "$files1/CaFromTo.kdf" '***** FromTo予定 [Data\Files1\]'
+
+  step "Ctrl+F lists every month; 検索 finds the entry two years back"
+  no_other_velda
+  start_velda
+  drv wait-child TfmC21 TSeMCal 60000 || fail "no month grid"
+  focus_velda
+  key ctrl+f
+  expect_box "検索データが見あたりません。\n新しい検索データを作ります。"
+  drv wait TfmKensaku 30000 || fail "no search window"
+  drv set-text TfmKensaku $ID_SEARCH_BOX "$(hex Hakone)" || fail "could not fill the search box"
+  drv click TfmKensaku "検索" || fail "no 検索 button"
+  local line=
+  for _ in $(seq 30); do
+    line=$(drv caret-line TfmKensaku $ID_MEMO1 | tr -d '\r')
+    case $line in *Hakone*) break ;; esac
+    sleep 0.2
+  done
+  case $line in
+    *箱根で打合せ\ Hakone*) ;;
+    *) fail "the caret line holds: $line" ;;
+  esac
+  shot 1-search
+  drv click TfmKensaku "閉じる" || fail "no 閉じる button"
+  drv gone TfmKensaku 10000 || fail "the search window stays"
+  lines_of "$files1/kensaku.txt" | grep -q 'Hakone' || fail "kensaku.txt does not hold the entry"
+
+  step "the memo: typed, closed with F2, kept over a restart"
+  drv command TfmC21 $CMD_MEMO || fail "could not open the memo"
+  drv wait TfmMemo 10000 || fail "no memo window"
+  expect_box "メモファイルが見あたりません。\n新しいメモファイルを作ります。"
+  focus_name 'CaMemo.kdf'
+  type_checked $ID_MEMO1 "Shopping list" TfmMemo
+  shot 2-memo
+  key F2
+  drv gone TfmMemo 10000 || fail "F2 did not close the memo"
+  lines_of "$prog/Data/CaMemo.kdf" | grep -q '^Shopping list$' || fail "the memo was not written"
+  drv close TfmC21 30000 || fail "close"
+  wait_exit
+  start_velda
+  drv wait-child TfmC21 TSeMCal 60000 || fail "no month grid after the restart"
+  drv command TfmC21 $CMD_MEMO || fail "could not open the memo again"
+  drv wait TfmMemo 10000 || fail "no memo window after the restart"
+  holds_text TfmMemo $ID_MEMO1 "Shopping list" || fail "the memo holds: $control"
+
+  step "the usage guide, read-only"
+  drv command TfmC21 $CMD_USAGE || fail "could not switch to the usage guide"
+  for _ in $(seq 30); do read_control TfmMemo $ID_MEMO1; case $control in 楓帳\ -Velda-　使用法*) break ;; esac; sleep 0.2; done
+  case $control in 楓帳\ -Velda-　使用法*) ;; *) fail "not the usage guide: ${control:0:40}" ;; esac
+  shot 3-usage
+  drv close TfmC21 30000 || fail "close with the memo window open"
+  wait_exit
+  lines_of "$prog/Data/CaMemo.kdf" | grep -q '^Shopping list$' || fail "the memo changed"
 }
 
 "$scenario"
