@@ -63,8 +63,10 @@ const CommandRow kRows[] = {
     {kCmdFiles1, "Files1", Ctrl(kVkF5), [](C& c, CommandId) { c.SwitchDataSet(1); }, DataSetRule, nullptr},
     {kCmdFiles2, "Files2", Ctrl(kVkF6), [](C& c, CommandId) { c.SwitchDataSet(2); }, DataSetRule, nullptr},
     {kCmdFiles3, "Files3", {}, [](C& c, CommandId) { c.SwitchDataSet(3); }, DataSetRule, nullptr},
-    {kCmdNetOn, "ネットＯｎ", {}, nullptr, nullptr, nullptr},
-    {kCmdNetReload, "ネット読み直し", {}, nullptr, nullptr, nullptr},
+    {kCmdNetOn, "ネットＯｎ", {}, [](C& c, CommandId) { c.ToggleNetwork(); },
+     [](const S& s, CommandId) { return s.networkAvailable || s.networkOn; }, nullptr},
+    {kCmdNetReload, "ネット読み直し", {}, [](C& c, CommandId) { c.NetReload(); },
+     [](const S& s, CommandId) { return s.networkOn; }, nullptr},
     {kCmdBackup, "バックアップ＆リストア(&B)", {}, nullptr, nullptr, nullptr},
     {kCmdExport, "テキスト書出(&W)", {}, nullptr, nullptr, nullptr},
     {kCmdExit, "楓帳終了(&X)", {}, [](C& c, CommandId) { c.Exit(); }, nullptr, nullptr},
@@ -228,11 +230,15 @@ std::vector<MenuLayout> MenuBarLayout(bool memoMenu) {
   };
 }
 
-std::vector<MenuEntry> GridMenuLayout(bool closeButtonMode) {
+std::vector<MenuEntry> GridMenuLayout(bool closeButtonMode, bool printOn) {
   std::vector<MenuEntry> items = {
       Item(kCmdPopupEditDay), Item(kCmdPopupMonthMemo), Separator(), Item(kCmdPopupPeriodStart),
       Item(kCmdPopupPeriodEnd), Separator(), Item(kCmdPopupDayCopy), Item(kCmdPopupDayPaste), Separator(),
-      Item(kCmdPopupSpecialDay), Separator(), Item(kCmdPopupMemo), Item(kCmdPopupPrint), Separator()};
+      Item(kCmdPopupSpecialDay), Separator(), Item(kCmdPopupMemo)};
+  // "印刷(&P)" shares its key with "Ｄａｙペースト(&P)": it is there only for
+  // those who print, so that P pastes for everyone else.
+  if (printOn) items.push_back(Item(kCmdPopupPrint));
+  items.push_back(Separator());
   if (!closeButtonMode) items.push_back(Item(kCmdPopupResident));
   items.push_back(Item(kCmdPopupExit));
   return items;

@@ -144,6 +144,8 @@ class MainCommands {
   virtual void CloseEditor() = 0;
   virtual void ShowProperties() = 0;
   virtual void OpenMakerSite() = 0;
+  virtual void ToggleNetwork() = 0;
+  virtual void NetReload() = 0;
   // The grid's commands, when editing is wired.
   virtual GridCommands* Grid() = 0;
 };
@@ -153,6 +155,7 @@ inline constexpr int kResidentFromFileMenu = 0, kResidentFromGridPopup = 1, kRes
 // What the enable and check rules look at, taken when a menu opens.
 struct CommandState {
   bool networkOn = false;
+  bool networkAvailable = false;  // cbNet
   bool alarmAvailable = true;  // cbJigen
   bool moveMenuEnabled = false;  // the tray's "左上移動(L)", once the window was hidden
   std::array<bool, 3> dataSetEnabled{};
@@ -203,7 +206,8 @@ struct MenuLayout {
 // The menu bar; メモ欄(&M) only with `memoMenu` (cbMemo).
 std::vector<MenuLayout> MenuBarLayout(bool memoMenu = true);
 // The grid's pop-up on a day; "常駐(&J)" is left out in close-button mode.
-std::vector<MenuEntry> GridMenuLayout(bool closeButtonMode);
+// "印刷(&P)" only with `printOn` (cbPrint).
+std::vector<MenuEntry> GridMenuLayout(bool closeButtonMode, bool printOn = false);
 std::vector<MenuEntry> DeleteMenuLayout();
 // The notification-area icon's menu; "常駐(&J)" is left out in close-button
 // mode.

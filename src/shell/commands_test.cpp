@@ -25,7 +25,7 @@ std::vector<CommandId> EveryMenuItem() {
   for (const MenuLayout& menu : MenuBarLayout())
     for (CommandId id : MenuIds(menu.items)) ids.push_back(id);
   for (bool closeButton : {false, true})
-    for (CommandId id : MenuIds(GridMenuLayout(closeButton))) ids.push_back(id);
+    for (CommandId id : MenuIds(GridMenuLayout(closeButton, true))) ids.push_back(id);
   for (CommandId id : MenuIds(DeleteMenuLayout())) ids.push_back(id);
   for (CommandId id : MenuIds(TrayMenuLayout(false))) ids.push_back(id);
   return ids;
@@ -63,6 +63,7 @@ TEST(Commands, MenuTextsAsTheUserReadsThem) {
       {RowsCommand(26), "６行（縦900ドット）"}, {kCmdExit, "楓帳終了(&X)"}};
   for (const auto& [id, text] : texts) EXPECT_EQ(MenuItemText(*FindCommandRow(id)), text);
   EXPECT_EQ(MenuIds(GridMenuLayout(true)).size() + 1, MenuIds(GridMenuLayout(false)).size());
+  EXPECT_EQ(MenuIds(GridMenuLayout(false)).size() + 1, MenuIds(GridMenuLayout(false, true)).size());
   EXPECT_EQ(ShortcutText(FindCommandRow(kCmdEditorClose)->shortcut), "Ctrl+Shift+F11");
   // Without cbMemo the View menu has no メモ欄(&M) and its four documents.
   auto viewItems = [](bool memo) { return MenuIds(MenuBarLayout(memo)[2].items).size(); };
@@ -144,6 +145,9 @@ INSTANTIATE_TEST_SUITE_P(
                     RuleCase{"TallModeOnATallScreen", Height(984), RowsCommand(26), true},
                     RuleCase{"TallModeNotOnALaptop", Height(728), RowsCommand(26), false},
                     RuleCase{"OnlyThreeRowsOnATinyScreen", Height(570), RowsCommand(5), false},
+                    RuleCase{"NetworkOnlyWhenSetUp", CommandState{}, kCmdNetOn, false},
+                    RuleCase{"NetworkOffAlways", WithSets(true, true, true), kCmdNetOn, true},
+                    RuleCase{"NetReloadOnlyOnTheNetwork", WithSets(true, true, false), kCmdNetReload, false},
                     RuleCase{"ReadMeWithItsFile", Memo(true, false), kCmdReadMe, true},
                     RuleCase{"NoReadMeWithoutItsFile", Memo(false, false), kCmdReadMe, false},
                     RuleCase{"TheEditorTakesTheMemoSubmenu", Memo(true, true), kCmdMemoMenu, false},
@@ -201,6 +205,8 @@ class RecordingCommands : public MainCommands {
   void CloseEditor() override { Note("close editor"); }
   void ShowProperties() override { Note("properties"); }
   void OpenMakerSite() override { Note("site"); }
+  void ToggleNetwork() override { Note("network"); }
+  void NetReload() override { Note("net reload"); }
   GridCommands* Grid() override { return nullptr; }
 
   std::string last;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/text_win.h"
+#include "store/color_text.h"
 
 namespace shell {
 
@@ -22,6 +23,13 @@ inline void InsertTab(HWND tabs, int index, const std::string& caption) {
   item.mask = TCIF_TEXT;
   item.pszText = text.data();
   SendMessageW(tabs, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
+}
+
+// A colour of the data and settings files (system colours included).
+inline COLORREF ColourOf(store::Color colour) {
+  constexpr store::Color kSystemBase = 0x80000000;
+  if ((colour & 0xFF000000u) == kSystemBase) return GetSysColor(static_cast<int>(colour & 0xFF));
+  return colour & 0xFFFFFF;
 }
 
 }  // namespace shell

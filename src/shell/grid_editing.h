@@ -34,6 +34,16 @@ class GridEditing {
   // The special-day rules changed (after the grid repainted): the year page
   // shows them too.
   void OnSpecialDaysChanged(std::function<void()> hook) { host_.specialDaysChanged = std::move(hook); }
+  // The shared folder's side of every edit; none: local mode.
+  void SetSharedFolder(SharedFolder* shared) {
+    flows_.SetSharedFolder(shared);
+    periods_.SetSharedFolder(shared);
+  }
+  // Another computer changed the shared data: the shown month and the
+  // periods read again. False when the periods' folder was gone.
+  void RereadShownMonth() { host_.RereadMonth(host_.ShownSlot()); }
+  bool RereadPeriods() { return host_.RereadPeriods() != store::PeriodReadResult::NetworkFolderMissing; }
+
   // The automatic-residency countdown, stopped by a press on the grid.
   void OnGridPressed(std::function<void()> hook) { edits_.cancelResidencyCountdown = std::move(hook); }
 

@@ -377,8 +377,27 @@ void MainController::SwitchDataSet(int set) {
   if (!settings_.cbABackupJ && later_.generationBackup) later_.generationBackup();
   store::UseDataSet(folders_.folders, folders_.sets, set);
   cycle_.ReloadAll();
-  if (cycle_.outside()) cycle_.GoToMonth(MonthText(cycle_.shownYear(), cycle_.shownMonth()));
+  FollowShownMonth();
   if (set != 3) view_.SetDataSetLabel(DataSetLabelText(set));
+}
+
+void MainController::FollowShownMonth() {
+  if (cycle_.outside()) cycle_.GoToMonth(MonthText(cycle_.shownYear(), cycle_.shownMonth()));
+}
+
+void MainController::UseSharedData(const std::string& dataFolder) {
+  settings_.vNet_flg = true;
+  network_.on = folders_.networkOn = true;
+  folders_.folders.dataFolder = dataFolder;
+  folders_.folders.setName = store::DataSetName(1);
+  cycle_.ReloadAll();
+}
+
+void MainController::UseLocalData() {
+  settings_.vNet_flg = false;
+  network_.on = folders_.networkOn = false;
+  store::UseDataSet(folders_.folders, folders_.sets, folders_.sets.inUse);
+  cycle_.ReloadAll();
 }
 
 // ---- the change of date ---------------------------------------------------

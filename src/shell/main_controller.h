@@ -115,6 +115,13 @@ class MainController : private CycleHost {
   void RollOverTo(calendar::DayNumber today);
 
   void SwitchDataSet(int set);
+  // The network switched: the shared folder's main set, or back to the
+  // local data set in use; every month read again, nothing saved on the way
+  // (network edits are on disk when confirmed).
+  void UseSharedData(const std::string& dataFolder);
+  void UseLocalData();
+  // The grid's month into the month window when it lies outside.
+  void FollowShownMonth();
   void ChooseDisplayMode(int mode);
   void ToggleRokuyo();
 

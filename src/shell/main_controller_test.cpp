@@ -312,6 +312,29 @@ TEST_F(ControllerTest, AHeldMaintenanceLockIsReleasedAtClose) {
             "メンテナンスロックファイルが、削除できません。\r\n管理者にご連絡下さい。");
 }
 
+// The network switch reads the shared folder's months and, switched off,
+// the local set in use again, writing nothing on either way (the shared
+// data are written when confirmed; a local month must not go there).
+TEST_F(ControllerTest, TheNetworkSwitchReadsTheSharedSetAndBackWithoutWriting) {
+  Format2();
+  WriteMonth(Folder("Data/Files2"), 2026, 12, 5);
+  const std::string shared = Folder("Shared/Data/Files1/");
+  fake.fs.CreateFolder(Folder("Shared"));
+  fake.fs.CreateFolder(Folder("Shared/Data"));
+  fake.fs.CreateFolder(shared);
+  WriteMonth(shared, 2026, 12, 3);
+  Started().SwitchDataSet(2);
+  controller->UseSharedData(shared);
+  EXPECT_TRUE(controller->network().on);
+  EXPECT_TRUE(controller->settings().vNet_flg);
+  EXPECT_EQ(controller->cycle().slot(1).data.lines, MonthLines(2026, 12, 3));
+  controller->UseLocalData();
+  EXPECT_FALSE(controller->network().on || controller->settings().vNet_flg);
+  EXPECT_EQ(controller->folders().folders.dataFolder, Folder("Data/Files2/"));
+  EXPECT_EQ(controller->cycle().slot(1).data.lines, MonthLines(2026, 12, 5));
+  EXPECT_EQ(MonthFile(shared, 2026, 12), Cp932Lines(MonthLines(2026, 12, 3)));
+}
+
 // ---- data sets ------------------------------------------------------------
 
 TEST_F(ControllerTest, FilesTwoIsReadAndShownUntilFilesOneComesBack) {

@@ -49,7 +49,9 @@ MainMenu BuildMainMenu(bool memoMenu) {
   return m;
 }
 
-HMENU BuildGridMenu(bool closeButtonMode) { return BuildMenu(GridMenuLayout(closeButtonMode), nullptr); }
+HMENU BuildGridMenu(bool closeButtonMode, bool printOn) {
+  return BuildMenu(GridMenuLayout(closeButtonMode, printOn), nullptr);
+}
 
 HMENU BuildDeleteMenu() { return BuildMenu(DeleteMenuLayout(), nullptr); }
 

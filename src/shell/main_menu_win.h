@@ -16,7 +16,7 @@ struct MainMenu {
 MainMenu BuildMainMenu(bool memoMenu);
 // The grid's pop-up menu on a day; "常駐(&J)" is left out in close-button
 // mode. Items start enabled; the window greys them when the menu opens.
-HMENU BuildGridMenu(bool closeButtonMode);
+HMENU BuildGridMenu(bool closeButtonMode, bool printOn);
 // The menu while a period bar is selected: "キャンセル(&C)", "削除(&D)".
 HMENU BuildDeleteMenu();
 // The notification-area icon's menu.

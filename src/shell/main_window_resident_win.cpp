@@ -2,22 +2,13 @@
 // the run-time log (resident_win.h).
 #include "platform/push_button_win.h"
 #include "platform/text_win.h"
+#include "shell/controls_win.h"
 #include "shell/main_window_win.h"
 #include "shell/run_log.h"
 #include "shell/run_log_window_win.h"
 #include "support/paths.h"
 
 namespace shell {
-namespace {
-
-COLORREF ColourOf(store::Color colour) {
-  constexpr store::Color kSystemBase = 0x80000000;
-  if ((colour & 0xFF000000u) == kSystemBase) return GetSysColor(static_cast<int>(colour & 0xFF));
-  return colour & 0xFFFFFF;
-}
-
-}  // namespace
-
 std::string MainWindow::RunLogPath() const {
   return support::JoinPath(controller_.folders().folders.commonDataFolder, kRunLogFileName);
 }

@@ -55,6 +55,7 @@ std::string MonthName(int year, int month) {
 CommandState MainWindow::CurrentState() const {
   CommandState st;
   st.networkOn = controller_.folders().networkOn;
+  st.networkAvailable = controller_.settings().cbNet;
   st.alarmAvailable = controller_.settings().cbJigen;
   st.moveMenuEnabled = resident_ && resident_->moveMenuEnabled();
   st.dataSetEnabled = dataSetEnabled_;
@@ -273,6 +274,8 @@ bool MainWindow::Create(int showCommand) {
   resident_ = std::make_unique<ResidentFeature>(os_, static_cast<ResidentHost&>(*this));
   resident_->Attach(LoadIconW(platform::ModuleInstance(), MAKEINTRESOURCEW(1)));
   memos_ = std::make_unique<MemoFeature>(os_, static_cast<MemoFeatureHost&>(*this));
+  network_ = std::make_unique<NetworkFeature>(os_, static_cast<NetworkHost&>(*this));
+  network_->WireLaterWork();
   WireLaterWork();
   CreateFonts();
   compact_ = WorkArea().Height() <= kCompactWorkAreaHeight;
@@ -286,6 +289,7 @@ bool MainWindow::Create(int showCommand) {
   if (!controller_.Create()) return false;
   resident_->SettingsLoaded();
   CreateEditing();
+  network_->Start();
   ApplyMemoSettings();
   ApplyCloseButtonMode();
   PlaceWindow();
@@ -629,7 +633,7 @@ void MainWindow::OnContextMenu(grid::TCustomCalendarEx& sender, grid::Point scre
   if (!popup) return;
   popupMenu_ = popup->menu;
   popupItems_ = popup->items;
-  HMENU menu = popup->menu == GridMenu::Delete ? BuildDeleteMenu() : BuildGridMenu(closeButtonMode_);
+  HMENU menu = popup->menu == GridMenu::Delete ? BuildDeleteMenu() : BuildGridMenu(closeButtonMode_, controller_.settings().cbPrint);
   ModifyMenuW(menu, kCmdPopupMemo, MF_BYCOMMAND | MF_STRING, kCmdPopupMemo,
               Widen(memos_->MemoPopupCaption()).c_str());
   OnInitMenuPopup(menu);
@@ -725,7 +729,12 @@ void MainWindow::ToggleWindowSize() {
 
 // ---- menus -------------------------------------------------------------------------
 
-void MainWindow::OnInitMenuPopup(HMENU menu) { UpdateMenuItems(menu, CurrentState()); }
+void MainWindow::OnInitMenuPopup(HMENU menu) {
+  const CommandState state = CurrentState();
+  // The one item whose caption follows the state.
+  ModifyMenuW(menu, kCmdNetOn, MF_BYCOMMAND | MF_STRING, kCmdNetOn, state.networkOn ? L"ネットＯｆｆ" : L"ネットＯｎ");
+  UpdateMenuItems(menu, state);
+}
 
 // ---- messages ------------------------------------------------------------------------
 
@@ -866,7 +875,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       ShowYourself();
       return 0;
     case WM_TIMER:
-      if (resident_) resident_->OnTimer(wParam);
+      if (resident_ && !resident_->OnTimer(wParam) && network_) network_->OnTimer(wParam);
       return 0;
     case WM_CLOSE:
       OnClose();

@@ -20,6 +20,7 @@
 #include "shell/main_menu_win.h"
 #include "shell/memo_feature_win.h"
 #include "shell/month_entry_win.h"
+#include "shell/network_win.h"
 #include "shell/resident_win.h"
 #include "shell/status_bar_win.h"
 #include "shell/window_layout.h"
@@ -34,6 +35,7 @@ class MainWindow : public platform::Window,
                    private grid::YearPageOwner,
                    private ResidentHost,
                    private MemoFeatureHost,
+                   private NetworkHost,
                    private editors::DayEditorHost {
  public:
   MainWindow(platform::NativeServices& native, const CommandSwitches& switches);
@@ -102,10 +104,17 @@ class MainWindow : public platform::Window,
   bool SearchWindowOpen() override { return memos_->SearchOpen(); }
   void SaveAndCloseMemoWindow() override { memos_->SaveAndCloseMemo(); }
   void SaveAndCloseSearchWindow() override { memos_->SaveAndCloseSearch(); }
-  void CheckSharedFolder() override {}
+  void CheckSharedFolder() override { network_->Poll(); }
   bool EditorProgramKnown() override { return memos_->EditorFound(); }
   void ToggleEditorProgram() override { memos_->ToggleEditor(); }
   void EditorShown() override { resident_->DayEditorShown(); }
+
+  // ---- NetworkHost (main_window_network_win.cpp) ----
+  GridEditing* Editing() override { return editing_.get(); }
+  void ShowLockStatus(const std::string& text, COLORREF colour) override;
+  void ShowNetworkPanel(const std::string& text) override;
+  void UpdateCommandButtons() override { UpdateButtons(); }
+  void FollowShownMonth() override { controller_.FollowShownMonth(); }
 
   // ---- MemoFeatureHost (main_window_memo_win.cpp) ----
   void GoResident(ResidencyCaller caller) override { resident_->GoResident(caller); }
@@ -184,6 +193,8 @@ class MainWindow : public platform::Window,
   void CloseEditor() override { memos_->CloseEditor(); }
   void ShowProperties() override { memos_->ShowProperties(); }
   void OpenMakerSite() override { memos_->OpenMakerSite(); }
+  void ToggleNetwork() override { network_->Toggle(); }
+  void NetReload() override { network_->Reload(); }
   GridCommands* Grid() override;
   bool MonthKeysActive() const;
   void EntryConfirmed();
@@ -214,6 +225,7 @@ class MainWindow : public platform::Window,
   DayNumberBox dayNumberBox_;
   std::unique_ptr<ResidentFeature> resident_;
   std::unique_ptr<MemoFeature> memos_;
+  std::unique_ptr<NetworkFeature> network_;
   bool memoTab_ = false;  // the page tabs end with "メモ"
   AlarmButtonLook alarmLook_;
   PopupItems popupItems_;  // of the pop-up menu being shown

@@ -46,6 +46,7 @@ bool StatusBar::Create(HWND parent, HFONT font, HFONT boldFont) {
   // The labels belong to the main window so that it colours them.
   dataSetLabel_ = MakeLabel(parent, boldFont);
   sizeLabel_ = MakeLabel(parent, font);
+  lockLabel_ = MakeLabel(parent, boldFont);
   alertBrush_.reset(CreateSolidBrush(kAlertColour));
   return true;
 }
@@ -70,9 +71,12 @@ void StatusBar::PlaceLabels() {
   const int x = kClockWidth + kNetworkWidth + kLabelGap;
   MoveWindow(dataSetLabel_, x, y, kDataSetLabelWidth, h, TRUE);
   MoveWindow(sizeLabel_, x + kDataSetLabelWidth + kLabelGap, y, kSizeLabelWidth, h, TRUE);
+  MoveWindow(lockLabel_, x, y, std::max<LONG>(0, bar.right - x - kLabelGap), h, TRUE);
 }
 
 const StatusBar::Panel& StatusBar::Shown(int panel) const {
+  static const Panel kSetAside;
+  if (panel == 2 && IsWindowVisible(lockLabel_)) return kSetAside;
   return panel == 2 && !notice_.text.empty() ? notice_ : panels_[panel];
 }
 
@@ -109,6 +113,12 @@ void StatusBar::SetSizeLabel(const std::string& text) {
   Redraw(2);
 }
 
+void StatusBar::SetLockStatus(const std::string& text, COLORREF colour) {
+  lockColour_ = colour;
+  ShowLabel(lockLabel_, text);
+  Redraw(2);
+}
+
 bool StatusBar::DrawPanel(const DRAWITEMSTRUCT& item) {
   if (item.hwndItem != bar_) return false;
   const int panel = static_cast<int>(item.itemID);
@@ -141,9 +151,10 @@ LONG StatusBar::LabelsRight() const {
 }
 
 HBRUSH StatusBar::LabelColours(HWND label, HDC dc) {
-  if (label != dataSetLabel_ && label != sizeLabel_) return nullptr;
+  if (label != dataSetLabel_ && label != sizeLabel_ && label != lockLabel_) return nullptr;
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, label == dataSetLabel_ ? kTeal : GetSysColor(COLOR_BTNTEXT));
+  const COLORREF text = label == dataSetLabel_ ? kTeal : label == lockLabel_ ? lockColour_ : GetSysColor(COLOR_BTNTEXT);
+  SetTextColor(dc, text);
   return alert_ ? alertBrush_.get() : GetSysColorBrush(COLOR_BTNFACE);
 }
 

@@ -27,6 +27,9 @@ class StatusBar {
   // " --- Files2 ---" in teal and bold; "" hides the label.
   void SetDataSetLabel(const std::string& text);
   void SetSizeLabel(const std::string& text);
+  // The network's lock status in its colour, laid over panel 2 (whose text
+  // is set aside meanwhile); "" hides it.
+  void SetLockStatus(const std::string& text, COLORREF colour);
   bool sizeLabelShown() const { return sizeShown_; }
 
   // From the parent's WM_DRAWITEM and WM_CTLCOLORSTATIC.
@@ -46,6 +49,8 @@ class StatusBar {
   HWND bar_ = nullptr;
   HWND dataSetLabel_ = nullptr;
   HWND sizeLabel_ = nullptr;
+  HWND lockLabel_ = nullptr;
+  COLORREF lockColour_ = 0;
   HFONT font_ = nullptr;
   std::array<Panel, 3> panels_;
   Panel notice_;

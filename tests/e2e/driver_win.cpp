@@ -566,6 +566,17 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"focus" && argc > 2) return FocusInfo(arg);
   if (command == L"idle" && argc > 2) return Idle(arg, Timeout(argc, argv, 3, 10000));
   if (command == L"red-point" && argc > 2) return RedPoint(_wtoi(arg));
+  if (command == L"computer-name") {
+    wchar_t name[MAX_COMPUTERNAME_LENGTH + 1]{};
+    DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
+    GetComputerNameW(name, &size);
+    PrintLine(name);
+    return 0;
+  }
+  if (command == L"front") {
+    HWND w = FindVisible(arg);
+    return w && SetWindowPos(w, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE) && SetForegroundWindow(w) ? 0 : 1;
+  }
   if (command == L"caret-line" && argc > 3) return CaretLine(arg, _wtoi(argv[3]));
   if (command == L"set-text" && argc > 4) return SetText(arg, _wtoi(argv[3]), argv[4]);
   if (command == L"post-close") return PostMessageW(FindWindowW(arg, nullptr), WM_CLOSE, 0, 0) ? 0 : 1;

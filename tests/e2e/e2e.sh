@@ -23,6 +23,10 @@
 #                tray's 開く brings it back, Ctrl+F12 and the 常駐 button hide
 #                it again; the alarm armed in its window and the close
 #                question it brings; the run-time log and its viewer.
+#   network      two computers (two Wine prefixes, VELDA_COMPUTER_NAME) on
+#                one shared folder: the first edits the 10th, the second is
+#                refused with the other computer's name, the first writes and
+#                the second's next poll draws the new entry.
 #   memo_search  Ctrl+F builds the listing and 検索 finds an entry two years
 #                back; the memo typed, closed and found again after a
 #                restart; the usage guide in the memo window. Screenshots.
@@ -48,9 +52,10 @@ if [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=:$n
   for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 fi
-velda_pid=
+velda_pid= velda2_pid=
 cleanup() {
   [ -n "$velda_pid" ] && kill "$velda_pid" 2>/dev/null || true
+  [ -n "$velda2_pid" ] && kill "$velda2_pid" 2>/dev/null || true
   [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
 }
 trap cleanup EXIT
@@ -773,6 +778,83 @@ memo_search() {
   drv close TfmC21 30000 || fail "close with the memo window open"
   wait_exit
   lines_of "$prog/Data/CaMemo.kdf" | grep -q '^Shopping list$' || fail "the memo changed"
+}
+
+# The second computer: its own Wine prefix (its own desktop), its own
+# program folder and name.
+prefix2=$(cd "$(dirname "$velda")/../.." && pwd)/wineprefix-pc2
+drv2() { WINEPREFIX=$prefix2 drv "$@"; }
+
+net_settings() {  # FILE LEFT TOP SHARED
+  printf '[Settei]\r\ncbNet=1\r\nvNet_flg=1\r\nrbNetKoushin=1\r\nedtNetFolder=%s\r\nHyoujiIchi=1\r\nfmC21Left=%s\r\nfmC21Top=%s\r\n' \
+    "$4" "$2" "$3" > "$1"
+}
+
+network() {
+  local shared=$work/shared prog2=$work/prog2 june
+  june=$shared/Data/Files1/Ca203006.kdf
+  local shared_win="Z:${shared//\//\\}\\"
+  mkdir -p "$shared/Data/Files1" "$prog/Data/Files1" "$work/shots"
+  sjis "$june" ' 0,0,9,2030/ 6 [Data\Files1\]' '25,1,,既存の予定,,,,,,'
+  sjis "$shared/Data/Files1/CaFromTo.kdf" '***** FromTo予定 [Data\Files1\]'
+  cp -a "$prog" "$prog2"
+  net_settings "$prog/Velda.ini" 0 0 "$shared_win"
+  net_settings "$prog2/Velda.ini" 250 270 "$shared_win"
+
+  step "two computers show June 2030 from the shared folder"
+  no_other_velda
+  VELDA_COMPUTER_NAME=PCA start_velda
+  # No administration files: made by "初期データフォルダ作成", not here.
+  local no_admin="ネット管理ファイル[${shared_win}velnet.kdf]がありません。"
+  local text
+  text=$(drv box-text 60000 | tr -d '\r') || fail "no box at the start of the first"
+  [ "$text" = "$no_admin" ] || fail "PCA was told at start: $text"
+  drv answer ok
+  show_june
+  (cd "$prog2" && VELDA_COMPUTER_NAME=PCB WINEPREFIX=$prefix2 exec "$wine_run" "$prog2/Velda.exe") &
+  velda2_pid=$!
+  text=$(drv2 box-text 120000 | tr -d '\r') || fail "no box on the second"
+  [ "$text" = "$no_admin" ] || fail "PCB was told at start: $text"
+  drv2 answer ok
+  drv2 wait-child TfmC21 TSeMCal 120000 || fail "no second computer"
+  drv2 enter-month 203006 || fail "entry box of the second"
+  drv2 expect-month "2030年6月" || fail "June 2030 not shown on the second"
+
+  step "PCA edits the 10th; PCB is refused at once, naming PCA"
+  open_day 10
+  [ -e "$shared/Data/Files1/Ca203006.lock" ] || fail "no month lock while PCA edits"
+  drv2 front TfmC21 || fail "could not raise the second"
+  local xy
+  xy=$(drv2 day-point 10 2 | tr -d '\r') || fail "no 10th on the second"
+  xdotool mousemove ${xy% *} ${xy#* } click --repeat 2 --delay 80 1
+  text=$(drv2 box-text 10000 | tr -d '\r') || fail "PCB was not refused"
+  local refusal=$'他のコンピュータ【PCA】がデータをロックしています。\nしばらくしてから、もう一度お願いいたします。\n'
+  [ "$text" = "${refusal}ロックファイル[${shared_win}Data\\Files1\\Ca203006.lock]" ] || fail "PCB was told: $text"
+  shot 1-refused
+  drv2 answer ok || fail "could not answer PCB's box"
+
+  step "PCA writes a red line; the lock goes"
+  focus_editor
+  type_checked $ID_MEMO2 "Network test"
+  key ctrl+r
+  key ctrl+Return
+  editor_closed "Ctrl+Enter did not close PCA's editor"
+  on_disk "$june" '10,1,,Network test,clRed,,,,,' || { lines_of "$june"; fail "PCA's line is not in the shared file"; }
+  [ ! -e "$shared/Data/Files1/Ca203006.lock" ] || fail "the month lock stayed"
+  drv close TfmC21 30000 || fail "PCA did not close"
+  wait_exit
+
+  step "PCB's next poll draws it"
+  for _ in $(seq 60); do [ "$(drv2 red-pixels 10 | tr -d '\r')" -gt 20 ] && break; sleep 0.5; done
+  [ "$(drv2 red-pixels 10 | tr -d '\r')" -gt 20 ] || fail "PCB did not show PCA's line after its poll"
+  shot 2-after-poll
+  drv2 close TfmC21 30000 || fail "PCB did not close"
+  for _ in $(seq 300); do kill -0 "$velda2_pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$velda2_pid" 2>/dev/null && fail "PCB did not end"
+  velda2_pid=
+  [ "$(lines_of "$june" | grep -c '^10,')" = 1 ] || fail "the 10th is not in the file once"
+  [ -z "$(ls "$shared/Data/Files1/"*.lock 2>/dev/null)" ] || fail "a lock file stayed"
+  [ "$(tr -d '\r\n' < "$shared/update.kdf")" = 1 ] || fail "the change counter: $(cat "$shared/update.kdf")"
 }
 
 "$scenario"

@@ -1,0 +1,95 @@
+#include "shell/network_win.h"
+
+#include "net/day_first_backup.h"
+#include "shell/controls_win.h"
+#include "shell/resident_win.h"
+
+namespace shell {
+
+NetworkFeature::NetworkFeature(platform::Services& os, NetworkHost& host) : os_(os), host_(host) {}
+
+NetworkFeature::~NetworkFeature() = default;
+
+void NetworkFeature::WireLaterWork() {
+  MainController& c = host_.Controller();
+  const StartupState& st = c.startup();
+  admin_ = std::make_unique<net::NetAdmin>(os_, st.settingsFolder,
+                                           c.switches().networkFirstStart && st.onNetworkDrive);
+  LaterWork& later = c.later();
+  later.registerNetworkAdministrator = [this, &st] { return admin_->RegisterNetworkAdministrator(st.programFolder); };
+  later.networkAccessLevel = [this] { return admin_->level(); };
+  later.holdsMaintenanceLock = [this] { return mode_ && mode_->holdsServiceLock(); };
+  later.releaseMaintenanceLock = [this] { return !mode_ || mode_->ReleaseServiceLockAtClose(); };
+  later.dayFirstBackup = [this] { BackUpDayFirst(); };
+}
+
+void NetworkFeature::Start() {
+  MainController& c = host_.Controller();
+  mode_ = std::make_unique<net::NetworkMode>(os_, c.folders().folders, c.network(),
+                                             static_cast<net::StatusLabel&>(*this),
+                                             static_cast<net::NetHost&>(*this), *admin_);
+  // From now on a vanished folder switches the mode off through it.
+  c.later().switchNetworkOff = [this] { mode_->SetNetwork(false); };
+  if (GridEditing* editing = host_.Editing()) editing->SetSharedFolder(this);
+  mode_->StartedOn();
+  ShowNetworkState(net::ControlsFor(mode_->On()));
+  RestartTimer();
+}
+
+void NetworkFeature::Toggle() {
+  if (mode_) mode_->SetNetwork(!mode_->On());
+}
+
+void NetworkFeature::Reload() {
+  if (mode_) mode_->NetReload();
+}
+
+void NetworkFeature::Poll() {
+  if (!mode_) return;
+  mode_->Poll(IsWindowVisible(host_.MainHwnd()) != FALSE, host_.DayEditorOpen());
+}
+
+bool NetworkFeature::OnTimer(UINT_PTR id) {
+  if (id != kNetTimer) return false;
+  Poll();
+  return true;
+}
+
+void NetworkFeature::RestartTimer() {
+  const unsigned ms = net::PollIntervalMs(host_.Controller().settings().rbNetKoushin);
+  KillTimer(host_.MainHwnd(), kNetTimer);
+  if (ms) SetTimer(host_.MainHwnd(), kNetTimer, ms, nullptr);
+}
+
+void NetworkFeature::AfterWait(bool found) {
+  if (mode_) mode_->AfterNetworkWait(found);
+}
+
+// ---- what the protocol asks of the window ---------------------------------
+
+void NetworkFeature::RereadShownMonth() {
+  if (GridEditing* editing = host_.Editing()) editing->RereadShownMonth();
+}
+
+bool NetworkFeature::RereadPeriods() {
+  GridEditing* editing = host_.Editing();
+  return !editing || editing->RereadPeriods();
+}
+
+void NetworkFeature::ShowNetworkState(const net::NetworkControls& controls) {
+  host_.ShowNetworkPanel(controls.networkLabel ? kNetworkPanelText : "");
+  host_.UpdateCommandButtons();
+}
+
+void NetworkFeature::Show(const net::LockStatus& status) {
+  host_.ShowLockStatus(status.text, ColourOf(net::ColorValue(status.color)));
+}
+
+bool NetworkFeature::BackUpDayFirst() {
+  MainController& c = host_.Controller();
+  std::vector<const store::MonthSlot*> months;
+  for (int i = 0; i < kWindowSlots; ++i) months.push_back(&c.cycle().slot(i).data);
+  return net::DayFirstBackup(os_, c.folders().folders.safeGuardFolder, months, c.cycle().periods());
+}
+
+}  // namespace shell
