@@ -115,6 +115,7 @@ class MainWindow : public platform::Window,
   void ShowNetworkPanel(const std::string& text) override;
   void UpdateCommandButtons() override { UpdateButtons(); }
   void FollowShownMonth() override { controller_.FollowShownMonth(); }
+  void SetWaitingForSharedFolder(bool waiting) override { resident_->SetWaitingForSharedFolder(waiting); }
 
   // ---- MemoFeatureHost (main_window_memo_win.cpp) ----
   void GoResident(ResidencyCaller caller) override { resident_->GoResident(caller); }

@@ -1,6 +1,7 @@
 #include "shell/network_win.h"
 
 #include "net/day_first_backup.h"
+#include "net/folder_wait_window_win.h"
 #include "shell/controls_win.h"
 #include "shell/resident_win.h"
 
@@ -21,6 +22,16 @@ void NetworkFeature::WireLaterWork() {
   later.holdsMaintenanceLock = [this] { return mode_ && mode_->holdsServiceLock(); };
   later.releaseMaintenanceLock = [this] { return !mode_ || mode_->ReleaseServiceLockAtClose(); };
   later.dayFirstBackup = [this] { BackUpDayFirst(); };
+  later.showNetworkWaitWindow = [this] { WaitForSharedFolder(); };
+}
+
+// The shared folder of the last run was missing at start: wait for it.
+void NetworkFeature::WaitForSharedFolder() {
+  const std::string folder = store::DataSetFolder(host_.Controller().folders().folders.netFolder, 1);
+  host_.SetWaitingForSharedFolder(true);
+  const bool found = net::ShowFolderWaitWindow(host_.MainHwnd(), os_, folder) == net::FolderWaitResult::Found;
+  host_.SetWaitingForSharedFolder(false);
+  AfterWait(found);
 }
 
 void NetworkFeature::Start() {

@@ -32,6 +32,7 @@ class NetworkHost {
   // The buttons follow the command rules again.
   virtual void UpdateCommandButtons() = 0;
   virtual void FollowShownMonth() = 0;
+  virtual void SetWaitingForSharedFolder(bool waiting) = 0;
 };
 
 inline constexpr char kNetworkPanelText[] = "ネット";
@@ -82,6 +83,7 @@ class NetworkFeature : public SharedFolder, private net::NetHost, private net::S
   void Hide() override { host_.ShowLockStatus("", 0); }
 
   bool BackUpDayFirst();
+  void WaitForSharedFolder();
 
   platform::Services& os_;
   NetworkHost& host_;

@@ -166,7 +166,7 @@ void ResidentFeature::CancelCountdown() {
 void ResidentFeature::RefreshStatusPanel2() {
   MainController& c = host_.Controller();
   const Panel2Facts facts{platform::StartupShortcutExists(os_.fs, os_.system, kTimeSettingShortcut),
-                          countdown_.seconds(), false, c.settings().cbShiyouchuu,
+                          countdown_.seconds(), waitingForSharedFolder_, c.settings().cbShiyouchuu,
                           c.startup().programFolder};
   host_.ShowStatusPanel2(StatusPanel2(facts));
 }

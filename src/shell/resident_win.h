@@ -84,6 +84,11 @@ class ResidentFeature {
   // A press on the grid or a change of page stops the "/J" countdown.
   void CancelCountdown();
   void RefreshStatusPanel2();
+  // The waiting window of start-up holds the "/J" countdown back.
+  void SetWaitingForSharedFolder(bool waiting) {
+    waitingForSharedFolder_ = waiting;
+    RefreshStatusPanel2();
+  }
   // Before the settings are written: the alarm's time and warning.
   void SaveInto(settings::Settings& s) const { alarm_.ToSettings(s); }
   void OptionsClosed() { tick_->OptionsClosed(); }
@@ -120,6 +125,7 @@ class ResidentFeature {
   std::vector<int> boundHotkeys_;
   bool closeButtonMode_ = false;
   bool moveMenuEnabled_ = false;
+  bool waitingForSharedFolder_ = false;
 };
 
 }  // namespace shell

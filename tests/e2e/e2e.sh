@@ -855,6 +855,21 @@ network() {
   [ "$(lines_of "$june" | grep -c '^10,')" = 1 ] || fail "the 10th is not in the file once"
   [ -z "$(ls "$shared/Data/Files1/"*.lock 2>/dev/null)" ] || fail "a lock file stayed"
   [ "$(tr -d '\r\n' < "$shared/update.kdf")" = 1 ] || fail "the change counter: $(cat "$shared/update.kdf")"
+
+  step "the shared folder missing at start: the waiting window until it is back"
+  mv "$shared" "$shared.away"
+  VELDA_COMPUTER_NAME=PCA start_velda
+  drv wait TfmNetWait 60000 || fail "no waiting window"
+  shot 3-waiting 2
+  mv "$shared.away" "$shared"
+  drv gone TfmNetWait 20000 || fail "the waiting window did not see the folder come back"
+  text=$(drv box-text 30000 | tr -d '\r') || fail "no box after the wait"
+  [ "$text" = "$no_admin" ] || fail "PCA was told after the wait: $text"
+  drv answer ok
+  drv wait-child TfmC21 TSeMCal 30000 || fail "no month grid after the wait"
+  drv close TfmC21 30000 || fail "PCA did not close after the wait"
+  wait_exit
+  grep -q 'vNet_flg=1' "$prog/Velda.ini" || fail "the network is not on after the wait"
 }
 
 "$scenario"
