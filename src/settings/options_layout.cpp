@@ -11,7 +11,7 @@ using T = OptionsTab;
 
 constexpr int kPageWidth = 600;
 constexpr int kPageHeight = 330;
-constexpr int kTabStrip = 32;   // from the tab control's top to the page
+constexpr int kTabStrip = 24;   // the tab control shows its strip only
 constexpr int kMargin = 8;
 constexpr int kButtonWidth = 96;
 constexpr int kButtonHeight = 28;
@@ -28,13 +28,15 @@ constexpr int kColourLabel = 100;
 constexpr int kSwatchWidth = 60;
 constexpr int kChangeWidth = 60;
 constexpr int kFullWidth = 580;   // a row across the page
+constexpr int kRowRight = 580;    // where rows end, clear of a group's frame
 
 const OptionsWindowGeometry kGeometry = [] {
   OptionsWindowGeometry g{};
-  g.tabs = {kMargin, kMargin, kPageWidth + 2 * kMargin, kTabStrip + kPageHeight + kMargin};
-  g.page = {g.tabs.x + kMargin, g.tabs.y + kTabStrip, kPageWidth, kPageHeight};
+  g.tabs = {kMargin, kMargin, kPageWidth + 2 * kMargin, kTabStrip};
+  g.frame = {kMargin, g.tabs.bottom() - 2, g.tabs.width, kPageHeight + 2 * kMargin + 2};
+  g.page = {g.frame.x + kMargin, g.tabs.bottom() + kMargin, kPageWidth, kPageHeight};
   g.clientWidth = g.tabs.right() + kMargin;
-  const int buttonsTop = g.tabs.bottom() + kMargin;
+  const int buttonsTop = g.frame.bottom() + kMargin;
   g.cancelButton = {g.clientWidth - kMargin - kButtonWidth, buttonsTop, kButtonWidth, kButtonHeight};
   g.okButton = {g.cancelButton.x - kMargin - kButtonWidth, buttonsTop, kButtonWidth, kButtonHeight};
   g.clientHeight = buttonsTop + kButtonHeight + 10;
@@ -73,21 +75,21 @@ constexpr OptionControl Number(T tab, std::string_view key, std::string_view cap
                                int labelWidth, NumberRange range, std::string_view suffix = {},
                                BindTo bind = BindTo::Settings) {
   return {.tab = tab, .kind = ControlKind::Number, .name = key, .caption = caption,
-          .place = {x, y, kFullWidth + 12 - x, kEditHeight}, .labelWidth = labelWidth, .fieldWidth = 56,
+          .place = {x, y, kRowRight - x, kEditHeight}, .labelWidth = labelWidth, .fieldWidth = 56,
           .suffix = suffix, .range = range, .bind = bind};
 }
 
 constexpr OptionControl Choice(T tab, std::string_view key, std::string_view caption, int x, int y,
                                int labelWidth, std::span<const ChoiceItem> items, std::string_view suffix = {}) {
   return {.tab = tab, .kind = ControlKind::Choice, .name = key, .caption = caption,
-          .place = {x, y, kFullWidth + 12 - x, kEditHeight}, .labelWidth = labelWidth, .fieldWidth = 70,
+          .place = {x, y, kRowRight - x, kEditHeight}, .labelWidth = labelWidth, .fieldWidth = 70,
           .suffix = suffix, .items = items, .bind = BindTo::Settings};
 }
 
 constexpr OptionControl Text(T tab, std::string_view key, std::string_view caption, int x, int y,
                              int labelWidth) {
   return {.tab = tab, .kind = ControlKind::Text, .name = key, .caption = caption,
-          .place = {x, y, kFullWidth + 12 - x, kEditHeight}, .labelWidth = labelWidth, .bind = BindTo::Settings};
+          .place = {x, y, kRowRight - x, kEditHeight}, .labelWidth = labelWidth, .bind = BindTo::Settings};
 }
 
 constexpr OptionControl Colour(T tab, std::string_view key, std::string_view caption, int x, int y,
@@ -175,6 +177,7 @@ const OptionControl kControls[] = {
 
     // " 年表示 "
     Number(T::Nen, "SpHajimariTuki", "特別期間表示：", 12, 10, 120, {1, 12}, "月から"),
+    Label(T::Nen, "lblSpecialYear", "年表示で「特別」を選ぶと、この月から１２か月を表示します。", {12, 44, 560, 18}),
 
     // " 機能 "
     Check(T::Kinou, "cbHotkey", "ホットキーを使用する", 12, 6),

@@ -42,7 +42,8 @@ struct OptionsPlace {
 struct OptionsWindowGeometry {
   int clientWidth;
   int clientHeight;
-  OptionsPlace tabs;  // the tab control
+  OptionsPlace tabs;   // the tab control's strip
+  OptionsPlace frame;  // the frame round the page, in the window's colour
   OptionsPlace page;  // where a tab's controls go; their places count from here
   OptionsPlace okButton;
   OptionsPlace cancelButton;
