@@ -16,7 +16,9 @@ void NetTab::Shown(const OptionsForm& form) {
 }
 
 net::NetTabEnables NetTab::Enables(const OptionsForm& form) {
-  return net::NetTabFor(host_.Admin().level(), form.values.cbNet);
+  net::NetTabEnables e = net::NetTabFor(host_.Admin().level(), form.values.cbNet);
+  e.backupAndRestore = e.backupAndRestore && host_.CanOpenNetBackup();
+  return e;
 }
 
 std::string NetTab::RightsText() { return net::RightsLabel(host_.Admin().level()); }
@@ -49,7 +51,9 @@ void NetTab::SetRights(OptionsForm& form, AdminWindows& windows) {
   if (!named) SharingOff(form);
 }
 
-void NetTab::OpenBackup() { host_.OpenNetBackup(); }
+void NetTab::OpenBackup() {
+  if (host_.CanOpenNetBackup()) host_.OpenNetBackup();
+}
 
 void NetTab::Finish(const std::optional<std::string>& netFolderInForce) {
   host_.Admin().SetNetFolder(netFolderInForce.value_or(folderAtOpen_));

@@ -27,7 +27,9 @@ class OptionsNetworkHost {
   // This run's administration files and rights; a rights change made on
   // the tab is the main window's from then on.
   virtual net::NetAdmin& Admin() = 0;
-  // "ネットデータバックアップ＆リストア": the setup window on its backup page.
+  // "ネットデータバックアップ＆リストア": the setup window on its backup page;
+  // without one the button stays greyed.
+  virtual bool CanOpenNetBackup() = 0;
   virtual void OpenNetBackup() = 0;
 };
 

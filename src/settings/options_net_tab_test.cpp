@@ -22,9 +22,11 @@ class FakeHost : public OptionsNetworkHost {
     return true;
   }
   net::NetAdmin& Admin() override { return admin_; }
+  bool CanOpenNetBackup() override { return canBackup; }
   void OpenNetBackup() override { ++backups; }
 
   bool on = false;
+  bool canBackup = true;
   std::vector<bool> switches;
   int backups = 0;
 
@@ -157,7 +159,14 @@ TEST_F(NetTabTest, TheAdministratorsPasswordGivesRights) {
   EXPECT_EQ(os.dialogs.shown.back().text, "管理者権限を設定しました。");
 }
 
-TEST_F(NetTabTest, BackupButtonOpensTheSetupThroughTheMainWindow) {
+TEST_F(NetTabTest, BackupButtonOpensTheSetupThroughTheMainWindowWhenItCan) {
+  admin.SetLevel(net::kAdministrator);
+  form.values.cbNet = true;
+  tab.OpenBackup();
+  EXPECT_EQ(host.backups, 1);
+  EXPECT_TRUE(tab.Enables(form).backupAndRestore);
+  host.canBackup = false;
+  EXPECT_FALSE(tab.Enables(form).backupAndRestore);
   tab.OpenBackup();
   EXPECT_EQ(host.backups, 1);
 }

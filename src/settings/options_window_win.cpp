@@ -2,6 +2,11 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <functional>
+#include <string_view>
+#include <utility>
+
 #include "platform/text_win.h"
 #include "settings/colour_dialog_win.h"
 
@@ -15,6 +20,7 @@ constexpr wchar_t kShownTitle[] = L"楓帳 -Velda-";
 constexpr UINT kHoldFolderFocus = WM_APP + 1;
 constexpr int kTextLimit = 259;
 constexpr int kNumberLimit = 12;
+constexpr DWORD kFirstInRow = WS_TABSTOP | WS_GROUP;  // ends the radio group before it
 
 bool IsNetButton(const OptionControl& c) {
   return c.tab == OptionsTab::Net1 && c.kind == ControlKind::Button;
@@ -117,66 +123,71 @@ void TfmOption::MakeControl(std::size_t i) {
   for (const auto& t : tabs_) onAShownTab = onAShownTab || t.tab == c.tab;
   if (!onAShownTab) return;
   const ControlParts p = PartsOf(c);
-  const DWORD first = WS_TABSTOP | WS_GROUP;
   Made made{i, {}};
-  auto add = [&](const wchar_t* cls, const std::string& text, DWORD style, const OptionsPlace& place, int part,
-                 DWORD ex = 0) { made.parts.push_back(Add(cls, text, style, place, ControlId(i, part), ex)); };
-  auto caption = [&] {
-    if (!c.caption.empty() && c.labelWidth) add(L"STATIC", std::string(c.caption), SS_LEFT | SS_NOPREFIX, p.caption, kCaption);
-  };
-  auto suffix = [&] {
-    if (!c.suffix.empty()) add(L"STATIC", std::string(c.suffix), SS_LEFT | SS_NOPREFIX, p.suffix, kSuffix);
-  };
   switch (c.kind) {
     case ControlKind::Check:
-      add(L"BUTTON", std::string(c.caption), first | BS_AUTOCHECKBOX, p.field, kMain);
+      AddPart(made, L"BUTTON", c.caption, kFirstInRow | BS_AUTOCHECKBOX, p.field, kMain);
       break;
-    case ControlKind::Radio:
-      add(L"BUTTON", std::string(c.caption), BS_GROUPBOX, p.field, kMain);
-      for (std::size_t k = 0; k < c.items.size(); ++k)
-        add(L"BUTTON", std::string(c.items[k].caption), (k == 0 ? first : 0) | BS_AUTORADIOBUTTON, p.items[k],
-            kItem + static_cast<int>(k));
-      break;
-    case ControlKind::Number: {
-      caption();
-      add(L"EDIT", "", first | ES_AUTOHSCROLL | ES_RIGHT, p.field, kMain, WS_EX_CLIENTEDGE);
-      SendMessageW(made.parts.back(), EM_LIMITTEXT, kNumberLimit, 0);
-      add(UPDOWN_CLASSW, "", UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, p.upDown, kUpDown);
-      SendMessageW(made.parts.back(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(made.parts[made.parts.size() - 2]), 0);
-      SendMessageW(made.parts.back(), UDM_SETRANGE32, c.range.min, c.range.max);
-      suffix();
-      break;
-    }
-    case ControlKind::Choice: {
-      caption();
-      OptionsPlace list = p.field;
-      list.height += OptionsGeometry().dropDownHeight;
-      add(L"COMBOBOX", "", first | CBS_DROPDOWNLIST | WS_VSCROLL, list, kMain);
-      FillLists(c, made.parts.back());
-      suffix();
-      break;
-    }
+    case ControlKind::Radio: MakeRadio(c, p, made); break;
+    case ControlKind::Number: MakeNumber(c, p, made); break;
+    case ControlKind::Choice: MakeChoice(c, p, made); break;
     case ControlKind::Text:
-      caption();
-      add(L"EDIT", "", first | ES_AUTOHSCROLL, p.field, kMain, WS_EX_CLIENTEDGE);
-      SendMessageW(made.parts.back(), EM_LIMITTEXT, kTextLimit, 0);
+      AddCaption(c, p, made);
+      SendMessageW(AddPart(made, L"EDIT", "", kFirstInRow | ES_AUTOHSCROLL, p.field, kMain, WS_EX_CLIENTEDGE),
+                   EM_LIMITTEXT, kTextLimit, 0);
       break;
     case ControlKind::Colour:
-      caption();
-      add(L"STATIC", "", SS_OWNERDRAW, p.field, kMain);
-      add(L"BUTTON", "変更", first | BS_PUSHBUTTON, p.change, kChange);
+      AddCaption(c, p, made);
+      AddPart(made, L"STATIC", "", SS_OWNERDRAW, p.field, kMain);
+      AddPart(made, L"BUTTON", "変更", kFirstInRow | BS_PUSHBUTTON, p.change, kChange);
       break;
-    case ControlKind::Label:
-      add(L"STATIC", std::string(c.caption), SS_LEFT | SS_NOPREFIX, p.field, kMain);
-      break;
-    case ControlKind::Group:
-      add(L"BUTTON", std::string(c.caption), BS_GROUPBOX, p.field, kMain);
-      break;
-    case ControlKind::Button:
-      add(L"BUTTON", std::string(c.caption), first | BS_PUSHBUTTON, p.field, kMain);
-      break;
+    case ControlKind::Label: AddPart(made, L"STATIC", c.caption, SS_LEFT | SS_NOPREFIX, p.field, kMain); break;
+    case ControlKind::Group: AddPart(made, L"BUTTON", c.caption, BS_GROUPBOX, p.field, kMain); break;
+    case ControlKind::Button: AddPart(made, L"BUTTON", c.caption, kFirstInRow | BS_PUSHBUTTON, p.field, kMain); break;
   }
   made_.push_back(std::move(made));
+}
+
+HWND TfmOption::AddPart(Made& made, const wchar_t* cls, std::string_view text, DWORD style, const OptionsPlace& place,
+                        int part, DWORD exStyle) {
+  HWND h = Add(cls, std::string(text), style, place, ControlId(made.index, part), exStyle);
+  made.parts.push_back(h);
+  return h;
+}
+
+void TfmOption::AddCaption(const OptionControl& c, const ControlParts& p, Made& made) {
+  if (!c.caption.empty() && c.labelWidth) AddPart(made, L"STATIC", c.caption, SS_LEFT | SS_NOPREFIX, p.caption, kCaption);
+}
+
+void TfmOption::AddSuffix(const OptionControl& c, const ControlParts& p, Made& made) {
+  if (!c.suffix.empty()) AddPart(made, L"STATIC", c.suffix, SS_LEFT | SS_NOPREFIX, p.suffix, kSuffix);
+}
+
+void TfmOption::MakeRadio(const OptionControl& c, const ControlParts& p, Made& made) {
+  AddPart(made, L"BUTTON", c.caption, BS_GROUPBOX, p.field, kMain);
+  for (std::size_t k = 0; k < c.items.size(); ++k)
+    AddPart(made, L"BUTTON", c.items[k].caption, (k == 0 ? kFirstInRow : 0) | BS_AUTORADIOBUTTON, p.items[k],
+            kItem + static_cast<int>(k));
+}
+
+// The up-down keeps its buddy's text a number within the range when its
+// arrows are used; typed text is the controller's to check.
+void TfmOption::MakeNumber(const OptionControl& c, const ControlParts& p, Made& made) {
+  AddCaption(c, p, made);
+  HWND box = AddPart(made, L"EDIT", "", kFirstInRow | ES_AUTOHSCROLL | ES_RIGHT, p.field, kMain, WS_EX_CLIENTEDGE);
+  SendMessageW(box, EM_LIMITTEXT, kNumberLimit, 0);
+  HWND upDown = AddPart(made, UPDOWN_CLASSW, "", UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, p.upDown, kUpDown);
+  SendMessageW(upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(box), 0);
+  SendMessageW(upDown, UDM_SETRANGE32, c.range.min, c.range.max);
+  AddSuffix(c, p, made);
+}
+
+void TfmOption::MakeChoice(const OptionControl& c, const ControlParts& p, Made& made) {
+  AddCaption(c, p, made);
+  OptionsPlace withList = p.field;
+  withList.height += OptionsGeometry().dropDownHeight;
+  FillLists(c, AddPart(made, L"COMBOBOX", "", kFirstInRow | CBS_DROPDOWNLIST | WS_VSCROLL, withList, kMain));
+  AddSuffix(c, p, made);
 }
 
 void TfmOption::FillLists(const OptionControl& c, HWND list) {
@@ -408,6 +419,9 @@ void TfmOption::OnCommand(int id, int code, HWND from) {
 }
 
 void TfmOption::OnControl(const OptionControl& c, std::size_t index, int part, int code) {
+  // A click sent to a greyed control (BM_CLICK from another program) does
+  // what a greyed control does: nothing.
+  if (!IsWindowEnabled(GetDlgItem(hwnd(), ControlId(index, part)))) return;
   switch (c.kind) {
     case ControlKind::Check:
       if (code != BN_CLICKED) return;
@@ -458,36 +472,32 @@ void TfmOption::PickColourFor(const OptionControl& c) {
 }
 
 void TfmOption::OnButton(const OptionControl& c) {
-  const std::string_view n = c.name;
+  if (IsNetButton(c) && !net_) return;
   OptionsForm& form = controller_.form();
   AdminWindows& windows = args_.adminWindows ? *args_.adminWindows : static_cast<AdminWindows&>(*this);
-  if (n == "btnFolderChange") {
-    controller_.BeginFolderChange();
-    Render();
-    HWND field = Part(IndexOf(*FindControl("edFolder")));
-    SetFocus(field);
-    SendMessageW(field, EM_SETSEL, 0, -1);
-  } else if (n == "btnFolderExecute") {
-    controller_.ExecuteFolderChange(TextOf(IndexOf(*FindControl("edFolder"))));
-  } else if (n == "btnFolderCancel") {
-    controller_.CancelFolderChange();
-  } else if (n == "btnDefaultColours") {
-    controller_.ResetColours();
-  } else if (!net_) {
-    return;
-  } else if (n == "btnLockSearch") {
-    net_->SearchLocks(form);
-  } else if (n == "btnUnlockAll") {
-    net_->UnlockAll(form);
-  } else if (n == "btnSetRights") {
-    net_->SetRights(form, windows);
-  } else if (n == "btnCreateFolder") {
-    net_->RunAdminDialog(net::AdminDialogMode::Create, form, windows);
-  } else if (n == "btnRedesignate") {
-    net_->RunAdminDialog(net::AdminDialogMode::Rewrite, form, windows);
-  } else if (n == "btnNetBackup") {
-    net_->OpenBackup();
-  }
+  const std::pair<std::string_view, std::function<void()>> actions[] = {
+      {"btnFolderChange", [&] { BeginFolderChange(); }},
+      {"btnFolderExecute", [&] { controller_.ExecuteFolderChange(TextOf(IndexOf(*FindControl("edFolder")))); }},
+      {"btnFolderCancel", [&] { controller_.CancelFolderChange(); }},
+      {"btnDefaultColours", [&] { controller_.ResetColours(); }},
+      {"btnLockSearch", [&] { net_->SearchLocks(form); }},
+      {"btnUnlockAll", [&] { net_->UnlockAll(form); }},
+      {"btnSetRights", [&] { net_->SetRights(form, windows); }},
+      {"btnCreateFolder", [&] { net_->RunAdminDialog(net::AdminDialogMode::Create, form, windows); }},
+      {"btnRedesignate", [&] { net_->RunAdminDialog(net::AdminDialogMode::Rewrite, form, windows); }},
+      {"btnNetBackup", [&] { net_->OpenBackup(); }},
+  };
+  for (const auto& [name, act] : actions)
+    if (name == c.name) return act();
+}
+
+// "変更": the field opens for typing, its text selected.
+void TfmOption::BeginFolderChange() {
+  controller_.BeginFolderChange();
+  Render();
+  HWND field = Part(IndexOf(*FindControl("edFolder")));
+  SetFocus(field);
+  SendMessageW(field, EM_SETSEL, 0, -1);
 }
 
 // ---- the administration dialog --------------------------------------------------

@@ -77,6 +77,13 @@ class TfmOption : public platform::Window, private AdminWindows {
 
   void MakeControls();
   void MakeControl(std::size_t index);
+  HWND AddPart(Made& made, const wchar_t* cls, std::string_view text, DWORD style, const OptionsPlace& place,
+               int part, DWORD exStyle = 0);
+  void AddCaption(const OptionControl& c, const ControlParts& p, Made& made);
+  void AddSuffix(const OptionControl& c, const ControlParts& p, Made& made);
+  void MakeRadio(const OptionControl& c, const ControlParts& p, Made& made);
+  void MakeNumber(const OptionControl& c, const ControlParts& p, Made& made);
+  void MakeChoice(const OptionControl& c, const ControlParts& p, Made& made);
   HWND Add(const wchar_t* cls, const std::string& text, DWORD style, const OptionsPlace& place, int id,
            DWORD exStyle = 0);
   void FillLists(const OptionControl& c, HWND list);
@@ -90,6 +97,7 @@ class TfmOption : public platform::Window, private AdminWindows {
   void OnCommand(int id, int code, HWND from);
   void OnControl(const OptionControl& c, std::size_t index, int part, int code);
   void OnButton(const OptionControl& c);
+  void BeginFolderChange();
   void OnOk();
   void OnCancel();
   void LeaveAllNumbers();

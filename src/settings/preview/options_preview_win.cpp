@@ -40,6 +40,7 @@ class PreviewHost : public OptionsNetworkHost {
     return true;
   }
   net::NetAdmin& Admin() override { return admin_; }
+  bool CanOpenNetBackup() override { return true; }
   void OpenNetBackup() override { std::puts("open the setup window on its backup page"); }
 
  private:
