@@ -31,11 +31,6 @@ const MemberOf<Settings> kOptionControls[] = {
     &S::visMemoMHide,
 };
 
-bool SameFolder(const std::string& a, const std::string& b) {
-  return support::EqualsIgnoreCase(support::EnsureTrailingSeparator(support::Trim(a)),
-                                   support::EnsureTrailingSeparator(support::Trim(b)));
-}
-
 constexpr char kRemovableWarning[] =
     "リムーバブルディスクから起動した場合は、\r\n"
     "セキュリティの関係上、自動バックアップは実行しないことをお勧めします。\r\n\r\n"
@@ -60,7 +55,7 @@ void CopyOptionsBack(const OptionsForm& form, const OptionsContext& context, Set
                      MemoWindowKeys& memo) {
   for (const auto& control : kOptionControls)
     std::visit([&](auto m) { s.*m = form.values.*m; }, control);
-  if (SameFolder(s.edFolder, context.programFolder)) s.edFolder.clear();
+  CopyDataFolderBack(form, context, s);
   s.vBackKankaku = BackupIntervalDays(s.cbBackKankaku);
   memo.vCLine1 = form.memo.vCLine1;
   memo.vCLine2 = form.memo.vCLine2;
@@ -68,12 +63,14 @@ void CopyOptionsBack(const OptionsForm& form, const OptionsContext& context, Set
   memo.vMenuCount = form.memo.vMenuCount;
 }
 
-bool AfterOptionsClosed(const OptionsForm& form, platform::Dialogs& dialogs) {
-  if (!form.dataFolderChanged) return false;
-  platform::Inform(dialogs,
-                   "データフォルダ等が変更になったため、一度終了します。\r\n"
-                   "再び、起動した後は、設定した項目が有効になります。");
-  return true;
+void CopyDataFolderBack(const OptionsForm& form, const OptionsContext& context, Settings& s) {
+  s.edFolder = form.values.edFolder;
+  if (SameDataFolder(s.edFolder, context.programFolder)) s.edFolder.clear();
+}
+
+bool SameDataFolder(const std::string& a, const std::string& b) {
+  return support::EqualsIgnoreCase(support::EnsureTrailingSeparator(support::Trim(a)),
+                                   support::EnsureTrailingSeparator(support::Trim(b)));
 }
 
 void ResetTextColors(Settings& values) {

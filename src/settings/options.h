@@ -30,8 +30,6 @@ struct OptionsForm {
   bool cbLocal = false;
   bool cbLocalEnabled = true;  // not on a CD-ROM
   bool cbTodayEnabled = true;  // not on a shell of version 4 or lower
-  // Set when the local data folder was changed in this opening.
-  bool dataFolderChanged = false;
 };
 
 OptionsForm FillOptions(const Settings& s, const OptionsWindowKeys& windowKeys,
@@ -42,11 +40,14 @@ OptionsForm FillOptions(const Settings& s, const OptionsWindowKeys& windowKeys,
 // in days follows the chosen index.
 void CopyOptionsBack(const OptionsForm& form, const OptionsContext& context, Settings& s,
                      MemoWindowKeys& memo);
+// Only the local data folder: a change executed in the window stands even
+// when the window is cancelled afterwards (the user confirmed it and was
+// told it is used from the next start).
+void CopyDataFolderBack(const OptionsForm& form, const OptionsContext& context, Settings& s);
 
-// Step 4 of the options flow: after the window is gone. When the data
-// folder was changed, tells that the program ends once and returns true:
-// the main window then closes.
-bool AfterOptionsClosed(const OptionsForm& form, platform::Dialogs& dialogs);
+// One folder, whatever its letter case, blanks around it or final
+// separator ("D:\data" and "d:\data\").
+bool SameDataFolder(const std::string& a, const std::string& b);
 
 // The " ローカルデータフォルダ " group: "変更", "変更実行", "キャンセル".
 class LocalFolderEdit {

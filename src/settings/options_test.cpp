@@ -92,17 +92,6 @@ TEST_F(OptionsTest, OldShellAndCdRomDisableTheirControls) {
   EXPECT_TRUE(Open().cbTodayEnabled);
 }
 
-TEST_F(OptionsTest, ChangedDataFolderEndsTheProgramOnce) {
-  OptionsForm form = Open();
-  EXPECT_FALSE(AfterOptionsClosed(form, os.dialogs));
-  EXPECT_TRUE(os.dialogs.shown.empty());
-  form.dataFolderChanged = true;
-  EXPECT_TRUE(AfterOptionsClosed(form, os.dialogs));
-  EXPECT_EQ(os.dialogs.Texts(),
-            std::vector<std::string>{"データフォルダ等が変更になったため、一度終了します。\r\n"
-                                     "再び、起動した後は、設定した項目が有効になります。"});
-}
-
 TEST_F(OptionsTest, RemovableDriveOffersToTurnBackupOff) {
   EXPECT_EQ(ConfirmBackupInterval(3, false, os.dialogs), 3);
   EXPECT_EQ(ConfirmBackupInterval(0, true, os.dialogs), 0);
