@@ -44,6 +44,7 @@ struct SeMCalProps {
   bool UeTume = false;         // entries packed to the top (off: bottom)
   bool TukiMemo = false;       // the month memo in the last row
   bool TukiMUeTume = true;     // month memo lines packed to the top
+  std::string EntryFace;       // the entries' typeface; empty: the weekday row's
   bool SkipUpDate = false;     // while on, changes do not re-render
   bool SkipUpDate2 = false;
   int LenYoubiH = 24;          // weekday row height

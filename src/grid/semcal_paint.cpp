@@ -192,7 +192,8 @@ void SeMCalPainter::DrawLines(const DayCell& cell) {
 }
 
 CanvasFont SeMCalPainter::EntryFont(bool bold, bool strikeOut) const {
-  return {grid_.Fonts()[CalFont::DayOfWeek].face, p_.LenFontYoteiH, bold, strikeOut};
+  const std::string& face = p_.EntryFace.empty() ? grid_.Fonts()[CalFont::DayOfWeek].face : p_.EntryFace;
+  return {face, p_.LenFontYoteiH, bold, strikeOut};
 }
 
 Colour SeMCalPainter::NeighbourTinted(Colour colour, bool neighbour) const {

@@ -87,7 +87,7 @@ const CommandRow kRows[] = {
     {kCmdRokuyo, "六曜表示(&R)", {}, [](C& c, CommandId) { c.ToggleRokuyo(); }, nullptr,
      [](const S& s, CommandId) { return s.rokuyoShown; }},
     {kCmdWindowSize, "横×縦", CtrlAlt('H'), [](C& c, CommandId) { c.ToggleWindowSize(); }, nullptr, nullptr},
-    {kCmdShowOptions, "設定表示(&S)", {}, nullptr, nullptr, nullptr},
+    {kCmdShowOptions, "設定表示(&S)", {}, [](C& c, CommandId) { c.OpenOptions(); }, nullptr, nullptr},
     {kCmdRunLog, "起動時刻(&J)", {}, [](C& c, CommandId) { c.ShowRunLog(); },
      [](const S& s, CommandId) { return s.view.runLog; }, nullptr},
     {kCmdMemoWindow, "メモ(&M)", {}, OpenMemoOn<0>, MemoDocRule, MemoDocChecked},
@@ -108,7 +108,7 @@ const CommandRow kRows[] = {
     {kCmdEditorClose, "", CtrlShift(kVkF11), [](C& c, CommandId) { c.CloseEditor(); }, nullptr, nullptr},
     {kCmdMemoButton, "", {}, [](C& c, CommandId) { c.MemoButton(); },
      [](const S& s, CommandId) { return s.editorIntegration; }, nullptr},
-    {kCmdOptions, "オプション設定(&O)", {}, nullptr, nullptr, nullptr},
+    {kCmdOptions, "オプション設定(&O)", {}, [](C& c, CommandId) { c.OpenOptions(); }, nullptr, nullptr},
     {kCmdResidentButton, "常駐", {}, [](C& c, CommandId) { c.ResidentButton(); }, nullptr, nullptr},
     // その他
     {kCmdProperties, "プロパティ表示(&R)", {}, [](C& c, CommandId) { c.ShowProperties(); }, nullptr, nullptr},

@@ -144,6 +144,7 @@ class MainCommands {
   virtual void CloseEditor() = 0;
   virtual void ShowProperties() = 0;
   virtual void OpenMakerSite() = 0;
+  virtual void OpenOptions() = 0;
   virtual void ToggleNetwork() = 0;
   virtual void NetReload() = 0;
   // The grid's commands, when editing is wired.

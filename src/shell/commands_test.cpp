@@ -135,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RuleCase{"NoDataSetInNetworkMode", WithSets(true, true, true), kCmdFiles1, false},
                     RuleCase{"NoAlarmWithoutTheFunction", [] { CommandState s; s.alarmAvailable = false; return s; }(), kCmdAlarm, false},
                     RuleCase{"TheTrayMovesOnlyAHiddenWindow", CommandState{}, kCmdTrayTopLeft, false},
-                    RuleCase{"LaterWorkIsGreyed", CommandState{}, kCmdOptions, false},
+                    RuleCase{"LaterWorkIsGreyed", CommandState{}, kCmdBackup, false},
                     RuleCase{"MovesAlwaysRun", CommandState{}, kCmdPrevYear, true},
                     RuleCase{"PopupItemAsTheGridDecided", Popup(GridMenu::Normal, PasteOnly()), kCmdPopupDayPaste, true},
                     RuleCase{"PopupItemTheGridRefused", Popup(GridMenu::Normal, PasteOnly()), kCmdPopupEditDay, false},
@@ -205,6 +205,7 @@ class RecordingCommands : public MainCommands {
   void CloseEditor() override { Note("close editor"); }
   void ShowProperties() override { Note("properties"); }
   void OpenMakerSite() override { Note("site"); }
+  void OpenOptions() override { Note("options"); }
   void ToggleNetwork() override { Note("network"); }
   void NetReload() override { Note("net reload"); }
   GridCommands* Grid() override { return nullptr; }
@@ -227,7 +228,8 @@ TEST(Commands, EachRowRunsItsCommandAndADisabledOneNothing) {
       {kCmdResidentButton, "resident button"}, {kCmdExit, "exit"}, {kCmdResident, "resident 0"},
       {kCmdTrayResident, "resident 2"}, {kCmdTrayOpen, "restore"}, {kCmdAlarm, "alarm"},
       {kCmdMemoKey, "memo -1"},      {kCmdMemoEditorDoc, "memo 3"},      {kCmdSearch, "search"},
-      {kCmdEditorToggle, "editor"},  {kCmdEditorClose, "close editor"}, {kCmdMakerSite, "site"}};
+      {kCmdEditorToggle, "editor"},  {kCmdEditorClose, "close editor"}, {kCmdMakerSite, "site"},
+      {kCmdShowOptions, "options"}};
   for (const auto& [id, expected] : runs) {
     RecordingCommands target;
     EXPECT_TRUE(RunCommand(id, target, state)) << id;

@@ -140,6 +140,15 @@ void MainController::ApplyDisplayMode(int mode, bool fromMenu) {
   view_.ApplyDisplayMode(MetricsOfMode(row.mode, screen()), centre);
 }
 
+void MainController::ReapplyDisplayMode() {
+  view_.ApplyDisplayMode(MetricsOfMode(settings_.vCalGyou, screen()), false);
+}
+
+void MainController::ApplyNetFolderSetting() {
+  if (switches_.netFolder) return;
+  folders_.folders.netFolder = support::EnsureTrailingSeparator(settings_.edtNetFolder);
+}
+
 void MainController::ChooseDisplayMode(int mode) {
   if (!ModeSelectable(mode, facts_.workArea.Height())) return;
   ApplyDisplayMode(mode, true);

@@ -123,6 +123,12 @@ class MainController : private CycleHost {
   // The grid's month into the month window when it lies outside.
   void FollowShownMonth();
   void ChooseDisplayMode(int mode);
+  // The mode in use laid out again where the window stands (the options
+  // changed the wide cells' adjustment).
+  void ReapplyDisplayMode();
+  // The options changed "edtNetFolder": the shared folder follows, unless
+  // "/DN" named it for this run.
+  void ApplyNetFolderSetting();
   void ToggleRokuyo();
 
   MonthCycle& cycle() { return cycle_; }

@@ -501,6 +501,7 @@ void MainWindow::ApplyGridSettings(const settings::Settings& s) {
   g.DefaultPeriodColor = s.edtKColor;
   g.DefaultEntryColor = s.edtCYotei;
   g.NameOverhang = s.cbNextDay;
+  g.EntryFace = s.cbToubai ? platform::Narrow(platform::ChooseFixedFontFace()) : std::string();
   cal.SetProps(g);
   grid::CalendarProps c = cal.Props();
   c.FirstDayOfWeek = s.rgStYoubi == 1 ? grid::dowMon : grid::dowSun;

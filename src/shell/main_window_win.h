@@ -13,6 +13,7 @@
 #include "platform/native_services.h"
 #include "platform/win_handles_win.h"
 #include "platform/window_win.h"
+#include "settings/options_changes.h"
 #include "shell/day_editor_window_win.h"
 #include "shell/day_number_box_win.h"
 #include "shell/grid_editing.h"
@@ -125,6 +126,13 @@ class MainWindow : public platform::Window,
   // the memo pop-up item follow cbMemo, cbPrint and the editor program.
   void ApplyMemoSettings();
   bool MemoTabSelected() const;
+  bool CanOpenMemoOptions() override { return true; }
+  void OpenMemoOptions() override { ShowOptionsWindow(1, GetActiveWindow()); }
+
+  // ---- the options window (main_window_options_win.cpp) ----
+  // Mode 0 from the main window, 1 from the memo window (its own tab).
+  void ShowOptionsWindow(int mode, HWND owner);
+  void ApplyOptionChanges(const settings::OptionsChanges& changes);
   // What the controller hands back to the resident side while it starts.
   void WireLaterWork();
   std::string RunLogPath() const;
@@ -194,6 +202,7 @@ class MainWindow : public platform::Window,
   void CloseEditor() override { memos_->CloseEditor(); }
   void ShowProperties() override { memos_->ShowProperties(); }
   void OpenMakerSite() override { memos_->OpenMakerSite(); }
+  void OpenOptions() override { ShowOptionsWindow(0, hwnd()); }
   void ToggleNetwork() override { network_->Toggle(); }
   void NetReload() override { network_->Reload(); }
   GridCommands* Grid() override;

@@ -76,6 +76,11 @@ void NetworkFeature::AfterWait(bool found) {
   if (mode_) mode_->AfterNetworkWait(found);
 }
 
+void NetworkFeature::NetFolderChanged() {
+  host_.Controller().ApplyNetFolderSetting();
+  admin_->SetNetFolder(host_.Controller().folders().folders.netFolder);
+}
+
 // ---- what the protocol asks of the window ---------------------------------
 
 void NetworkFeature::RereadShownMonth() {

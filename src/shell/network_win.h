@@ -11,6 +11,7 @@
 
 #include "net/admin_files.h"
 #include "net/network_mode.h"
+#include "settings/options_net_tab.h"
 #include "shell/edit_flows.h"
 #include "shell/grid_editing.h"
 #include "shell/main_controller.h"
@@ -37,7 +38,10 @@ class NetworkHost {
 
 inline constexpr char kNetworkPanelText[] = "ネット";
 
-class NetworkFeature : public SharedFolder, private net::NetHost, private net::StatusLabel {
+class NetworkFeature : public SharedFolder,
+                       public settings::OptionsNetworkHost,
+                       private net::NetHost,
+                       private net::StatusLabel {
  public:
   NetworkFeature(platform::Services& os, NetworkHost& host);
   ~NetworkFeature() override;
@@ -67,6 +71,15 @@ class NetworkFeature : public SharedFolder, private net::NetHost, private net::S
   void RestartTimer();
   // The waiting window closed at start.
   void AfterWait(bool found);
+  // The options changed the shared folder.
+  void NetFolderChanged();
+
+  // settings::OptionsNetworkHost, for the options window's " ネット１ " tab.
+  bool NetworkOn() override { return On(); }
+  bool SetNetwork(bool on) override { return mode_ && mode_->SetNetwork(on); }
+  net::NetAdmin& Admin() override { return *admin_; }
+  bool CanOpenNetBackup() override { return false; }
+  void OpenNetBackup() override {}
 
  private:
   // net::NetHost

@@ -136,6 +136,7 @@ void ResidentFeature::SettingsLoaded() {
   const settings::Settings& s = host_.Controller().settings();
   alarm_ = AlarmState::FromSettings(s);
   closeButtonMode_ = s.cbCloseBtn;
+  hotkeysOn_ = host_.Controller().loadOutcome().hotkeysOn;
   residency_ = std::make_unique<Residency>(os_, *stayPort_, closeButtonMode_);
   tickPort_->ShowAlarmButton(false);
 }
@@ -143,6 +144,13 @@ void ResidentFeature::SettingsLoaded() {
 void ResidentFeature::RegisterHotkeys() {
   const settings::Settings& s = host_.Controller().settings();
   boundHotkeys_ = BindHotkeys(os_, *hotkeys_, HotkeysToBind(host_.EditorProgramKnown(), s.cbEditor, s.cbToday));
+}
+
+void ResidentFeature::RebindHotkeys() {
+  ReleaseHotkeys(os_, *hotkeys_, boundHotkeys_);
+  boundHotkeys_.clear();
+  hotkeysOn_ = !closeButtonMode_ && host_.Controller().settings().cbHotkey;
+  if (hotkeysOn_) RegisterHotkeys();
 }
 
 void ResidentFeature::OnDestroy() {
@@ -169,6 +177,11 @@ void ResidentFeature::RefreshStatusPanel2() {
                           countdown_.seconds(), waitingForSharedFolder_, c.settings().cbShiyouchuu,
                           c.startup().programFolder};
   host_.ShowStatusPanel2(StatusPanel2(facts));
+}
+
+void ResidentFeature::AlarmFunctionChanged() {
+  if (!host_.Controller().settings().cbJigen) alarm_.armed = false;
+  tickPort_->ShowAlarmButton(alarm_.armed);
 }
 
 void ResidentFeature::OpenAlarm() {
@@ -231,7 +244,7 @@ bool ResidentFeature::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void ResidentFeature::OnHotkey(int id) {
-  switch (HotkeyActionOf(id, host_.Controller().loadOutcome().hotkeysOn)) {
+  switch (HotkeyActionOf(id, hotkeysOn_)) {
     case HotkeyAction::ToggleResidency:
       residency_->ToggleByHotkey(platform::IsOwnWindowForeground(host_.MainHwnd()));
       break;

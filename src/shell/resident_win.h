@@ -69,6 +69,9 @@ class ResidentFeature {
   // LaterWork hooks.
   bool AlarmArmed() const { return alarm_.armed; }
   void RegisterHotkeys();
+  // The options changed the hot keys: released, and bound again when on
+  // (never in close-button mode, which holds from the start).
+  void RebindHotkeys();
   void RunAutoBackup();
   void StartCountdown(int seconds);
   void MonthViewInitialised() { tick_->MonthViewInitialised(); }
@@ -92,6 +95,9 @@ class ResidentFeature {
   // Before the settings are written: the alarm's time and warning.
   void SaveInto(settings::Settings& s) const { alarm_.ToSettings(s); }
   void OptionsClosed() { tick_->OptionsClosed(); }
+  // "cbJigen" switched: the button follows; switched off, the alarm is
+  // disarmed too.
+  void AlarmFunctionChanged();
   void DayEditorShown() { tick_->DayEditorShown(); }
 
   // Messages of the main window; true when handled.
@@ -124,6 +130,7 @@ class ResidentFeature {
   std::unique_ptr<WinHotkeyRegistrar> hotkeys_;
   std::vector<int> boundHotkeys_;
   bool closeButtonMode_ = false;
+  bool hotkeysOn_ = false;
   bool moveMenuEnabled_ = false;
   bool waitingForSharedFolder_ = false;
 };

@@ -60,9 +60,13 @@ constexpr wchar_t kMain[] = L"TfmC21";
 constexpr wchar_t kGrid[] = L"TSeMCal";
 constexpr int kEntryBoxId = 111;  // shell/month_entry_win.h
 
+// The visible window of the class: a window of a process just ended from
+// outside may still be listed, hidden, ahead of the new one.
 HWND FindVisible(const wchar_t* className) {
-  HWND w = FindWindowW(className, nullptr);
-  return (w && IsWindowVisible(w)) ? w : nullptr;
+  HWND w = nullptr;
+  while ((w = FindWindowExW(nullptr, w, className, nullptr)))
+    if (IsWindowVisible(w)) return w;
+  return nullptr;
 }
 
 struct ChildSearch {

@@ -27,6 +27,8 @@
 #                one shared folder: the first edits the 10th, the second is
 #                refused with the other computer's name, the first writes and
 #                the second's next poll draws the new entry.
+#   options      オプション設定: "月メモをＯｎ" and OK; the month memo drawn at
+#                once, cbTukiMemo=1 in Velda.ini after the close.
 #   memo_search  Ctrl+F builds the listing and 検索 finds an entry two years
 #                back; the memo typed, closed and found again after a
 #                restart; the usage guide in the memo window. Screenshots.
@@ -778,6 +780,38 @@ memo_search() {
   drv close TfmC21 30000 || fail "close with the memo window open"
   wait_exit
   lines_of "$prog/Data/CaMemo.kdf" | grep -q '^Shopping list$' || fail "the memo changed"
+}
+
+CMD_OPTIONS=1304
+
+options() {
+  local files1=$prog/Data/Files1
+  mkdir -p "$files1" "$prog/Data/Files2" "$work/shots"
+  # Three memo lines: the first sits in the band the red count leaves out.
+  sjis "$files1/Ca203006.kdf" ' 0,0,9,2030/ 6 [Data\Files1\]' '25,1,,既存の予定,,,,,,' '77,1,,月メモ MEMO,,,,,,' \
+    '77,2,,二行目 Second line,,,,,,' '77,3,,三行目 Third line,,,,,,'
+  sjis "$files1/CaFromTo.kdf" '***** FromTo予定 [Data\Files1\]'
+  # Entries and the month memo in red, to be seen on the screen.
+  printf '[Option]\r\nedtCYotei=$000000FF\r\n' > "$prog/Velda.ini"
+
+  step "the month memo is off: nothing in its place (3 July, June's last row)"
+  no_other_velda
+  start_velda
+  show_june
+  [ "$(drv red-pixels 33 | tr -d '\r')" = 0 ] || fail "red where the month memo would be"
+
+  step "オプション設定: 月メモをＯｎ, OK"
+  drv command TfmC21 $CMD_OPTIONS || fail "could not open the options"
+  drv wait TfmOption 10000 || fail "no options window"
+  shot 1-options
+  drv click TfmOption "月メモをＯｎ" || fail "no 月メモをＯｎ"
+  drv click TfmOption "OK" || fail "no OK"
+  drv gone TfmOption 10000 || fail "the options window stays"
+  red_drawn 33 || fail "the month memo is not drawn after OK"
+  shot 2-month-memo
+  drv close TfmC21 30000 || fail "close"
+  wait_exit
+  grep -q 'cbTukiMemo=1' "$prog/Velda.ini" || fail "cbTukiMemo=1 not in Velda.ini"
 }
 
 # The second computer: its own Wine prefix (its own desktop), its own
