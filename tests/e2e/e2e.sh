@@ -20,9 +20,10 @@
 #                reversed line deleted, a close from outside and the end of
 #                the Windows session while the editor holds changed text.
 #   resident     "/J02" hides the window into the notification area, the
-#                tray's 開く brings it back, Ctrl+F12 and the 常駐 button hide
-#                it again; the alarm armed in its window and the close
-#                question it brings; the run-time log and its viewer.
+#                tray icon's menu and a click on it, Ctrl+F12 and 開く bring it back, Ctrl+F12 and the 常駐
+#                button hide it; the alarm armed in its window and the close
+#                question it brings; the run-time log and its viewer; an alarm
+#                due soon opens its display window.
 #   network      two computers (two Wine prefixes, VELDA_COMPUTER_NAME) on
 #                one shared folder: the first edits the 10th, the second is
 #                refused with the other computer's name, the first writes and
@@ -644,7 +645,7 @@ nothing_lost() {
 
 # Command ids of the main window (shell/commands.h) and of the alarm
 # window (editors/alarm_window_win.h).
-CMD_RUNLOG=1204 CMD_TRAY_OPEN=1602 ID_ALARM_ONOFF=115 ID_ALARM_HOUR0=200 ID_ALARM_MIN0=230
+CMD_RUNLOG=1204 CMD_TRAY_OPEN=1602 ID_ALARM_EDIT_HOUR=104 ID_ALARM_ONOFF=115 ID_ALARM_HOUR0=200 ID_ALARM_MIN0=230
 
 hidden_but_running() {
   drv gone TfmC21 15000 || fail "$1"
@@ -672,12 +673,26 @@ resident() {
   hidden_but_running "the countdown did not hide the window"
   shot 1-resident
 
-  step "the tray's 開く, then Ctrl+F12 and the 常駐 button"
-  restored
+  step "the tray icon: its menu, then a click brings the window back"
+  local tray
+  for _ in $(seq 50); do tray=$(xdotool search --onlyvisible --name '^Wine System Tray$' 2>/dev/null | head -1 || true); [ -n "$tray" ] && break; sleep 0.2; done
+  [ -n "$tray" ] || fail "no notification area with the icon"
+  eval "$(xdotool getwindowgeometry --shell "$tray")"
+  xdotool mousemove $((X + 10)) $((Y + 10)) click 3
+  drv wait '#32768' 5000 || fail "no tray menu"
+  shot 1b-tray-menu
+  key c
+  drv gone '#32768' 5000 || fail "キャンセル left the tray menu open"
+  hidden_but_running "キャンセル showed the window"
+  xdotool mousemove $((X + 10)) $((Y + 10)) click 1
+  drv wait TfmC21 10000 || fail "a click on the icon did not bring the window back"
+
+  step "Ctrl+F12 hides and brings back; the 常駐 button and the tray's 開く"
   focus_velda
   key ctrl+F12
   hidden_but_running "Ctrl+F12 did not hide the window"
-  restored
+  key ctrl+F12
+  drv wait TfmC21 10000 || fail "Ctrl+F12 did not bring the hidden window back"
   drv click TfmC21 "常駐" || fail "no 常駐 button"
   hidden_but_running "the 常駐 button did not hide the window"
   restored
@@ -710,9 +725,33 @@ resident() {
   drv post-close TfmC21 || fail "could not ask for the close"
   expect_box "タイマーが作動中ですが、終了してもよろしいですか。" yes
   wait_exit
+  grep -q "pTimer=$hour:00" "$prog/Velda.ini" || fail "the alarm time was not kept: $(grep pTimer "$prog/Velda.ini")"
+
+  step "an alarm due in 3 min 20 s with the 3-minute warning: the display window opens"
+  start_velda
+  drv wait-child TfmC21 TSeMCal 60000 || fail "no month grid"
+  local due
+  due=$(date -d '+200 seconds' '+%-H %-M %-S')
+  drv click TfmC21 "時限" || fail "no 時限 button"
+  drv wait TfmNichiji 10000 || fail "no alarm window"
+  holds_text TfmNichiji $ID_ALARM_ONOFF "タイマー開始(&G)" || fail "the alarm is armed after a restart: $control"
+  local field=$ID_ALARM_EDIT_HOUR part
+  for part in $due; do
+    drv set-text TfmNichiji $field "$(hex "$part")" || fail "could not set the time"
+    field=$((field + 2))
+  done
+  drv click TfmNichiji "タイマー開始(&G)" || fail "no start button"
+  holds_text TfmNichiji $ID_ALARM_ONOFF "タイマー中止(&G)" || fail "the alarm was not armed at $due: $control"
+  drv click TfmNichiji "閉じる(&X)" || fail "no close button"
+  drv gone TfmNichiji 10000 || fail "the alarm window stays"
+  drv wait TfmNichiji 60000 || fail "the alarm did not open its display window"
+  shot 5-alarm-display 1
+  drv click TfmNichiji "閉じる(&X)" || fail "no close button on the display window"
+  drv gone TfmNichiji 10000 || fail "the display window stays"
+  drv close TfmC21 30000 || fail "close after the alarm"
+  wait_exit
   lines_of "$prog/Data/VeldaSte.kdl" | grep -q '^S:' || fail "no start in the run log"
   lines_of "$prog/Data/VeldaSte.kdl" | grep -q '^E:' || fail "no end in the run log"
-  grep -q "pTimer=$hour:00" "$prog/Velda.ini" || fail "the alarm time was not kept: $(grep pTimer "$prog/Velda.ini")"
   cmp "$work/before/Ca$ym.kdf" "$files1/Ca$ym.kdf" || fail "this month changed"
 }
 
