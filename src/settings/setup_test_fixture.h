@@ -39,8 +39,10 @@ class NthCallFails : public platform::FailingFileSystem {
     return !Hit(Op::ShellMove) && FailingFileSystem::ShellMove(from, to, flags);
   }
   bool ShellDelete(const std::vector<std::string>& paths, const platform::ShellOpFlags& flags) override {
+    deleteFlags.push_back(flags);
     return !Hit(Op::ShellDelete) && FailingFileSystem::ShellDelete(paths, flags);
   }
+  std::vector<platform::ShellOpFlags> deleteFlags;
 
  private:
   bool Hit(Op op) { return op == op_ && failing_.count(++seen_) > 0; }
