@@ -90,6 +90,20 @@ TEST_F(BackupRestore, ABackupRestoredGivesTheDataBackByteForByte) {
   EXPECT_EQ(host.calls, (Lines{"save data", "save data", "save keys"}));
 }
 
+// With a window to own it, every copy shows the shell's progress; the
+// moves and the removal of the old files are quick and silent.
+TEST_F(BackupRestore, CopiesShowTheShellsProgressWhenAWindowOwnsThem) {
+  host.owner = 77;
+  ASSERT_EQ(Backup(), CopyOutcome::Done);
+  ASSERT_EQ(Restore(), CopyOutcome::Done);
+  ASSERT_FALSE(fs.copyFlags.empty());
+  for (const platform::ShellOpFlags& f : fs.copyFlags) {
+    EXPECT_EQ(f.owner, 77u);
+    EXPECT_FALSE(f.silent);
+  }
+  for (const platform::ShellOpFlags& f : fs.deleteFlags) EXPECT_TRUE(f.silent && f.noConfirmation && !f.allowUndo);
+}
+
 TEST_F(BackupRestore, ASecondBackupReplacesTheFirstWhole) {
   ASSERT_EQ(Backup(), CopyOutcome::Done);
   ASSERT_TRUE(fs.DeleteFile(files1 + "Ca200005.kdf"));
@@ -220,6 +234,7 @@ TEST_F(BackupRestore, FieldRefusalsBeforeTheCopy) {
   EXPECT_EQ(Backup(), CopyOutcome::Refused);
   EXPECT_EQ(Backup(3), CopyOutcome::Refused);
   const std::string emoji = Folder("絵文字😀");
+  fs.shortPaths[emoji] = "";  // a volume without 8.3 names
   keys.edtCopy2 = emoji;
   EXPECT_EQ(Backup(2), CopyOutcome::Refused);
   EXPECT_EQ(Texts(), (Lines{"フォルダの設定が、不明です。\r\n中止します。", "ボタンエラー\r\n中止します。",

@@ -41,6 +41,10 @@ std::optional<std::string> CheckedFolderField(platform::Services& os, const std:
   return EnsureTrailingSeparator(*storable);
 }
 
+void KeepFolderField(platform::FileSystem& fs, std::string& key, const std::string& typed) {
+  if (const std::optional<std::string> storable = platform::StorablePath(fs, typed)) key = *storable;
+}
+
 std::optional<std::string> ActualFileName(platform::FileSystem& fs, const std::string& folder,
                                           const std::string& name) {
   for (const platform::DirEntry& e : fs.List(EnsureTrailingSeparator(folder) + name))

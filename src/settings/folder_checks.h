@@ -21,6 +21,10 @@ bool FoldersOverlap(const std::string& a, const std::string& b);
 // settings file can hold (its short form when it needs one).
 std::optional<std::string> CheckedFolderField(platform::Services& os, const std::string& field);
 
+// A typed folder field into its key as the settings file can keep it: as
+// typed, else in its short form, else the key keeps what it held.
+void KeepFolderField(platform::FileSystem& fs, std::string& key, const std::string& typed);
+
 // The name a file has in `folder` when one matches `name` without regard
 // to letter case (as Windows finds it), else nullopt.
 std::optional<std::string> ActualFileName(platform::FileSystem& fs, const std::string& folder,

@@ -95,7 +95,7 @@ class ShortcutTest : public SetupWorld {
  protected:
   ShortcutTest() {
     program = Folder("Velda");
-    for (const ShortcutGroup& g : ShortcutGroups()) fake.system.specialFolders[g.csidl] = Folder(g.caption);
+    for (const ShortcutGroup& g : ShortcutGroups()) fake.system.specialFolders[g.csidl] = Folder("Link" + std::to_string(g.csidl));
   }
   std::string FolderOf(ShortcutKind kind) { return ShortcutFolder(fake.system, kind); }
   std::string program;

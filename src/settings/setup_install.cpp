@@ -376,11 +376,12 @@ std::string QuoteArgument(const std::string& argument) {
 }
 
 std::string RestartCommandLine(const RestartFacts& f) {
-  std::string line = QuoteArgument(f.programFolder + kProgramFileName) + " /F /2";
-  if (f.fromNetworkWithData) line += " /N";
-  if (!f.netFolder.empty()) line += " /DN" + QuoteArgument(f.netFolder);
-  if (!f.setupArchive.empty()) line += " " + QuoteArgument("/D2" + f.setupArchive);
-  if (!f.workFolder.empty()) line += " " + QuoteArgument("/D3" + f.workFolder);
+  std::string line = QuoteArgument(f.programFolder + kProgramFileName);
+  line.append(" /F /2");
+  if (f.fromNetworkWithData) line.append(" /N");
+  if (!f.netFolder.empty()) line.append(" /DN").append(QuoteArgument(f.netFolder));
+  if (!f.setupArchive.empty()) line.append(" ").append(QuoteArgument("/D2" + f.setupArchive));
+  if (!f.workFolder.empty()) line.append(" ").append(QuoteArgument("/D3" + f.workFolder));
   return line;
 }
 

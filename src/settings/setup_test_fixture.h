@@ -30,8 +30,10 @@ class NthCallFails : public platform::FailingFileSystem {
   int seen() const { return seen_; }
   bool ShellCopy(const std::vector<std::string>& from, const std::string& to,
                  const platform::ShellOpFlags& flags) override {
+    copyFlags.push_back(flags);
     return !Hit(Op::ShellCopy) && FailingFileSystem::ShellCopy(from, to, flags);
   }
+  std::vector<platform::ShellOpFlags> copyFlags;
   bool Rename(const std::string& from, const std::string& to) override {
     return !Hit(Op::Rename) && FailingFileSystem::Rename(from, to);
   }
@@ -69,7 +71,7 @@ class RecordingHost : public SetupHost {
  public:
   void SavePendingData() override { calls.push_back("save data"); }
   void SaveWindowKeys() override { calls.push_back("save keys"); }
-  platform::WindowHandle ProgressOwner() override { return 0; }
+  platform::WindowHandle ProgressOwner() override { return owner; }
   bool AutoBackupRunning() override { return autoBackupRunning; }
   bool Busy() override { return busy; }
   void ShowProgress(const std::string& label) override { progress.push_back(label); }
@@ -77,6 +79,7 @@ class RecordingHost : public SetupHost {
 
   std::vector<std::string> calls;
   std::vector<std::string> progress;
+  platform::WindowHandle owner = 0;
   bool autoBackupRunning = false;
   bool busy = false;
 };
