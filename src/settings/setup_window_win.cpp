@@ -129,6 +129,7 @@ class SetupWindow : public platform::Window,
   }
   platform::WindowHandle ProgressOwner() override { return reinterpret_cast<platform::WindowHandle>(hwnd()); }
   void RestoreEnded() override {
+    RecordEnd();
     result_.ending = SetupEnding::EndProgram;
     RequestClose();
   }

@@ -61,7 +61,7 @@ struct SetupWindowArgs {
 
 enum class SetupEnding {
   Closed,      // nothing more to do than what the fields below say
-  EndProgram,  // a restore ran: end at once, without saving the months in memory
+  EndProgram,  // a restore ran (its end is in the run log): end at once, without saving the months in memory
   Restart,     // installed: record the end, start `commandLine`, end after a second
 };
 

@@ -168,6 +168,7 @@ TEST_F(SetupWindowTest, BackUpFiftyYearsThenRestoreThemByteForByte) {
   EXPECT_EQ(TreeOf(fs, JoinPath(program, "Data\\")), before);
   EXPECT_EQ(TreeOf(fs, backup).size(), 602u);
   EXPECT_EQ(saves, 2);
+  EXPECT_EQ(ends, 1);
   const std::string ini = Read(args.settingsFile);
   EXPECT_NE(ini.find(support::Utf8ToCp932("lblCopy1=令和")), std::string::npos);
   EXPECT_NE(ini.find("edtCopy3=" + backup), std::string::npos);
