@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
-#include <map>
 #include <optional>
 #include <vector>
 
+#include "platform/copy_check.h"
 #include "platform/dialog_helpers.h"
 #include "platform/file_operations.h"
 #include "store/date_stamp.h"
@@ -62,24 +62,9 @@ class Rotation {
   bool CopySource() {
     const bool copied = platform::CopyFolderItems(os_.fs, os_.dialogs, a_.source, root_, a_.owner,
                                                   a_.showProgress, "");
-    if (copied && Exists(copy_) && SameTree(a_.source, EnsureTrailingSeparator(copy_))) return true;
+    if (copied && Exists(copy_) && platform::SameTree(os_.fs, a_.source, copy_)) return true;
     if (Exists(copy_)) Delete(copy_);
     return false;
-  }
-
-  // Every file of `from` is in `to` with its size, folders alike.
-  bool SameTree(const std::string& from, const std::string& to) const {
-    std::map<std::string, const platform::DirEntry*> copied;
-    const std::vector<platform::DirEntry> copy = os_.fs.List(to + "*");
-    for (const platform::DirEntry& e : copy) copied[e.name] = &e;
-    for (const platform::DirEntry& e : os_.fs.List(from + "*")) {
-      const auto it = copied.find(e.name);
-      if (it == copied.end() || it->second->isFolder != e.isFolder) return false;
-      if (!e.isFolder && it->second->size != e.size) return false;
-      if (e.isFolder && !SameTree(EnsureTrailingSeparator(from + e.name), EnsureTrailingSeparator(to + e.name)))
-        return false;
-    }
-    return true;
   }
 
   // At most generations - 1 kept, each moved up by one; 01 left free.

@@ -8,9 +8,9 @@
 namespace settings {
 
 // `months` month files of `entries` lines each in `folder` (made when
-// missing), from 1990/01 on; Shift-JIS text as the program writes it.
-// Returns the bytes written.
+// missing), from January of `firstYear` on; Shift-JIS text as the program
+// writes it. Returns the bytes written.
 std::size_t WriteMonthFiles(platform::FileSystem& fs, const std::string& folder, int months,
-                            int entries);
+                            int entries, int firstYear = 1990);
 
 }  // namespace settings

@@ -23,16 +23,21 @@ std::string ToFormat1Failure(const char* step) {
   return std::string("データ形式２からデータ形式１にする過程") + step + "又はバックアップで、エラーが発生しました。";
 }
 
-bool Copy(platform::Services& os, const std::string& from, const std::string& to, const char* names) {
-  return platform::CopyFolderItems(os.fs, os.dialogs, from, to, 0, false, names);
+bool Copy(platform::Services& os, const std::string& from, const std::string& to, const char* names,
+          const CopyProgress& progress) {
+  return platform::CopyFolderItems(os.fs, os.dialogs, from, to, progress.owner, progress.show, names);
 }
 
 // Reports `failure` when the copy failed.
 bool CopyOrTell(platform::Services& os, const std::string& from, const std::string& to,
-                const char* names, const std::string& failure) {
-  if (Copy(os, from, to, names)) return true;
+                const char* names, const std::string& failure, const CopyProgress& progress) {
+  if (Copy(os, from, to, names, progress)) return true;
   platform::Inform(os.dialogs, failure);
   return false;
+}
+
+bool IsFolderPath(platform::FileSystem& fs, const std::string& folder) {
+  return fs.IsFolder(support::RemoveTrailingSeparator(folder));
 }
 
 void DecideLayout(platform::FileSystem& fs, Folders& f, DataSets& sets) {
@@ -45,14 +50,14 @@ void DecideLayout(platform::FileSystem& fs, Folders& f, DataSets& sets) {
 
 // Format-1 sub set "Files2"/"Files3" of `source` into `dest`\Data\.
 bool CopySubSetToFormat2(platform::Services& os, const std::string& source, const std::string& dest,
-                         int set) {
+                         int set, const CopyProgress& progress) {
   const std::string name = "Files" + std::to_string(set);
   const std::string from = JoinPath(source, name + "\\");
   if (!os.fs.IsFolder(from)) return true;
   platform::ForceFolder(os.fs, os.dialogs, DataSetFolder(dest, set), true, false);
   if (platform::AnyNameExists(os.fs, from, kDataFileNames))
     return CopyOrTell(os, from, JoinPath(dest, kCommonFolder), "",
-                      "データ形式２の \\" + name + " フォルダを回復する過程で、エラーが発生しました。");
+                      "データ形式２の \\" + name + " フォルダを回復する過程で、エラーが発生しました。", progress);
   if (set == 2)
     platform::Inform(os.dialogs, "元データに \\Files2 のデータファイルが一つもありません(103)。\r\n"
                                  "運用によってはこれらのファイルは、存在しない可能性もありますので、\r\n"
@@ -135,7 +140,7 @@ bool CreateDataFolders(platform::FileSystem& fs, platform::Dialogs& dialogs, con
 }
 
 bool ConvertToFormat2(platform::Services& os, const std::string& source, const std::string& dest,
-                      bool withProgramFiles, bool networkOn) {
+                      bool withProgramFiles, bool networkOn, const CopyProgress& progress) {
   const std::string files1 = DataSetFolder(dest, 1);
   const std::string common = JoinPath(dest, kCommonFolder);
   platform::ForceFolder(os.fs, os.dialogs, files1, true, false);
@@ -144,16 +149,17 @@ bool ConvertToFormat2(platform::Services& os, const std::string& source, const s
                                  "データ形式１からデータ形式２にする過程（１）又はデータ回復を中止します。");
     return false;
   }
-  if (!CopyOrTell(os, source, files1, kDataFileNames, ToFormat2Failure("（１）"))) return false;
+  if (!CopyOrTell(os, source, files1, kDataFileNames, ToFormat2Failure("（１）"), progress)) return false;
   if (!platform::AnyNameExists(os.fs, source, kCommonFileNames))
     platform::Inform(os.dialogs, NoCommonFilesText("102"));
-  else if (!CopyOrTell(os, source, common, kCommonFileNames, ToFormat2Failure("（２）")))
+  else if (!CopyOrTell(os, source, common, kCommonFileNames, ToFormat2Failure("（２）"), progress))
     return false;
-  if (!networkOn && !(CopySubSetToFormat2(os, source, dest, 2) && CopySubSetToFormat2(os, source, dest, 3)))
+  if (!networkOn && !(CopySubSetToFormat2(os, source, dest, 2, progress) &&
+                     CopySubSetToFormat2(os, source, dest, 3, progress)))
     return false;
   if (!withProgramFiles) return true;
   if (platform::AnyNameExists(os.fs, source, kProgramFileNames))
-    return CopyOrTell(os, source, dest, kProgramFileNames, ToFormat2Failure("（３）"));
+    return CopyOrTell(os, source, dest, kProgramFileNames, ToFormat2Failure("（３）"), progress);
   platform::Inform(os.dialogs, std::string("元データに設定されたファイルが一つもありません(105)。\r\n[ ") +
                                    kProgramFileNames +
                                    " ]以外のファイルは正常にコピーできています。\r\n何かキーを押してください。");
@@ -161,23 +167,29 @@ bool ConvertToFormat2(platform::Services& os, const std::string& source, const s
 }
 
 bool ConvertToFormat1(platform::Services& os, const std::string& source, const std::string& dest,
-                      bool withProgramFiles, bool networkOn) {
-  const std::string common = JoinPath(source, kCommonFolder);
-  if (!CopyOrTell(os, DataSetFolder(source, 1), dest, kDataFileNames, ToFormat1Failure("（１）")))
+                      bool withProgramFiles, bool networkOn, const CopyProgress& progress) {
+  // A source still in the one-folder layout is read as it lies, so that its
+  // data are not left out of a backup.
+  const bool layout2 = IsFolderPath(os.fs, DataSetFolder(source, 1));
+  const std::string data = layout2 ? DataSetFolder(source, 1) : source;
+  const std::string common =
+      IsFolderPath(os.fs, JoinPath(source, kCommonFolder)) ? JoinPath(source, kCommonFolder) : source;
+  if (!CopyOrTell(os, data, dest, kDataFileNames, ToFormat1Failure("（１）"), progress))
     return false;
   if (!platform::AnyNameExists(os.fs, common, kCommonFileNames))
     platform::Inform(os.dialogs, NoCommonFilesText("202") + "\r\n何かキーを押してください。");
-  else if (!CopyOrTell(os, common, dest, kCommonFileNames, ToFormat1Failure("（２）")))
+  else if (!CopyOrTell(os, common, dest, kCommonFileNames, ToFormat1Failure("（２）"), progress))
     return false;
   for (int set = 2; set <= 3 && !networkOn; ++set) {
-    const std::string folder = DataSetFolder(source, set);
-    if (os.fs.IsFolder(folder) &&
+    const std::string folder =
+        layout2 ? DataSetFolder(source, set) : JoinPath(source, "Files" + std::to_string(set) + "\\");
+    if (IsFolderPath(os.fs, folder) &&
         !CopyOrTell(os, folder, dest, "",
-                    "データ形式２の \\Files" + std::to_string(set) + " のバックアップで、エラーが発生しました。"))
+                    "データ形式２の \\Files" + std::to_string(set) + " のバックアップで、エラーが発生しました。", progress))
       return false;
   }
   return !withProgramFiles ||
-         CopyOrTell(os, source, dest, kProgramFileNames, ToFormat1Failure("（３）"));
+         CopyOrTell(os, source, dest, kProgramFileNames, ToFormat1Failure("（３）"), progress);
 }
 
 }  // namespace store

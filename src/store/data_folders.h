@@ -63,12 +63,19 @@ void UseDataSet(Folders& folders, DataSets& sets, int set);
 bool CreateDataFolders(platform::FileSystem& fs, platform::Dialogs& dialogs, const std::string& root,
                        bool report);
 
+// How the conversions' copies show themselves: silent unless asked; the
+// backup and restore of the setup window show the shell's progress.
+struct CopyProgress {
+  platform::WindowHandle owner = 0;
+  bool show = false;
+};
+
 // Copies the format-1 data of `source` into the format-2 layout below
 // `dest` (and back). Sub sets are copied only with the network off. They
 // stop at the first failed copy with its message; what was copied stays.
 bool ConvertToFormat2(platform::Services& os, const std::string& source, const std::string& dest,
-                      bool withProgramFiles, bool networkOn);
+                      bool withProgramFiles, bool networkOn, const CopyProgress& progress = {});
 bool ConvertToFormat1(platform::Services& os, const std::string& source, const std::string& dest,
-                      bool withProgramFiles, bool networkOn);
+                      bool withProgramFiles, bool networkOn, const CopyProgress& progress = {});
 
 }  // namespace store

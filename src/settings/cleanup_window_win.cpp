@@ -1,0 +1,144 @@
+#include "settings/cleanup_window_win.h"
+
+#include <utility>
+
+#include "platform/text_win.h"
+#include "platform/win_handles_win.h"
+#include "platform/window_win.h"
+#include "settings/page_controls_win.h"
+#include "settings/setup_layout_win.h"
+
+namespace settings {
+namespace {
+
+enum ControlId : int { kHeadingId = 100, kPathLabelId, kPathId, kNoteFirstId, kYesId = IDYES, kNoId = IDNO };
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+
+class CleanupWindow : public platform::Window {
+ public:
+  CleanupWindow(const CleanupContext& context, CleanupMode mode, std::string path)
+      : context_(context), mode_(mode), path_(std::move(path)), texts_(CleanupTextsOf(mode)) {}
+
+  bool Build() {
+    platform::WindowArgs w;
+    w.className = kCleanupWindowClass;
+    w.title = platform::Widen(texts_.title);
+    w.style = kStyle;
+    w.exStyle = kExStyle;
+    w.parent = context_.owner;
+    w.x = w.y = 0;
+    w.width = w.height = 100;
+    w.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    if (!CreateWindowFrom(w)) return false;
+    controls_.Attach(hwnd());
+    CreateControls();
+    Place();
+    return true;
+  }
+
+  bool RunModal() {
+    if (context_.dialogs) context_.dialogs->SetOwner(reinterpret_cast<platform::WindowHandle>(hwnd()));
+    if (context_.owner) EnableWindow(context_.owner, FALSE);
+    ShowWindow(hwnd(), SW_SHOW);
+    SetForegroundWindow(hwnd());
+    SetFocus(controls_.Item(kYesId));
+    MSG msg;
+    while (!closed_) {
+      const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+      if (got <= 0) {
+        if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+        break;
+      }
+      if (IsDialogMessageW(hwnd(), &msg)) continue;
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    if (context_.owner) EnableWindow(context_.owner, TRUE);
+    if (context_.dialogs) context_.dialogs->SetOwner(reinterpret_cast<platform::WindowHandle>(context_.owner));
+    ShowWindow(hwnd(), SW_HIDE);
+    if (context_.owner) SetActiveWindow(context_.owner);
+    return deleteChosen_;
+  }
+
+ protected:
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    switch (message) {
+      case WM_COMMAND:
+        if (LOWORD(wParam) == kYesId) Delete();
+        if (LOWORD(wParam) == kNoId || LOWORD(wParam) == IDCANCEL) closed_ = true;
+        return 0;
+      case WM_CLOSE:
+        closed_ = true;
+        return 0;
+      case WM_CTLCOLORSTATIC:
+        if (reinterpret_cast<HWND>(lParam) == controls_.Item(kPathId)) {
+          HDC dc = reinterpret_cast<HDC>(wParam);
+          SetTextColor(dc, static_cast<COLORREF>(texts_.pathColour));
+          SetBkMode(dc, TRANSPARENT);
+          return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        }
+        return Default(message, wParam, lParam);
+      default:
+        return Default(message, wParam, lParam);
+    }
+  }
+
+ private:
+  void CreateControls() {
+    PageControls& c = controls_;
+    c.Add(L"STATIC", texts_.heading, SS_LEFT | SS_NOPREFIX, layout::kCleanupHeading, kHeadingId);
+    c.Add(L"STATIC", texts_.pathLabel, SS_LEFT | SS_NOPREFIX, layout::kCleanupPathLabel, kPathLabelId);
+    c.Add(L"STATIC", path_, SS_LEFT | SS_NOPREFIX | SS_PATHELLIPSIS, layout::kCleanupPath, kPathId);
+    for (std::size_t i = 0; i < texts_.notes.size() && i < 2; ++i)
+      c.Add(L"STATIC", texts_.notes[i], SS_LEFT | SS_NOPREFIX, layout::kCleanupNote[i], kNoteFirstId + static_cast<int>(i));
+    c.Add(L"BUTTON", kCleanupYesCaption, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, layout::kCleanupYes, kYesId);
+    c.Add(L"BUTTON", kCleanupNoCaption, BS_PUSHBUTTON | WS_TABSTOP, layout::kCleanupNo, kNoId);
+  }
+
+  // A small fixed window in the middle of the work area.
+  void Place() {
+    RECT frame{0, 0, controls_.Scale(layout::kCleanupWidth), controls_.Scale(layout::kCleanupHeight)};
+    AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    SetWindowPos(hwnd(), nullptr, (work.left + work.right - width) / 2, (work.top + work.bottom - height) / 2, width,
+                 height, SWP_NOZORDER);
+  }
+
+  void Delete() {
+    deleteChosen_ = true;
+    HCURSOR before = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    const CleanupGuard guard = context_.guard ? context_.guard() : CleanupGuard{};
+    DeleteSetupLeftover(*context_.os, mode_, path_, guard, reinterpret_cast<platform::WindowHandle>(hwnd()));
+    SetCursor(before);
+    closed_ = true;
+  }
+
+  CleanupContext context_;
+  CleanupMode mode_;
+  std::string path_;
+  CleanupTexts texts_;
+  PageControls controls_;
+  bool closed_ = false;
+  bool deleteChosen_ = false;
+};
+
+}  // namespace
+
+bool ShowCleanupWindow(const CleanupContext& context, CleanupMode mode, const std::string& path) {
+  if (!context.os) return false;
+  CleanupWindow window(context, mode, path);
+  return window.Build() && window.RunModal();
+}
+
+std::function<void(const std::string& path)> ArchiveDeletionOffer(CleanupContext context) {
+  return [context](const std::string& path) { ShowCleanupWindow(context, CleanupMode::ArchiveFile, path); };
+}
+
+std::function<void(const std::string& path)> WorkFolderDeletionOffer(CleanupContext context) {
+  return [context](const std::string& path) { ShowCleanupWindow(context, CleanupMode::WorkFolder, path); };
+}
+
+}  // namespace settings
