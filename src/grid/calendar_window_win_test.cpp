@@ -35,6 +35,23 @@ LPARAM PointParam(int x, int y) { return MAKELPARAM(x, y); }
 
 // ---- GdiCanvas -----------------------------------------------------------
 
+// The grid's rules at 192 DPI are two pixels wide and must stay inside
+// their cell: a pen of width w at x covers x - w/2 .. x + (w-1)/2.
+TEST(GdiCanvas, AWidePenCoversHalfItsWidthBeforeTheLine) {
+  GdiCanvas canvas;
+  ASSERT_TRUE(canvas.Resize({40, 40}));
+  for (int w = 1; w <= 4; ++w) {
+    canvas.FillRect({0, 0, 40, 40}, 0xFFFFFF);
+    canvas.Line({20, 5}, {20, 30}, 0x000000, w);
+    canvas.Line({0, 35}, {30, 35}, 0x000000, w);
+    for (int d = -3; d <= 3; ++d) {
+      const bool covered = d >= -(w / 2) && d <= (w - 1) / 2;
+      EXPECT_EQ(canvas.PixelAt(20 + d, 15) == 0, covered) << "width " << w << ", x " << 20 + d;
+      EXPECT_EQ(canvas.PixelAt(10, 35 + d) == 0, covered) << "width " << w << ", y " << 35 + d;
+    }
+  }
+}
+
 TEST(GdiCanvas, FillsDrawsAndClips) {
   GdiCanvas canvas;
   ASSERT_TRUE(canvas.Resize({200, 100}));
