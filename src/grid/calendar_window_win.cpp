@@ -33,9 +33,12 @@ bool CalendarHost::Create(HWND parent, const wchar_t* className, const RECT& bou
   args.menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
   args.classStyle = CS_DBLCLKS;
   if (!CreateWindowFrom(args)) return false;
+  calendar_.SetDpi(Dpi());
   OnSize();
   return true;
 }
+
+void CalendarHost::OnDpiChanged(int) { calendar_.SetDpi(Dpi()); }
 
 void CalendarHost::Repaint() {
   if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);

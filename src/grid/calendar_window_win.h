@@ -25,7 +25,9 @@ class CalendarHost : public platform::Window, public RenderTarget {
   ~CalendarHost() override;
 
   // A child window of `className` at `bounds` (outer size, sunken edge
-  // included); the calendar then draws into it.
+  // included, in pixels of the parent); the calendar then draws into it at
+  // the window's DPI, and at a new one when the parent passes it on
+  // (SetDpi) or the system says so (WM_DPICHANGED_AFTERPARENT).
   bool Create(HWND parent, const wchar_t* className, const RECT& bounds, int id);
   TCustomCalendarEx& calendar() { return calendar_; }
   const GdiCanvas& bitmap() const { return canvas_; }
@@ -35,6 +37,8 @@ class CalendarHost : public platform::Window, public RenderTarget {
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // The calendar draws at the window's DPI.
+  void OnDpiChanged(int oldDpi) override;
 
  private:
   void OnSize();
@@ -66,6 +70,9 @@ class SeMCalWindow {
   explicit SeMCalWindow(const SeMCalWindowArgs& args);
   TSeMCal& grid() { return grid_; }
   HWND hwnd() const { return host_.hwnd(); }
+  // The main window passes its new DPI on (WM_DPICHANGED) before it sizes
+  // the grid by grid().GridSize().
+  void SetDpi(int dpi) { host_.SetDpi(dpi); }
   const GdiCanvas& bitmap() const { return host_.bitmap(); }
 
  private:

@@ -9,6 +9,7 @@
 #include "grid/canvas_testutil.h"
 #include "grid/year_page_win.h"
 #include "platform/doubles_testutil.h"
+#include "platform/dpi_win.h"
 #include "platform/text_win.h"
 
 namespace grid {
@@ -104,13 +105,17 @@ struct GridWindow : testing::Test {
     args.events = &events;
     window = CreateSeMCalWindow(args);
     ASSERT_NE(window, nullptr);
+    // At the window's DPI (a prefix of another DPI), as the main window sizes it.
+    const Size size = window->grid().GridSize();
+    SetWindowPos(window->hwnd(), nullptr, 0, 0, size.width + 4, size.height + 4, SWP_NOMOVE | SWP_NOZORDER);
     window->grid().SetShownDate(2024, 5, 15);
     events.log.clear();
   }
   // A point in the middle of the cell of a May 2024 day.
   Point CellPoint(int day) const {
     const int index = DateToJulius(2024, 5, day) - window->grid().CachedFirstShownDay();
-    return {(index % 7) * 128 + 64, 24 + (index / 7) * 95 + 60};
+    const SeMCalProps& m = window->grid().Metrics();
+    return {(index % 7) * m.LenDayW + m.LenDayW / 2, m.LenYoubiH + (index / 7) * m.LenDayH + m.LenDayH * 60 / 95};
   }
   LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) {
     return SendMessageW(window->hwnd(), message, wParam, lParam);
@@ -136,9 +141,11 @@ TEST_F(GridWindow, DrawsIntoTheBitmapOfTheClientSize) {
   EXPECT_EQ(window->bitmap().size(), (Size{client.right, client.bottom}));
   const Point today = CellPoint(15);
   EXPECT_EQ(window->bitmap().PixelAt(today.x, today.y), kTodayColour);
-  SetWindowPos(window->hwnd(), nullptr, 0, 0, 600, 400, SWP_NOMOVE | SWP_NOZORDER);
-  EXPECT_EQ(window->bitmap().size(), (Size{600 - 4, 400 - 4}));
-  EXPECT_EQ(window->grid().ClientSize(), (Size{600 - 4, 400 - 4}));
+  const int width = platform::ScaleToDpi(600, window->grid().Dpi()) + 4;
+  const int height = platform::ScaleToDpi(400, window->grid().Dpi()) + 4;
+  SetWindowPos(window->hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_EQ(window->bitmap().size(), (Size{width - 4, height - 4}));
+  EXPECT_EQ(window->grid().ClientSize(), (Size{width - 4, height - 4}));
   EXPECT_EQ(window->bitmap().PixelAt(today.x, today.y), kTodayColour);
 }
 
@@ -154,6 +161,20 @@ TEST_F(GridWindow, MouseMessagesReachTheOwnerInOrder) {
   Send(WM_LBUTTONDBLCLK, MK_LBUTTON, PointParam(p.x, p.y));
   Send(WM_LBUTTONUP, 0, PointParam(p.x, p.y));
   EXPECT_EQ(events.log, (std::vector<std::string>{"dblclick", "down " + at, "up " + at}));
+}
+
+TEST_F(GridWindow, DrawsAtItsWindowsDpiAndAtTheOneItIsGiven) {
+  EXPECT_EQ(window->grid().Dpi(), platform::WindowDpi(window->hwnd()));
+  window->SetDpi(192);
+  EXPECT_EQ(window->grid().Dpi(), 192);
+  EXPECT_EQ(window->grid().Metrics().LenDayW, 2 * window->grid().GridProps().LenDayW);
+  const Size size = window->grid().GridSize();
+  SetWindowPos(window->hwnd(), nullptr, 0, 0, size.width + 4, size.height + 4, SWP_NOMOVE | SWP_NOZORDER);
+  const int index = DateToJulius(2024, 5, 15) - window->grid().CachedFirstShownDay();
+  const Point today{(index % 7) * 256 + 128, 48 + (index / 7) * 190 + 120};
+  EXPECT_EQ(window->bitmap().PixelAt(today.x, today.y), kTodayColour);
+  SendMessageW(window->hwnd(), platform::kWmDpiChangedAfterParent, 0, 0);  // what the system would say
+  EXPECT_EQ(window->grid().Dpi(), platform::WindowDpi(window->hwnd()));
 }
 
 TEST_F(GridWindow, KeysGoToTheOwner) {
@@ -221,6 +242,47 @@ TEST_F(YearPageWindowTest, AClickOnASmallMonthAsksAndMoves) {
   const int index = DateToJulius(2024, 5, 15) - may.FirstShownDay();
   const Rect cell = may.CellRect(index % 7, index / 7 + 1);
   EXPECT_EQ(window->CalendarBitmap(5).PixelAt(cell.left + 1, cell.top + 1), 0x81FE8Au);
+}
+
+LONG FontHeightOf(HWND control) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return font.lfHeight;
+}
+
+RECT RectIn(HWND parent, HWND child) {
+  RECT r{};
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+TEST_F(YearPageWindowTest, LaidOutAtItsDpiAndAgainAtANewOne) {
+  const int start = window->Dpi();
+  RECT panel{};
+  GetWindowRect(window->hwnd(), &panel);
+  EXPECT_EQ(panel.right - panel.left, platform::ScaleToDpi(kYearPageWidth, start));
+  for (int dpi : {192, 144, start}) {
+    window->SetDpi(dpi);  // as the main window passes on its WM_DPICHANGED
+    GetWindowRect(window->hwnd(), &panel);
+    EXPECT_EQ(panel.right - panel.left, window->PixelSize().cx);
+    EXPECT_EQ(window->PixelSize().cx, platform::ScaleToDpi(kYearPageWidth, dpi));
+    EXPECT_EQ(window->PixelSize().cy, platform::ScaleToDpi(kYearPageHeight, dpi));
+    const RECT first = RectIn(window->hwnd(), window->CalendarWindow(1));
+    const RECT second = RectIn(window->hwnd(), window->CalendarWindow(2));
+    // Edges are scaled, not sizes: a size may come out a pixel off.
+    EXPECT_NEAR(first.right - first.left, platform::ScaleToDpi(184, dpi), 1);
+    EXPECT_NEAR(first.bottom - first.top, platform::ScaleToDpi(125, dpi), 1);
+    EXPECT_EQ(second.left - first.left, platform::ScaleToDpi(196, dpi));
+    EXPECT_EQ(window->page().Calendar(12).Dpi(), dpi);
+    EXPECT_EQ(FontHeightOf(ChildWithText(window->hwnd(), L"今年")), -platform::ScaleToDpi(14, dpi));
+    // The last calendar and the side groups stay inside the panel.
+    const RECT last = RectIn(window->hwnd(), window->CalendarWindow(12));
+    const RECT choice = RectIn(window->hwnd(), ChildWithText(window->hwnd(), L" 表示 "));
+    EXPECT_LE(last.bottom, window->PixelSize().cy);
+    EXPECT_LE(choice.right, window->PixelSize().cx);
+    EXPECT_LE(choice.bottom, last.bottom);
+  }
 }
 
 }  // namespace
