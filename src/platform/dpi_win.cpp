@@ -103,6 +103,21 @@ HFONT CreateUiFont(int height96, int dpi, bool bold, const std::wstring& face) {
                      DEFAULT_PITCH | FF_DONTCARE, name.c_str());
 }
 
+void ReplaceChildFonts(HWND parent, HFONT from, HFONT to) {
+  struct Swap {
+    HFONT from, to;
+  } swap{from, to};
+  EnumChildWindows(
+      parent,
+      [](HWND child, LPARAM data) {
+        const auto* s = reinterpret_cast<const Swap*>(data);
+        if (reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)) == s->from)
+          SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(s->to), TRUE);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&swap));
+}
+
 SIZE SmallIconSize(int dpi, const DpiFunctions& f) {
   return {SystemMetricForDpi(SM_CXSMICON, dpi, f), SystemMetricForDpi(SM_CYSMICON, dpi, f)};
 }

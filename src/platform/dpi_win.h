@@ -71,6 +71,11 @@ bool DeclarePerMonitorDpiAwareness(const DpiFunctions& f = SystemDpiFunctions())
 // DPI) shown at `dpi`; `face` empty for the Japanese UI font.
 HFONT CreateUiFont(int height96, int dpi, bool bold = false, const std::wstring& face = {});
 
+// Every child window of `parent` (at any depth) that uses `from` is given
+// `to`, for a window that made its fonts again at a new DPI; the caller
+// frees `from` afterwards.
+void ReplaceChildFonts(HWND parent, HFONT from, HFONT to);
+
 // The size of a small icon (the tray's, the caption's) at `dpi`.
 SIZE SmallIconSize(int dpi, const DpiFunctions& f = SystemDpiFunctions());
 // An icon resource at its small size for `dpi`; null when it cannot be
