@@ -110,6 +110,7 @@ class Preview : public platform::Window, private grid::YearPageOwner {
     args.today = DateToJulius(2024, 5, 15);
     grid_ = grid::CreateSeMCalWindow(args);
     if (!grid_) return false;
+    grid_->SetDpi(Dpi());  // as the main window does
     LoadSamples(grid_->grid());
     // Sized as the main window sizes it: the cells at the window's DPI and the frame.
     const grid::Size size = grid_->grid().GridSize();
