@@ -5,7 +5,7 @@
 #include <array>
 
 #include "editors/clock_face_win.h"
-#include "platform/fonts_win.h"
+#include "platform/dpi_win.h"
 #include "platform/text_win.h"
 #include "platform/win_handles_win.h"
 #include "support/text.h"
@@ -34,6 +34,10 @@ constexpr int kClockSize = 136;
 constexpr int kTimeRowTop = kTop + kClockSize + 14;
 constexpr int kBoxRowTop = kTimeRowTop + 40;
 constexpr int kRightMargin = 10;
+constexpr POINT kFormPlace{120, 100};  // screen pixels
+constexpr int kUiFontHeight = 12;
+constexpr int kTimeFontHeight = 16;
+constexpr int kSadouFontHeight = 14;
 
 std::wstring TextOf(HWND window) {
   const int length = GetWindowTextLengthW(window);
@@ -49,12 +53,6 @@ void SetTextIfChanged(HWND window, const std::string& utf8) {
 }
 
 void Show(HWND window, bool visible) { ShowWindow(window, visible ? SW_SHOWNA : SW_HIDE); }
-
-HFONT MakeFont(int height, bool bold) {
-  return CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH, platform::ChooseUiFontFace().c_str());
-}
 
 TimeField FieldOfControl(int id) {
   return id == TfmNichiji::kEdtHour || id == TfmNichiji::kUdHour   ? TimeField::Hour
@@ -80,8 +78,6 @@ TfmNichiji::~TfmNichiji() {
   if (hwnd()) DestroyWindow(hwnd());
 }
 
-int TfmNichiji::Scale(int pixels) const { return MulDiv(pixels, dpi_, 96); }
-
 platform::DateTime TfmNichiji::Now() const { return os_->clock.Now(); }
 
 // ---- creation ------------------------------------------------------------------
@@ -91,10 +87,6 @@ bool TfmNichiji::Create(const TfmNichijiArgs& args) {
   owner_ = args.owner;
   page_ = std::make_unique<AlarmPage>(os_->dialogs);
   c_ = std::make_unique<Controls>();
-  {
-    platform::WindowDc screen(nullptr);
-    dpi_ = GetDeviceCaps(screen.get(), LOGPIXELSY);
-  }
   platform::WindowArgs w;
   w.className = kClassName;
   w.title = kFormCaption;
@@ -104,12 +96,12 @@ bool TfmNichiji::Create(const TfmNichijiArgs& args) {
   w.exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
   w.parent = owner_;
   w.background = GetSysColorBrush(COLOR_BTNFACE);
-  RECT r{0, 0, Scale(kClientWidth), Scale(kClientHeight)};
-  AdjustWindowRectEx(&r, w.style, FALSE, w.exStyle);
-  w.x = 120;
-  w.y = 100;
-  w.width = r.right - r.left;
-  w.height = r.bottom - r.top;
+  const SIZE outer = platform::OuterSizeForClient(kClientWidth, kClientHeight, w.style, w.exStyle,
+                                                  platform::DpiAtPoint(kFormPlace));
+  w.x = kFormPlace.x;
+  w.y = kFormPlace.y;
+  w.width = outer.cx;
+  w.height = outer.cy;
   if (!CreateWindowFrom(w)) return false;
   CreateControls();
   PlaceControls();
@@ -139,6 +131,7 @@ void TfmNichiji::CreateControls() {
   c_->greyBrush.reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
   // The page's frame lies beneath the controls placed on it.
   SetWindowPos(c_->pageFrame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  MakeFonts();
   ApplyFonts();
 }
 
@@ -175,10 +168,13 @@ void TfmNichiji::CreateRightPanel() {
   c_->btnClose = Add(L"BUTTON", L"閉じる(&X)", WS_TABSTOP, kBtnClose);
 }
 
+void TfmNichiji::MakeFonts() {
+  c_->uiFont.reset(platform::CreateUiFont(kUiFontHeight, Dpi()));
+  c_->bigFont.reset(platform::CreateUiFont(kTimeFontHeight, Dpi(), true));
+  c_->sadouFont.reset(platform::CreateUiFont(kSadouFontHeight, Dpi(), true));
+}
+
 void TfmNichiji::ApplyFonts() {
-  c_->uiFont.reset(MakeFont(Scale(12), false));
-  c_->bigFont.reset(MakeFont(Scale(16), true));
-  c_->sadouFont.reset(MakeFont(Scale(14), true));
   EnumChildWindows(
       hwnd(),
       [](HWND child, LPARAM font) {
@@ -233,12 +229,24 @@ void TfmNichiji::PlaceRightPanel(int clientWidth) {
 }
 
 void TfmNichiji::ResizeClient(int width) {
-  RECT r{0, 0, Scale(width), Scale(kClientHeight)};
-  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)));
-  SetWindowPos(hwnd(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const SIZE outer = platform::OuterSizeForClient(width, kClientHeight,
+                                                  static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)),
+                                                  static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)), Dpi());
+  SetWindowPos(hwnd(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   PlaceRightPanel(width);
+}
+
+// New fonts and places; the client keeps its 96-DPI width, full or narrow.
+void TfmNichiji::OnDpiChanged(int) {
+  if (!c_ || !c_->uiFont) return;
+  const platform::UniqueFont oldUi = std::move(c_->uiFont), oldBig = std::move(c_->bigFont),
+                             oldSadou = std::move(c_->sadouFont);
+  MakeFonts();
+  ApplyFonts();
+  c_->clock2.SetDpi(Dpi());
+  c_->ckTimer.SetDpi(Dpi());
+  PlaceControls();
+  ResizeClient(shownRunning_.value_or(false) ? kNarrowClientWidth : kClientWidth);
 }
 
 // ---- showing what the page says ----------------------------------------------

@@ -50,6 +50,7 @@ class TfmNichiji : public platform::Window {
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnDpiChanged(int oldDpi) override;
 
  private:
   struct Controls;
@@ -59,10 +60,10 @@ class TfmNichiji : public platform::Window {
   void CreateTimePanel();
   void CreateTwoTouchGroup();
   void CreateRightPanel();
+  void MakeFonts();
   void ApplyFonts();
   void PlaceControls();
   void PlaceRightPanel(int clientWidth);
-  int Scale(int pixels) const;
 
   void Render();
   void RenderLayout(const AlarmView& v);
@@ -87,7 +88,6 @@ class TfmNichiji : public platform::Window {
   bool rendering_ = false;
   std::optional<bool> shownRunning_;  // the state last laid out
   bool timerOn_ = false;
-  int dpi_ = 96;
 };
 
 }  // namespace editors

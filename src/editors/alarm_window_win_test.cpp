@@ -3,6 +3,8 @@
 #include "editors/alarm_window_win.h"
 
 #include <gtest/gtest.h>
+
+#include "platform/dpi.h"
 #include <commctrl.h>
 
 #include <deque>
@@ -95,9 +97,9 @@ TEST_F(TfmNichijiTest, SetModeArmsAndTurnsIntoTheNoticeOnItsOwnTick) {
   const auto back = window.ShowModal({{9, 0, 0}, false, kAlarmSetMode, 3});
   ASSERT_TRUE(back);
   EXPECT_EQ(title, "楓帳 -Velda-");
-  EXPECT_EQ(fullWidth, TfmNichiji::kClientWidth);
+  EXPECT_EQ(fullWidth, platform::ScaleToDpi(TfmNichiji::kClientWidth, window.Dpi()));
   EXPECT_EQ(caption, "タイマー中止(&G)");
-  EXPECT_EQ(narrowWidth, TfmNichiji::kNarrowClientWidth);
+  EXPECT_EQ(narrowWidth, platform::ScaleToDpi(TfmNichiji::kNarrowClientWidth, window.Dpi()));
   EXPECT_TRUE(twoTouchHidden);
   EXPECT_EQ(sadou, "設定された時刻になりました。");
   EXPECT_TRUE(startHidden);
@@ -173,7 +175,7 @@ TEST_F(TfmNichijiTest, DisplayModeIsNarrowTopmostAndClosesAtOnce) {
   });
   const auto back = window.ShowModal({{10, 2, 0}, false, kAlarmDisplayMode, 3});
   ASSERT_TRUE(back);
-  EXPECT_EQ(width, TfmNichiji::kNarrowClientWidth);
+  EXPECT_EQ(width, platform::ScaleToDpi(TfmNichiji::kNarrowClientWidth, window.Dpi()));
   EXPECT_TRUE(topmost);
   EXPECT_FALSE(startVisible);
   EXPECT_EQ(sadou, "設定された時刻になりました。");

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/dpi.h"
 #include "platform/fonts_win.h"
 #include "platform/win_handles_win.h"
 
@@ -66,7 +67,7 @@ void ClockFace::Paint(HDC dc, const RECT& area) const {
   FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
   const int digitsHeight = area.bottom / 7;
   const int size = std::min<int>(area.right, area.bottom - digitsHeight);
-  const int radius = size / 2 - 2;
+  const int radius = size / 2 - Scale(2);
   const POINT centre{area.right / 2, size / 2};
   PaintFace(dc, centre, radius);
   PaintHands(dc, centre, radius);
@@ -75,7 +76,7 @@ void ClockFace::Paint(HDC dc, const RECT& area) const {
 
 void ClockFace::PaintFace(HDC dc, POINT centre, int radius) const {
   platform::UniqueBrush face(CreateSolidBrush(faceColor_));
-  platform::UniquePen rim(CreatePen(PS_SOLID, 2, RGB(64, 64, 64)));
+  platform::UniquePen rim(CreatePen(PS_SOLID, Thick(2), RGB(64, 64, 64)));
   platform::SelectGuard useFace(dc, face.get());
   platform::SelectGuard useRim(dc, rim.get());
   Ellipse(dc, centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius);
@@ -83,7 +84,7 @@ void ClockFace::PaintFace(HDC dc, POINT centre, int radius) const {
     const bool hour = minute % 5 == 0;
     const double inner = radius * (hour ? 0.82 : 0.9);
     Line(dc, OnDial(centre, minute / 60.0, inner), OnDial(centre, minute / 60.0, radius * 0.95),
-         hour ? 3 : 1, RGB(64, 64, 64));
+         Thick(hour ? 3 : 1), RGB(64, 64, 64));
   }
 }
 
@@ -91,14 +92,19 @@ void ClockFace::PaintHands(HDC dc, POINT centre, int radius) const {
   const double seconds = time_.second / 60.0;
   const double minutes = (time_.minute + seconds) / 60.0;
   const double hours = ((time_.hour % 12) + minutes) / 12.0;
-  Line(dc, centre, OnDial(centre, hours, radius * 0.5), 5, RGB(32, 32, 32));
-  Line(dc, centre, OnDial(centre, minutes, radius * 0.75), 3, RGB(32, 32, 32));
-  Line(dc, OnDial(centre, seconds + 0.5, radius * 0.15), OnDial(centre, seconds, radius * 0.85), 1,
+  Line(dc, centre, OnDial(centre, hours, radius * 0.5), Thick(5), RGB(32, 32, 32));
+  Line(dc, centre, OnDial(centre, minutes, radius * 0.75), Thick(3), RGB(32, 32, 32));
+  Line(dc, OnDial(centre, seconds + 0.5, radius * 0.15), OnDial(centre, seconds, radius * 0.85), Thick(1),
        RGB(220, 0, 0));
   platform::UniqueBrush hub(CreateSolidBrush(RGB(220, 0, 0)));
   platform::SelectGuard useHub(dc, hub.get());
-  Ellipse(dc, centre.x - 3, centre.y - 3, centre.x + 4, centre.y + 4);
+  const int hub96 = 3, r = Scale(hub96);
+  Ellipse(dc, centre.x - r, centre.y - r, centre.x + r + 1, centre.y + r + 1);
 }
+
+int ClockFace::Thick(int width96) const { return platform::LineWidthForDpi(width96, Dpi()); }
+
+void ClockFace::OnDpiChanged(int) { InvalidateRect(hwnd(), nullptr, FALSE); }
 
 void ClockFace::PaintDigits(HDC dc, const RECT& line) const {
   wchar_t text[16];

@@ -16,8 +16,11 @@ class ClockFace : public platform::Window {
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnDpiChanged(int oldDpi) override;
 
  private:
+  // A 96-DPI pen width at the window's DPI.
+  int Thick(int width96) const;
   void Paint(HDC dc, const RECT& area) const;
   void PaintFace(HDC dc, POINT centre, int radius) const;
   void PaintHands(HDC dc, POINT centre, int radius) const;

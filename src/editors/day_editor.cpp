@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "calendar/julius.h"
+#include "platform/dpi.h"
 #include "support/text.h"
 
 namespace editors {
@@ -305,6 +306,15 @@ int NameStripStart(int stripWidth, int namesWidth, int blankWidth) {
 }
 
 // ---- Window placement -------------------------------------------------
+
+Bounds BoundsOnScreen(const Bounds& kept, int dpi) {
+  return {kept.left, kept.top, platform::ScaleToDpi(kept.width, dpi), platform::ScaleToDpi(kept.height, dpi)};
+}
+
+Bounds BoundsToKeep(const Bounds& onScreen, int dpi) {
+  return {onScreen.left, onScreen.top, platform::ScaleFromDpi(onScreen.width, dpi),
+          platform::ScaleFromDpi(onScreen.height, dpi)};
+}
 
 Bounds FitIntoWorkArea(Bounds w, Bounds area) {
   w.left = std::min(w.left, area.left + area.width - w.width);

@@ -235,4 +235,12 @@ struct Bounds {
 // than the area keeps its top-left corner at the area's.
 Bounds FitIntoWorkArea(Bounds window, Bounds workArea);
 
+// The settings file keeps a window's left and top in screen pixels (they
+// name a place on the desktop, whatever the DPI of the monitor there) and
+// its width and height at 96 DPI (they keep the window's look on every
+// screen; files written before the program scaled hold exactly these).
+// Between the kept bounds and the screen's, at the window's DPI:
+Bounds BoundsOnScreen(const Bounds& kept, int dpi);
+Bounds BoundsToKeep(const Bounds& onScreen, int dpi);
+
 }  // namespace editors

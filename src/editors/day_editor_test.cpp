@@ -275,6 +275,23 @@ TEST(FitIntoWorkArea, KeepsTheWindowInside) {
   EXPECT_EQ(FitIntoWorkArea({500, 500, 2000, 330}, area), (Bounds{0, 500, 2000, 330}));
 }
 
+// A kept size means the same window at every DPI; the place is the
+// desktop's and is never scaled.
+TEST(WindowBoundsAtDpi, SizesScalePlacesStay) {
+  const Bounds kept{300, 120, 298, 330};
+  EXPECT_EQ(BoundsOnScreen(kept, 96), kept);
+  EXPECT_EQ(BoundsOnScreen(kept, 144), (Bounds{300, 120, 447, 495}));
+  EXPECT_EQ(BoundsOnScreen(kept, 192), (Bounds{300, 120, 596, 660}));
+  EXPECT_EQ(BoundsToKeep({300, 120, 447, 495}, 144), kept);
+  // A window the user widened by a pixel keeps that pixel, session after
+  // session, at every DPI.
+  for (int dpi : {96, 120, 144, 168, 192}) {
+    Bounds b{-1500, 40, 299, 331};
+    for (int session = 0; session < 5; ++session) b = BoundsToKeep(BoundsOnScreen(b, dpi), dpi);
+    EXPECT_EQ(b, (Bounds{-1500, 40, 299, 331})) << dpi;
+  }
+}
+
 TEST(DayWindowKeys, ReadsAndWritesSectionFmDay) {
   auto ini = support::IniText::FromText("[fmDay]\r\nfmTop=120\r\nfmLeft=x\r\n[Other]\r\nk=1\r\n");
   Bounds b = ReadDayWindowBounds(ini, {10, 20, 298, 330});

@@ -1,5 +1,7 @@
 #pragma once
-// Where the day editor was last: section "fmDay" of the settings file.
+// Where the day editor was last: section "fmDay" of the settings file;
+// top and left in screen pixels, width and height at 96 DPI (see
+// BoundsOnScreen).
 //
 //   [fmDay]
 //   fmTop=120

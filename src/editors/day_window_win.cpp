@@ -11,6 +11,7 @@
 #include "calendar/julius.h"
 #include "editors/day_window_keys.h"
 #include "platform/dialog_helpers.h"
+#include "platform/dpi_win.h"
 #include "platform/fonts_win.h"
 #include "platform/text_win.h"
 #include "platform/win_handles_win.h"
@@ -28,18 +29,20 @@ namespace {
 constexpr wchar_t kClassName[] = L"TfmDay";
 constexpr char kShownTitle[] = "楓帳 -Velda-";
 constexpr char kBoxCaption[] = "確認 -楓帳-";
+// 96-DPI sizes, laid out at the window's DPI.
 constexpr int kMargin = 6;
 constexpr int kRowHeight = 24;
 constexpr int kHeaderHeight = 44;
 constexpr int kButtonHeight = 26;
+constexpr int kUiFontHeight = 12;
+constexpr int kDateFontHeight = 16;
+constexpr int kEditorFontHeight = 12;
+constexpr int kKiteichiShownAbove = 372;  // "定型" while the window is wider
+constexpr int kMinTrackWidth = 260;
+constexpr int kMinTrackHeight = 200;
+constexpr POINT kFormPlace{200, 150};   // screen pixels
 
 const wchar_t* const kDayParts[] = {L"朝", L"昼", L"夕"};
-
-HFONT MakeFont(const std::wstring& face, int height, bool bold = false) {
-  return CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH, face.c_str());
-}
 
 std::wstring TextOf(HWND window) {
   int length = GetWindowTextLengthW(window);
@@ -122,9 +125,10 @@ bool TfmDay::CreateWindowAndControls(const TfmDayArgs& args) {
   w.exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
   w.parent = owner_;
   w.background = GetSysColorBrush(COLOR_BTNFACE);
-  Bounds form = FitIntoWorkArea({200, 150, kFormWidth, kFormHeight}, WorkArea());
-  if (!settingsFile_.empty() && os_) form = LoadDayWindowBounds(os_->fs, settingsFile_, form);
-  form = FitIntoWorkArea(form, WorkArea());
+  Bounds kept{kFormPlace.x, kFormPlace.y, kFormWidth, kFormHeight};
+  if (!settingsFile_.empty() && os_) kept = LoadDayWindowBounds(os_->fs, settingsFile_, kept);
+  // The size for the DPI of the monitor the window comes up on.
+  const Bounds form = FitIntoWorkArea(BoundsOnScreen(kept, platform::DpiAtPoint({kept.left, kept.top})), WorkArea());
   w.x = form.left;
   w.y = form.top;
   w.width = form.width;
@@ -141,12 +145,15 @@ HWND TfmDay::AddControl(const wchar_t* cls, const std::wstring& text, DWORD styl
                          platform::ModuleInstance(), nullptr);
 }
 
+void TfmDay::MakeFonts() {
+  c_->uiFont.reset(platform::CreateUiFont(kUiFontHeight, Dpi()));
+  c_->dateFont.reset(platform::CreateUiFont(kDateFontHeight, Dpi(), true));
+  c_->stripFont.reset(platform::CreateUiFont(kUiFontHeight, Dpi()));
+}
+
 void TfmDay::CreateControls() {
   c_->fixedFace = platform::ChooseFixedFontFace();
-  const std::wstring& ui = platform::ChooseUiFontFace();
-  c_->uiFont.reset(MakeFont(ui, 12));
-  c_->dateFont.reset(MakeFont(ui, 16, true));
-  c_->stripFont.reset(MakeFont(ui, 12));
+  MakeFonts();
   CreateDayPage();
   CreatePeriodPage();
   CreateSpecialDayPage();
@@ -168,7 +175,7 @@ void TfmDay::CreateDayPage() {
   e.clipboard = os_ ? &os_->clipboard : nullptr;
   e.events = this;
   e.fontFace = c_->fixedFace;
-  e.fontHeight = 12;
+  e.fontHeight = kEditorFontHeight;
   if (!editor_.Create(e)) throw std::runtime_error("RichEdit (Msftedit.dll) is not available");
   editor_.SetLineColors(true);
 }
@@ -291,79 +298,101 @@ void TfmDay::ApplyFonts() {
 
 // ---- Layout ------------------------------------------------------------------
 
+// Places are 96-DPI numbers; each edge is scaled, so neighbours stay
+// neighbours at every DPI.
+void TfmDay::Place(HWND control, int x, int y, int width, int height) {
+  const support::Rect r = platform::ScaleRectToDpi({x, y, x + width, y + height}, Dpi());
+  MoveWindow(control, r.left, r.top, r.Width(), r.Height(), TRUE);
+}
+
 void TfmDay::Layout() {
   RECT client{};
   GetClientRect(hwnd(), &client);
-  int w = client.right, h = client.bottom;
+  const int w = platform::ScaleFromDpi(client.right, Dpi()), h = platform::ScaleFromDpi(client.bottom, Dpi());
   LayoutHeader(w);
-  int top = mode_ == DayEditorMode::Period ? kMargin : kHeaderHeight;
-  editor_.Move({kMargin / 2, top, w - kMargin / 2, h - kButtonHeight - 2 * kMargin});
+  const int top = mode_ == DayEditorMode::Period ? kMargin : kHeaderHeight;
+  const support::Rect text = platform::ScaleRectToDpi(
+      {kMargin / 2, top, w - kMargin / 2, h - kButtonHeight - 2 * kMargin}, Dpi());
+  editor_.Move({text.left, text.top, text.right, text.bottom});
   LayoutPeriodPage();
   LayoutSpecialDayPage();
   LayoutButtons(w, h);
 }
 
 void TfmDay::LayoutHeader(int width) {
-  MoveWindow(c_->panel1, 0, 0, width, kHeaderHeight - 4, TRUE);
-  MoveWindow(c_->label1, kMargin, 2, 104, 22, TRUE);
-  MoveWindow(c_->lblYoubi, kMargin + 108, 2, 120, 22, TRUE);
-  MoveWindow(c_->imgSaijitu, kMargin, 25, width - 2 * kMargin, 15, TRUE);
+  Place(c_->panel1, 0, 0, width, kHeaderHeight - 4);
+  Place(c_->label1, kMargin, 2, 104, 22);
+  Place(c_->lblYoubi, kMargin + 108, 2, 120, 22);
+  Place(c_->imgSaijitu, kMargin, 25, width - 2 * kMargin, 15);
 }
 
 void TfmDay::LayoutPeriodPage() {
   const int x0 = kMargin + 2, labelW = 112, y0 = kMargin + 32;
-  MoveWindow(c_->pnlKikan, x0, kMargin, 60, 22, TRUE);
+  Place(c_->pnlKikan, x0, kMargin, 60, 22);
   HWND labels[3] = {c_->lblStart, c_->lblEnd, c_->lblSummary};
   const int widths[3] = {44, 28, 28};
   for (int row = 0; row < 3; ++row) {
     int y = y0 + row * (kRowHeight + 4);
-    MoveWindow(labels[row], x0, y, labelW, kRowHeight, TRUE);
+    Place(labels[row], x0, y, labelW, kRowHeight);
     int x = x0 + labelW;
     for (int f = 0; f < 3; ++f) {
-      MoveWindow(c_->dateEdits[row][f], x, y, widths[f], kRowHeight - 2, TRUE);
-      MoveWindow(c_->upDowns[row][f], x + widths[f], y, 16, kRowHeight - 2, TRUE);
-      MoveWindow(c_->dateUnits[row][f], x + widths[f] + 18, y, 16, kRowHeight, TRUE);
+      Place(c_->dateEdits[row][f], x, y, widths[f], kRowHeight - 2);
+      Place(c_->upDowns[row][f], x + widths[f], y, 16, kRowHeight - 2);
+      Place(c_->dateUnits[row][f], x + widths[f] + 18, y, 16, kRowHeight);
       x += widths[f] + 38;
     }
-    if (row < 2) MoveWindow(row == 0 ? c_->combo1 : c_->combo2, x + 4, y, 52, 120, TRUE);
+    if (row < 2) Place(row == 0 ? c_->combo1 : c_->combo2, x + 4, y, 52, 120);
   }
   int y = y0 + 3 * (kRowHeight + 4);
-  MoveWindow(c_->lblText, x0, y, labelW, kRowHeight, TRUE);
-  MoveWindow(c_->seEdit4, x0 + labelW, y, 250, kRowHeight - 2, TRUE);
+  Place(c_->lblText, x0, y, labelW, kRowHeight);
+  Place(c_->seEdit4, x0 + labelW, y, 250, kRowHeight - 2);
   y += kRowHeight + 4;
-  MoveWindow(c_->lblFutosa, x0, y, labelW, kRowHeight, TRUE);
-  MoveWindow(c_->edtFutosa, x0 + labelW, y, 28, kRowHeight - 2, TRUE);
-  MoveWindow(c_->udFutosa, x0 + labelW + 28, y, 16, kRowHeight - 2, TRUE);
+  Place(c_->lblFutosa, x0, y, labelW, kRowHeight);
+  Place(c_->edtFutosa, x0 + labelW, y, 28, kRowHeight - 2);
+  Place(c_->udFutosa, x0 + labelW + 28, y, 16, kRowHeight - 2);
   y += kRowHeight + 4;
-  MoveWindow(c_->lblColor, x0, y, labelW, kRowHeight, TRUE);
-  MoveWindow(c_->edtColor, x0 + labelW, y, 60, kRowHeight - 2, TRUE);
-  MoveWindow(c_->btnColor, x0 + labelW + 68, y - 1, 80, kRowHeight, TRUE);
+  Place(c_->lblColor, x0, y, labelW, kRowHeight);
+  Place(c_->edtColor, x0 + labelW, y, 60, kRowHeight - 2);
+  Place(c_->btnColor, x0 + labelW + 68, y - 1, 80, kRowHeight);
 }
 
 void TfmDay::LayoutSpecialDayPage() {
   const int x0 = kMargin + 4, y0 = kHeaderHeight + 4;
-  MoveWindow(c_->lblKinenbi, x0, y0, 80, kRowHeight, TRUE);
-  MoveWindow(c_->edtKinenbi, x0 + 80, y0, 180, kRowHeight - 2, TRUE);
-  MoveWindow(c_->lblHint8, x0 + 12, y0 + 26, 260, 18, TRUE);
-  MoveWindow(c_->lblHintDelete, x0 + 12, y0 + 44, 260, 18, TRUE);
-  MoveWindow(c_->lblYears, x0, y0 + 70, 270, 18, TRUE);
+  Place(c_->lblKinenbi, x0, y0, 80, kRowHeight);
+  Place(c_->edtKinenbi, x0 + 80, y0, 180, kRowHeight - 2);
+  Place(c_->lblHint8, x0 + 12, y0 + 26, 260, 18);
+  Place(c_->lblHintDelete, x0 + 12, y0 + 44, 260, 18);
+  Place(c_->lblYears, x0, y0 + 70, 270, 18);
   int y = y0 + 90;
-  MoveWindow(c_->edtYear1, x0 + 12, y, 48, kRowHeight - 2, TRUE);
-  MoveWindow(c_->lblFrom, x0 + 64, y, 44, kRowHeight, TRUE);
-  MoveWindow(c_->edtYear2, x0 + 110, y, 48, kRowHeight - 2, TRUE);
-  MoveWindow(c_->lblUntil, x0 + 162, y, 80, kRowHeight, TRUE);
-  MoveWindow(c_->lblHintWestern, x0 + 12, y + 28, 270, 18, TRUE);
-  MoveWindow(c_->lblHintEvery, x0 + 12, y + 46, 270, 18, TRUE);
+  Place(c_->edtYear1, x0 + 12, y, 48, kRowHeight - 2);
+  Place(c_->lblFrom, x0 + 64, y, 44, kRowHeight);
+  Place(c_->edtYear2, x0 + 110, y, 48, kRowHeight - 2);
+  Place(c_->lblUntil, x0 + 162, y, 80, kRowHeight);
+  Place(c_->lblHintWestern, x0 + 12, y + 28, 270, 18);
+  Place(c_->lblHintEvery, x0 + 12, y + 46, 270, 18);
 }
 
 void TfmDay::LayoutButtons(int width, int height) {
   int y = height - kButtonHeight - kMargin;
-  MoveWindow(c_->btnKakikomi, kMargin, y, 124, kButtonHeight, TRUE);
-  MoveWindow(c_->btnCancel, kMargin + 130, y, 100, kButtonHeight, TRUE);
-  MoveWindow(c_->btnKiteichi, width - kMargin - 56, y, 56, kButtonHeight, TRUE);
+  Place(c_->btnKakikomi, kMargin, y, 124, kButtonHeight);
+  Place(c_->btnCancel, kMargin + 130, y, 100, kButtonHeight);
+  Place(c_->btnKiteichi, width - kMargin - 56, y, 56, kButtonHeight);
   // "定型" only while the window is wider than the standard day size.
-  ShowWindow(c_->btnKiteichi, BoundsOf(hwnd()).width > 372 ? SW_SHOW : SW_HIDE);
+  ShowWindow(c_->btnKiteichi, BoundsOf(hwnd()).width > Scale(kKiteichiShownAbove) ? SW_SHOW : SW_HIDE);
 }
+
+// New fonts for the controls (the editor's is in points and stays), the
+// old ones kept until the controls let go of them; then a new layout.
+void TfmDay::OnDpiChanged(int) {
+  if (!c_) return;
+  const platform::UniqueFont oldUi = std::move(c_->uiFont), oldDate = std::move(c_->dateFont),
+                             oldStrip = std::move(c_->stripFont);
+  MakeFonts();
+  ApplyFonts();
+  Layout();
+}
+
+SIZE TfmDay::StandardSize() const { return {Scale(kStandardWidth), Scale(kStandardHeight)}; }
 
 // ---- Edits -------------------------------------------------------------------
 
@@ -421,7 +450,7 @@ PeriodResult TfmDay::EditPeriod(const PeriodPage& page, const DayEditorSettings&
   // Hidden here: a size change must not activate it (the owner would lose
   // the keyboard).
   const UINT sizeOnly = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
-  SetWindowPos(hwnd(), nullptr, 0, 0, kStandardWidth, kStandardHeight, sizeOnly);
+  SetWindowPos(hwnd(), nullptr, 0, 0, StandardSize().cx, StandardSize().cy, sizeOnly);
   FillPeriodPage(page);
   periodAtOpen_ = ReadPeriodPage();
   RunModal();
@@ -625,7 +654,7 @@ void TfmDay::OnCommand(int id, int code, HWND from) {
     case kBtnKakikomi: return WriteAndClose();
     case kBtnCancel: return CancelAndClose();
     case kBtnKiteichi:
-      SetWindowPos(hwnd(), nullptr, 0, 0, kStandardWidth, kStandardHeight, SWP_NOMOVE | SWP_NOZORDER);
+      SetWindowPos(hwnd(), nullptr, 0, 0, StandardSize().cx, StandardSize().cy, SWP_NOMOVE | SWP_NOZORDER);
       return;
     case kBtnColor:
       if (auto color = PickColor(periodColor_)) {
@@ -740,7 +769,7 @@ void TfmDay::CloseQuery() {
       here.width = daySize_.right - daySize_.left;
       here.height = daySize_.bottom - daySize_.top;
     }
-    if (os_ && !settingsFile_.empty()) SaveDayWindowBounds(os_->fs, settingsFile_, here);
+    if (os_ && !settingsFile_.empty()) SaveDayWindowBounds(os_->fs, settingsFile_, BoundsToKeep(here, Dpi()));
   } catch (const std::exception&) {
     ReportError("予定編集フォームエラー");
   }
@@ -924,7 +953,7 @@ LRESULT TfmDay::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE: if (c_) Layout(); return 0;
     case WM_GETMINMAXINFO: {
       auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-      info->ptMinTrackSize = {260, 200};
+      info->ptMinTrackSize = {Scale(kMinTrackWidth), Scale(kMinTrackHeight)};
       return 0;
     }
     case WM_CLOSE:  // the title bar's button writes like "書込／閉じる"

@@ -36,6 +36,7 @@ struct TfmDayArgs {
 
 class TfmDay : public platform::Window, private TEditorEvents {
  public:
+  // Outer sizes at 96 DPI, shown at the window's DPI.
   static constexpr int kStandardWidth = 422;   // "定型" and the period page
   static constexpr int kStandardHeight = 298;
   static constexpr int kFormWidth = 298;
@@ -81,9 +82,12 @@ class TfmDay : public platform::Window, private TEditorEvents {
   SpecialDayResult SpecialDayResultNow() const;
   TEditor& Editor() { return editor_; }
   const DayLines& Lines() const { return lines_; }
+  // The "定型" size at the window's DPI.
+  SIZE StandardSize() const;
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnDpiChanged(int oldDpi) override;
 
  private:
   struct Controls;
@@ -107,7 +111,9 @@ class TfmDay : public platform::Window, private TEditorEvents {
   HWND AddPeriodEdit(int id, DWORD style, int limit);
   void CreateSpecialDayPage();
   void CreateMenus();
+  void MakeFonts();
   void ApplyFonts();
+  void Place(HWND control, int x, int y, int width, int height);
   void Layout();
   void LayoutHeader(int width);
   void LayoutPeriodPage();

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "platform/doubles_testutil.h"
+#include "platform/dpi_win.h"
 #include "platform/native_services.h"
 #include "store/schedule_item.h"
 #include "support/utf8.h"
@@ -204,7 +205,7 @@ TEST_F(TfmDayTest, APeriodSummaryOutsideThePeriodMovesToTheMiddle) {
   ASSERT_TRUE(r.writeBack);  // a period page always writes
   EXPECT_EQ(r.page.summary, (store::PeriodDate{2004, 3, 8}));
   EXPECT_EQ(r.page.text, "出張,大阪");
-  EXPECT_EQ(during.right - during.left, TfmDay::kStandardWidth);
+  EXPECT_EQ(during.right - during.left, platform::ScaleToDpi(TfmDay::kStandardWidth, day.Dpi()));
   EXPECT_EQ(after.right - after.left, before.right - before.left);
 }
 
@@ -239,9 +240,11 @@ TEST_F(TfmDayTest, ASpecialDayWritesOnlyWhenSomethingChanged) {
   EXPECT_EQ(changed.page, (SpecialDayPage{"結婚記念日", "1990", "2030"}));
 }
 
+// The place in screen pixels, the size at 96 DPI, whatever the DPI.
 TEST_F(TfmDayTest, ThePositionIsKeptInSectionFmDay) {
   host.script = [&] {
-    SetWindowPos(day.hwnd(), nullptr, 40, 50, 330, 360, SWP_NOZORDER);
+    SetWindowPos(day.hwnd(), nullptr, 40, 50, platform::ScaleToDpi(330, day.Dpi()),
+                 platform::ScaleToDpi(360, day.Dpi()), SWP_NOZORDER);
     Click(TfmDay::kBtnCancel);
   };
   day.EditDay(March5({}), settings);
@@ -250,6 +253,55 @@ TEST_F(TfmDayTest, ThePositionIsKeptInSectionFmDay) {
   EXPECT_NE(text->find("[fmDay]"), std::string::npos);
   EXPECT_NE(text->find("fmLeft=40"), std::string::npos);
   EXPECT_NE(text->find("fmWidth=330"), std::string::npos);
+}
+
+LONG FontHeightOf(HWND control) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return font.lfHeight;
+}
+
+RECT ClientRectOf(HWND parent, HWND child) {
+  RECT r{};
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+// Moved to a monitor of twice the DPI (what WM_DPICHANGED says there), the
+// editor takes the suggested rectangle, makes its fonts and places anew,
+// and keeps its 96-DPI size in the settings file.
+TEST_F(TfmDayTest, FollowsTheDpiOfTheMonitorItIsMovedTo) {
+  const int start = day.Dpi(), next = 2 * start;
+  std::string kept;
+  host.script = [&] {
+    RECT now{};
+    GetWindowRect(day.hwnd(), &now);
+    RECT suggested{now.left, now.top, now.left + 2 * (now.right - now.left), now.top + 2 * (now.bottom - now.top)};
+    SendMessageW(day.hwnd(), platform::kWmDpiChanged, MAKEWPARAM(next, next), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(day.Dpi(), next);
+    GetWindowRect(day.hwnd(), &now);
+    EXPECT_EQ(now.right - now.left, suggested.right - suggested.left);
+    HWND label = GetDlgItem(day.hwnd(), TfmDay::kLabel1);
+    EXPECT_EQ(FontHeightOf(label), -platform::ScaleToDpi(16, next));
+    EXPECT_EQ(FontHeightOf(GetDlgItem(day.hwnd(), TfmDay::kBtnKakikomi)), -platform::ScaleToDpi(12, next));
+    const RECT button = ClientRectOf(day.hwnd(), GetDlgItem(day.hwnd(), TfmDay::kBtnKakikomi));
+    RECT client{};
+    GetClientRect(day.hwnd(), &client);
+    EXPECT_EQ(button.bottom - button.top, platform::ScaleToDpi(26, next));
+    EXPECT_NEAR(client.bottom - button.bottom, platform::ScaleToDpi(6, next), 1);  // laid out in 96-DPI numbers
+    const RECT text = ClientRectOf(day.hwnd(), day.Editor().hwnd());
+    EXPECT_EQ(text.top, platform::ScaleToDpi(44, next));
+    EXPECT_LT(text.bottom, button.top);
+    Click(TfmDay::kBtnCancel);
+  };
+  RECT before{};
+  GetWindowRect(day.hwnd(), &before);
+  day.EditDay(March5({}), settings);
+  auto text = native.services().fs.ReadAll(settingsFile);
+  ASSERT_TRUE(text);
+  const int width96 = platform::ScaleFromDpi(before.right - before.left, start);
+  EXPECT_NE(text->find("fmWidth=" + std::to_string(width96)), std::string::npos) << *text;
 }
 
 // Regression: the period page gave the window its day size back while it

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include "platform/dpi_win.h"
 #include "platform/text_win.h"
 #include "platform/win_handles_win.h"
 #include "support/text.h"
@@ -80,7 +81,12 @@ bool TEditor::Create(const TEditorArgs& args) {
   return true;
 }
 
-void TEditor::ApplyFont(const std::wstring& face, int height) {
+// The control takes its font in twips, which it turns into pixels by the
+// DPI its device context reports, the screen's; the GDI font that measures
+// lines and columns is made at that DPI too. A 96-DPI height is a size in
+// points, the same at every DPI.
+void TEditor::ApplyFont(const std::wstring& face, int height96) {
+  const int height = platform::ScaleToDpi(height96, platform::ScreenDpi());
   font_.reset(CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                           FIXED_PITCH | FF_MODERN, face.c_str()));
@@ -89,8 +95,7 @@ void TEditor::ApplyFont(const std::wstring& face, int height) {
   cf.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET | CFM_COLOR | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE |
               CFM_STRIKEOUT;
   cf.dwEffects = CFE_AUTOCOLOR;
-  platform::WindowDc dc(hwnd_);
-  cf.yHeight = height * kTwipsPerInch / GetDeviceCaps(dc.get(), LOGPIXELSY);
+  cf.yHeight = height96 * kTwipsPerInch / platform::kBaseDpi;
   cf.bCharSet = SHIFTJIS_CHARSET;
   cf.bPitchAndFamily = FIXED_PITCH | FF_MODERN;
   lstrcpynW(cf.szFaceName, face.c_str(), LF_FACESIZE);
@@ -430,8 +435,7 @@ void TEditor::SetTabWidth(int characters) {
 // Tab stops at every `tabWidth_` characters of the fixed-pitch font, for
 // the whole text; new paragraphs inherit them.
 void TEditor::ApplyTabStops() {
-  platform::WindowDc dc(hwnd_);
-  int twips = tabWidth_ * CharWidth() * kTwipsPerInch / GetDeviceCaps(dc.get(), LOGPIXELSX);
+  int twips = tabWidth_ * CharWidth() * kTwipsPerInch / platform::ScreenDpi();
   PARAFORMAT2 pf{};
   pf.cbSize = sizeof pf;
   pf.dwMask = PFM_TABSTOPS;

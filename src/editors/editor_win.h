@@ -58,7 +58,7 @@ struct TEditorArgs {
   platform::Clipboard* clipboard = nullptr;
   TEditorEvents* events = nullptr;
   std::wstring fontFace;  // a fixed-pitch face
-  int fontHeight = 12;    // pixels
+  int fontHeight = 12;    // pixels at 96 DPI: a size in points
   bool wordWrap = false;
 };
 
@@ -154,7 +154,7 @@ class TEditor {
   std::string ReadControlText() const;
   void ReplaceSelection(const std::string& text);
   void ApplyStep(const TextChange& change, const std::any& state, const Selection& selection);
-  void ApplyFont(const std::wstring& face, int height);
+  void ApplyFont(const std::wstring& face, int height96);
   void ApplyTabStops();
   int CharWidth() const;
   int LineHeight() const;

@@ -9,6 +9,7 @@
 #include "editors/search_listing.h"
 #include "editors/text_find.h"
 #include "platform/dialog_helpers.h"
+#include "platform/dpi_win.h"
 #include "platform/fonts_win.h"
 #include "platform/programs.h"
 #include "platform/text_win.h"
@@ -24,7 +25,11 @@ namespace {
 
 constexpr UINT_PTR kKeysSubclass = 0x4D45;
 constexpr char kShownTitle[] = "楓帳 -Velda-";
+// 96-DPI sizes.
 constexpr int kEditorFontHeight = 14;
+constexpr int kUiFontHeight = 12;
+constexpr int kMinTrackWidth = 320;
+constexpr int kMinTrackHeight = 240;
 constexpr int kPanelWidths[MemoWindow::kStatusPanels] = {120, 70, 40, 40, 40, 40, -1};
 constexpr int kJumpPanelWidth = 44;
 
@@ -209,7 +214,7 @@ bool MemoWindow::Create(const MemoWindowArgs& args) {
   w.parent = owner_;
   w.menuOrId = menuBar_;
   w.background = GetSysColorBrush(COLOR_BTNFACE);
-  const Bounds design = DesignBounds();
+  const Bounds design = BoundsOnScreen(DesignBounds(), platform::DpiAtPoint({DesignBounds().left, DesignBounds().top}));
   w.x = design.left;
   w.y = design.top;
   w.width = design.width;
@@ -225,14 +230,18 @@ void MemoWindow::SetFolders(const MemoFolders& folders) {
   if (controller_) controller_->SetFolders(folders);
 }
 
-int MemoWindow::Scale(int pixels) const {
-  platform::WindowDc dc(hwnd());
-  return MulDiv(pixels, GetDeviceCaps(dc.get(), LOGPIXELSY), 96);
+// The status bar, the buttons and the search bar take the new font; the
+// text keeps its size in points.
+void MemoWindow::OnDpiChanged(int) {
+  if (!uiFont_) return;
+  const platform::UniqueFont old = std::move(uiFont_);
+  uiFont_.reset(platform::CreateUiFont(kUiFontHeight, Dpi()));
+  platform::ReplaceChildFonts(hwnd(), old.get(), uiFont_.get());
+  Relayout();
 }
 
 void MemoWindow::CreateControls() {
-  uiFont_.reset(CreateFontW(-Scale(12), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
-                            DEFAULT_QUALITY, 0, platform::ChooseUiFontFace().c_str()));
+  uiFont_.reset(platform::CreateUiFont(kUiFontHeight, Dpi()));
   statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0,
                                0, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBar)),
                                platform::ModuleInstance(), nullptr);
@@ -244,7 +253,7 @@ void MemoWindow::CreateControls() {
   e.clipboard = &os_->clipboard;
   e.events = this;
   e.fontFace = platform::ChooseFixedFontFace();
-  e.fontHeight = Scale(kEditorFontHeight);
+  e.fontHeight = kEditorFontHeight;
   if (!editor_->Create(e)) throw std::runtime_error("RichEdit (Msftedit.dll) is not available");
   editor_->SetScrollBars(ScrollBars::Both);
   SetWindowSubclass(editor_->hwnd(), &MemoWindow::EditorKeys, kKeysSubclass,
@@ -294,8 +303,10 @@ LRESULT CALLBACK MemoWindow::EditorKeys(HWND control, UINT message, WPARAM wPara
 
 // ---- Opening and closing -----------------------------------------------------------
 
+// The kept size is scaled for the window's DPI now; moved to a monitor of
+// another DPI, the window is scaled again by WM_DPICHANGED.
 void MemoWindow::Place() {
-  Bounds b = PlaceMemoWindow(controller_->SavedBounds(), WorkArea());
+  Bounds b = PlaceMemoWindow(BoundsOnScreen(controller_->SavedBounds(), Dpi()), WorkArea());
   SetWindowPos(hwnd(), nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -323,7 +334,7 @@ void MemoWindow::Open(MemoDoc doc) {
 bool MemoWindow::CloseWindow(Page page) {
   if (!Showing() || closing_) return true;
   closing_ = true;
-  const bool closed = controller_->Close(BoundsOf(hwnd()));
+  const bool closed = controller_->Close(BoundsToKeep(BoundsOf(hwnd()), Dpi()));
   closing_ = false;
   if (!closed) return false;
   ShowWindow(hwnd(), SW_HIDE);
@@ -546,7 +557,7 @@ LRESULT MemoWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       SetFocus(lastFocus_ && IsWindow(lastFocus_) && IsChild(hwnd(), lastFocus_) ? lastFocus_ : InitialFocus());
       return 0;
     case WM_GETMINMAXINFO:
-      reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {Scale(320), Scale(240)};
+      reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {Scale(kMinTrackWidth), Scale(kMinTrackHeight)};
       return 0;
     case WM_CLOSE: CloseWindow(Page::Keep); return 0;
     case WM_QUERYENDSESSION: return CloseWindow(Page::Keep) ? TRUE : FALSE;

@@ -94,9 +94,11 @@ class MemoWindow : public platform::Window,
  protected:
   explicit MemoWindow(MemoKind kind);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnDpiChanged(int oldDpi) override;
 
   // ---- What the two windows add
   virtual const wchar_t* ClassName() const = 0;
+  // Left and top in screen pixels, width and height at 96 DPI.
   virtual Bounds DesignBounds() const { return {120, 80, 640, 480}; }
   virtual void CreateExtras() {}
   // The part of `area` left for the text.
@@ -113,7 +115,6 @@ class MemoWindow : public platform::Window,
   FileDialogAnswer AskOpenName(const FileDialogRequest& request) override;
 
   void SetStatus(int panel, const std::string& text);
-  int Scale(int pixels) const;
   HFONT UiFont() const { return uiFont_.get(); }
   platform::Services& os() { return *os_; }
   MemoWindowHost& host() { return *host_; }

@@ -1,5 +1,6 @@
 #include "editors/text_page_win.h"
 
+#include "platform/dpi_win.h"
 #include "platform/fonts_win.h"
 #include "platform/text_win.h"
 #include "platform/win_handles_win.h"
@@ -7,9 +8,13 @@
 namespace editors {
 namespace {
 
-// Even, so that a half-width character is exactly half a full-width one
-// and Shift-JIS byte columns line up.
-constexpr int kFixedHeight = 14;
+// 96-DPI sizes. The fixed font stays even at every DPI, so that a
+// half-width character is exactly half a full-width one and Shift-JIS byte
+// columns line up.
+constexpr int kFixedHalfHeight = 7;
+constexpr int kUiFontHeight = 12;
+constexpr int kMargin = 6, kButtonHeight = 28, kButtonWidth = 110;
+constexpr POINT kFormPlace{80, 60};  // screen pixels
 
 }  // namespace
 
@@ -31,12 +36,12 @@ bool TextPage::Create(const TextPageArgs& args) {
   w.exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
   w.parent = args.owner;
   w.background = GetSysColorBrush(COLOR_BTNFACE);
-  RECT r{0, 0, args.width, args.height};
-  AdjustWindowRectEx(&r, w.style, FALSE, w.exStyle);
-  w.x = 80;
-  w.y = 60;
-  w.width = r.right - r.left;
-  w.height = r.bottom - r.top;
+  const SIZE outer = platform::OuterSizeForClient(args.width, args.height, w.style, w.exStyle,
+                                                  platform::DpiAtPoint(kFormPlace));
+  w.x = kFormPlace.x;
+  w.y = kFormPlace.y;
+  w.width = outer.cx;
+  w.height = outer.cy;
   if (!CreateWindowFrom(w)) return false;
   text_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", platform::Widen(args.text).c_str(),
                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
@@ -46,23 +51,35 @@ bool TextPage::Create(const TextPageArgs& args) {
   close_ = CreateWindowExW(0, L"BUTTON", L"閉じる(&X)", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 10,
                            10, hwnd(), reinterpret_cast<HMENU>(kBtnClose), platform::ModuleInstance(),
                            nullptr);
-  fonts_->fixed.reset(CreateFontW(-kFixedHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, DEFAULT_QUALITY,
-                                  FIXED_PITCH, platform::ChooseFixedFontFace().c_str()));
-  fonts_->ui.reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, DEFAULT_QUALITY,
-                               DEFAULT_PITCH, platform::ChooseUiFontFace().c_str()));
-  SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->fixed.get()), FALSE);
-  SendMessageW(close_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->ui.get()), FALSE);
+  ApplyFonts();
   Layout();
   return true;
+}
+
+void TextPage::ApplyFonts() {
+  auto fresh = std::make_unique<Fonts>();
+  const int fixedHeight = 2 * Scale(kFixedHalfHeight);
+  fresh->fixed.reset(CreateFontW(-fixedHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY,
+                                 FIXED_PITCH, platform::ChooseFixedFontFace().c_str()));
+  fresh->ui.reset(platform::CreateUiFont(kUiFontHeight, Dpi()));
+  SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(fresh->fixed.get()), TRUE);
+  SendMessageW(close_, WM_SETFONT, reinterpret_cast<WPARAM>(fresh->ui.get()), TRUE);
+  fonts_ = std::move(fresh);  // the old ones go once the controls let go
+}
+
+void TextPage::OnDpiChanged(int) {
+  if (!text_) return;
+  ApplyFonts();
+  Layout();
 }
 
 void TextPage::Layout() {
   RECT r{};
   GetClientRect(hwnd(), &r);
-  constexpr int kMargin = 6, kButtonHeight = 28, kButtonWidth = 110;
-  MoveWindow(text_, kMargin, kMargin, r.right - 2 * kMargin, r.bottom - 3 * kMargin - kButtonHeight, TRUE);
-  MoveWindow(close_, r.right - kMargin - kButtonWidth, r.bottom - kMargin - kButtonHeight, kButtonWidth,
-             kButtonHeight, TRUE);
+  const int margin = Scale(kMargin), buttonHeight = Scale(kButtonHeight), buttonWidth = Scale(kButtonWidth);
+  MoveWindow(text_, margin, margin, r.right - 2 * margin, r.bottom - 3 * margin - buttonHeight, TRUE);
+  MoveWindow(close_, r.right - margin - buttonWidth, r.bottom - margin - buttonHeight, buttonWidth, buttonHeight,
+             TRUE);
 }
 
 void TextPage::ShowModal() {

@@ -30,8 +30,10 @@ class TextPage : public platform::Window {
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnDpiChanged(int oldDpi) override;
 
  private:
+  void ApplyFonts();
   void Layout();
 
   TextPageArgs args_;

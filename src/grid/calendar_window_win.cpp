@@ -19,8 +19,10 @@ Size ClientSizeOf(HWND window) {
 
 CalendarHost::~CalendarHost() { calendar_.SetTarget(nullptr); }
 
-bool CalendarHost::Create(HWND parent, const wchar_t* className, const RECT& bounds, int id) {
+bool CalendarHost::Create(HWND parent, const wchar_t* className, const RECT& bounds, int id,
+                          bool followWindowDpi) {
   calendar_.SetTarget(this);
+  followDpi_ = followWindowDpi;
   platform::WindowArgs args;
   args.className = className;
   args.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS;
@@ -33,8 +35,13 @@ bool CalendarHost::Create(HWND parent, const wchar_t* className, const RECT& bou
   args.menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
   args.classStyle = CS_DBLCLKS;
   if (!CreateWindowFrom(args)) return false;
+  if (followDpi_) calendar_.SetDpi(Dpi());
   OnSize();
   return true;
+}
+
+void CalendarHost::OnDpiChanged(int) {
+  if (followDpi_) calendar_.SetDpi(Dpi());
 }
 
 void CalendarHost::Repaint() {
@@ -138,7 +145,8 @@ SeMCalWindow::SeMCalWindow(const SeMCalWindowArgs& args) : grid_(args.today, arg
 
 std::unique_ptr<SeMCalWindow> CreateSeMCalWindow(const SeMCalWindowArgs& args) {
   auto window = std::make_unique<SeMCalWindow>(args);
-  if (!window->host_.Create(args.parent, kSeMCalClass, args.bounds, args.id)) return nullptr;
+  if (!window->host_.Create(args.parent, kSeMCalClass, args.bounds, args.id, /*followWindowDpi=*/false))
+    return nullptr;
   return window;
 }
 

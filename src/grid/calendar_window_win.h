@@ -25,8 +25,11 @@ class CalendarHost : public platform::Window, public RenderTarget {
   ~CalendarHost() override;
 
   // A child window of `className` at `bounds` (outer size, sunken edge
-  // included); the calendar then draws into it.
-  bool Create(HWND parent, const wchar_t* className, const RECT& bounds, int id);
+  // included, in pixels of the parent); the calendar then draws into it.
+  // With `followWindowDpi` the calendar draws at the window's DPI, and at a
+  // new one when the parent passes it on (SetDpi) or the system says so
+  // (WM_DPICHANGED_AFTERPARENT); without, its owner sets the calendar's.
+  bool Create(HWND parent, const wchar_t* className, const RECT& bounds, int id, bool followWindowDpi = true);
   TCustomCalendarEx& calendar() { return calendar_; }
   const GdiCanvas& bitmap() const { return canvas_; }
 
@@ -35,6 +38,8 @@ class CalendarHost : public platform::Window, public RenderTarget {
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // The calendar draws at the window's DPI.
+  void OnDpiChanged(int oldDpi) override;
 
  private:
   void OnSize();
@@ -48,6 +53,7 @@ class CalendarHost : public platform::Window, public RenderTarget {
 
   TCustomCalendarEx& calendar_;
   GdiCanvas canvas_;
+  bool followDpi_ = true;
   bool leftPressed_ = false;  // a left press began here: its release clicks
 };
 
@@ -66,6 +72,10 @@ class SeMCalWindow {
   explicit SeMCalWindow(const SeMCalWindowArgs& args);
   TSeMCal& grid() { return grid_; }
   HWND hwnd() const { return host_.hwnd(); }
+  // The grid draws at 96 DPI until its owner sets another: the owner sizes
+  // the window by grid().GridSize(), so it sets the DPI at the same time
+  // (after creating the grid, and on its own WM_DPICHANGED).
+  void SetDpi(int dpi) { grid_.SetDpi(dpi); }
   const GdiCanvas& bitmap() const { return host_.bitmap(); }
 
  private:

@@ -9,6 +9,7 @@
 #include "grid/canvas_testutil.h"
 #include "grid/year_page_win.h"
 #include "platform/doubles_testutil.h"
+#include "platform/dpi_win.h"
 #include "platform/text_win.h"
 
 namespace grid {
@@ -34,6 +35,23 @@ class Parent : public platform::Window {
 LPARAM PointParam(int x, int y) { return MAKELPARAM(x, y); }
 
 // ---- GdiCanvas -----------------------------------------------------------
+
+// The grid's rules at 192 DPI are two pixels wide and must stay inside
+// their cell: a pen of width w at x covers x - w/2 .. x + (w-1)/2.
+TEST(GdiCanvas, AWidePenCoversHalfItsWidthBeforeTheLine) {
+  GdiCanvas canvas;
+  ASSERT_TRUE(canvas.Resize({40, 40}));
+  for (int w = 1; w <= 4; ++w) {
+    canvas.FillRect({0, 0, 40, 40}, 0xFFFFFF);
+    canvas.Line({20, 5}, {20, 30}, 0x000000, w);
+    canvas.Line({0, 35}, {30, 35}, 0x000000, w);
+    for (int d = -3; d <= 3; ++d) {
+      const bool covered = d >= -(w / 2) && d <= (w - 1) / 2;
+      EXPECT_EQ(canvas.PixelAt(20 + d, 15) == 0, covered) << "width " << w << ", x " << 20 + d;
+      EXPECT_EQ(canvas.PixelAt(10, 35 + d) == 0, covered) << "width " << w << ", y " << 35 + d;
+    }
+  }
+}
 
 TEST(GdiCanvas, FillsDrawsAndClips) {
   GdiCanvas canvas;
@@ -87,13 +105,17 @@ struct GridWindow : testing::Test {
     args.events = &events;
     window = CreateSeMCalWindow(args);
     ASSERT_NE(window, nullptr);
+    // At the window's DPI (a prefix of another DPI), as the main window sizes it.
+    const Size size = window->grid().GridSize();
+    SetWindowPos(window->hwnd(), nullptr, 0, 0, size.width + 4, size.height + 4, SWP_NOMOVE | SWP_NOZORDER);
     window->grid().SetShownDate(2024, 5, 15);
     events.log.clear();
   }
   // A point in the middle of the cell of a May 2024 day.
   Point CellPoint(int day) const {
     const int index = DateToJulius(2024, 5, day) - window->grid().CachedFirstShownDay();
-    return {(index % 7) * 128 + 64, 24 + (index / 7) * 95 + 60};
+    const SeMCalProps& m = window->grid().Metrics();
+    return {(index % 7) * m.LenDayW + m.LenDayW / 2, m.LenYoubiH + (index / 7) * m.LenDayH + m.LenDayH * 60 / 95};
   }
   LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) {
     return SendMessageW(window->hwnd(), message, wParam, lParam);
@@ -119,9 +141,11 @@ TEST_F(GridWindow, DrawsIntoTheBitmapOfTheClientSize) {
   EXPECT_EQ(window->bitmap().size(), (Size{client.right, client.bottom}));
   const Point today = CellPoint(15);
   EXPECT_EQ(window->bitmap().PixelAt(today.x, today.y), kTodayColour);
-  SetWindowPos(window->hwnd(), nullptr, 0, 0, 600, 400, SWP_NOMOVE | SWP_NOZORDER);
-  EXPECT_EQ(window->bitmap().size(), (Size{600 - 4, 400 - 4}));
-  EXPECT_EQ(window->grid().ClientSize(), (Size{600 - 4, 400 - 4}));
+  const int width = platform::ScaleToDpi(600, window->grid().Dpi()) + 4;
+  const int height = platform::ScaleToDpi(400, window->grid().Dpi()) + 4;
+  SetWindowPos(window->hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_EQ(window->bitmap().size(), (Size{width - 4, height - 4}));
+  EXPECT_EQ(window->grid().ClientSize(), (Size{width - 4, height - 4}));
   EXPECT_EQ(window->bitmap().PixelAt(today.x, today.y), kTodayColour);
 }
 
@@ -137,6 +161,22 @@ TEST_F(GridWindow, MouseMessagesReachTheOwnerInOrder) {
   Send(WM_LBUTTONDBLCLK, MK_LBUTTON, PointParam(p.x, p.y));
   Send(WM_LBUTTONUP, 0, PointParam(p.x, p.y));
   EXPECT_EQ(events.log, (std::vector<std::string>{"dblclick", "down " + at, "up " + at}));
+}
+
+// The owner sizes the grid, so the owner sets its DPI; until then it draws
+// the 96-DPI metrics it was given, whatever the window's DPI.
+TEST_F(GridWindow, DrawsAt96UntilItsOwnerSetsTheDpi) {
+  EXPECT_EQ(window->grid().Dpi(), 96);
+  SendMessageW(window->hwnd(), platform::kWmDpiChangedAfterParent, 0, 0);  // what the system would say
+  EXPECT_EQ(window->grid().Dpi(), 96);
+  window->SetDpi(192);
+  EXPECT_EQ(window->grid().Dpi(), 192);
+  EXPECT_EQ(window->grid().Metrics().LenDayW, 2 * window->grid().GridProps().LenDayW);
+  const Size size = window->grid().GridSize();
+  SetWindowPos(window->hwnd(), nullptr, 0, 0, size.width + 4, size.height + 4, SWP_NOMOVE | SWP_NOZORDER);
+  const int index = DateToJulius(2024, 5, 15) - window->grid().CachedFirstShownDay();
+  const Point today{(index % 7) * 256 + 128, 48 + (index / 7) * 190 + 120};
+  EXPECT_EQ(window->bitmap().PixelAt(today.x, today.y), kTodayColour);
 }
 
 TEST_F(GridWindow, KeysGoToTheOwner) {
@@ -204,6 +244,47 @@ TEST_F(YearPageWindowTest, AClickOnASmallMonthAsksAndMoves) {
   const int index = DateToJulius(2024, 5, 15) - may.FirstShownDay();
   const Rect cell = may.CellRect(index % 7, index / 7 + 1);
   EXPECT_EQ(window->CalendarBitmap(5).PixelAt(cell.left + 1, cell.top + 1), 0x81FE8Au);
+}
+
+LONG FontHeightOf(HWND control) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return font.lfHeight;
+}
+
+RECT RectIn(HWND parent, HWND child) {
+  RECT r{};
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+TEST_F(YearPageWindowTest, LaidOutAtItsDpiAndAgainAtANewOne) {
+  const int start = window->Dpi();
+  RECT panel{};
+  GetWindowRect(window->hwnd(), &panel);
+  EXPECT_EQ(panel.right - panel.left, platform::ScaleToDpi(kYearPageWidth, start));
+  for (int dpi : {192, 144, start}) {
+    window->SetDpi(dpi);  // as the main window passes on its WM_DPICHANGED
+    GetWindowRect(window->hwnd(), &panel);
+    EXPECT_EQ(panel.right - panel.left, window->PixelSize().cx);
+    EXPECT_EQ(window->PixelSize().cx, platform::ScaleToDpi(kYearPageWidth, dpi));
+    EXPECT_EQ(window->PixelSize().cy, platform::ScaleToDpi(kYearPageHeight, dpi));
+    const RECT first = RectIn(window->hwnd(), window->CalendarWindow(1));
+    const RECT second = RectIn(window->hwnd(), window->CalendarWindow(2));
+    // Edges are scaled, not sizes: a size may come out a pixel off.
+    EXPECT_NEAR(first.right - first.left, platform::ScaleToDpi(184, dpi), 1);
+    EXPECT_NEAR(first.bottom - first.top, platform::ScaleToDpi(125, dpi), 1);
+    EXPECT_EQ(second.left - first.left, platform::ScaleToDpi(196, dpi));
+    EXPECT_EQ(window->page().Calendar(12).Dpi(), dpi);
+    EXPECT_EQ(FontHeightOf(ChildWithText(window->hwnd(), L"今年")), -platform::ScaleToDpi(14, dpi));
+    // The last calendar and the side groups stay inside the panel.
+    const RECT last = RectIn(window->hwnd(), window->CalendarWindow(12));
+    const RECT choice = RectIn(window->hwnd(), ChildWithText(window->hwnd(), L" 表示 "));
+    EXPECT_LE(last.bottom, window->PixelSize().cy);
+    EXPECT_LE(choice.right, window->PixelSize().cx);
+    EXPECT_LE(choice.bottom, last.bottom);
+  }
 }
 
 }  // namespace

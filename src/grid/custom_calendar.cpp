@@ -1,5 +1,6 @@
 #include "grid/custom_calendar.h"
 
+#include "platform/dpi.h"
 #include "support/text.h"
 
 namespace grid {
@@ -43,7 +44,7 @@ void TCalExFonts::SetSize(CalFont which, int size) {
 
 void TCalExFonts::Store(CalFont which, const calendar::FontSpec& font) { fonts_[which] = font; }
 
-int PointsToPixels(int points) { return (points * 96 + 36) / 72; }
+int PointsToPixels(int points, int dpi) { return platform::PointsToPixelsAtDpi(points, dpi); }
 
 // ---- TCustomCalendarEx ---------------------------------------------------
 
@@ -60,6 +61,18 @@ void TCustomCalendarEx::SetClientSize(Size size) {
   client_ = size;
   Rebuild();
 }
+
+void TCustomCalendarEx::SetDpi(int dpi) {
+  dpi = platform::UsableDpi(dpi);
+  if (dpi == dpi_) return;
+  dpi_ = dpi;
+  DpiChanged();
+  Rebuild();
+}
+
+int TCustomCalendarEx::Px(int pixels96) const { return platform::ScaleToDpi(pixels96, dpi_); }
+
+int TCustomCalendarEx::LineWidth(int width96) const { return platform::LineWidthForDpi(width96, dpi_); }
 
 void TCustomCalendarEx::SetColor(Colour colour) {
   if (colour == color_) return;

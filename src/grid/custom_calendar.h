@@ -114,8 +114,8 @@ struct CalendarProps {
   bool operator==(const CalendarProps&) const = default;
 };
 
-// Screen pixels of a font size in points (96 dots per inch).
-int PointsToPixels(int points);
+// Screen pixels of a font size in points, at 96 dots per inch unless told.
+int PointsToPixels(int points, int dpi = 96);
 
 class TCustomCalendarEx {
  public:
@@ -130,6 +130,17 @@ class TCustomCalendarEx {
   Size ClientSize() const { return client_; }
   // The host resized its bitmap; lays out and paints again.
   void SetClientSize(Size size);
+
+  // The DPI of the window that shows the calendar; sizes given in 96-DPI
+  // numbers (fonts, gaps, the grid's metrics) are drawn scaled to it. A
+  // change lays out and paints again.
+  int Dpi() const { return dpi_; }
+  void SetDpi(int dpi);
+  // A 96-DPI size at the calendar's DPI.
+  int Px(int pixels96) const;
+  // A 96-DPI line width at the calendar's DPI: whole pixels, one stays one
+  // up to 191 DPI.
+  int LineWidth(int width96) const;
 
   // The day classifier: rule lists and switches; changes re-render.
   calendar::DayClassifier& Classifier() { return days_; }
@@ -210,6 +221,8 @@ class TCustomCalendarEx {
   virtual void Paint(Canvas& canvas) = 0;
   virtual void DayChanged();
   virtual void RulesChanged();
+  // The DPI changed, before the calendar renders at it.
+  virtual void DpiChanged() {}
   // The font of `which` as drawn at `height` pixels.
   CanvasFont FontOf(CalFont which, int height, bool bold = false) const;
   // The colour of font `which`, resolved for drawing.
@@ -227,6 +240,7 @@ class TCustomCalendarEx {
   calendar::Date date_;
   DayNumber today_;
   Size client_;
+  int dpi_ = 96;
   RenderTarget* target_ = nullptr;
   CalendarEvents* events_ = nullptr;
 };

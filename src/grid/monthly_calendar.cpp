@@ -96,7 +96,7 @@ void TMonthlyCalendar::Paint(Canvas& canvas) {
 void TMonthlyCalendar::DrawHeaderCell(Canvas& canvas, int column, const Rect& cell) {
   const std::string& name = WeekdayNames()[(Props().FirstDayOfWeek + column) % 7];
   canvas.FillRect(cell, ResolveColour(canvas, Props().DayOfWeekBkColor));
-  const CanvasFont font = FontOf(CalFont::DayOfWeek, PointsToPixels(Fonts()[CalFont::DayOfWeek].size));
+  const CanvasFont font = FontOf(CalFont::DayOfWeek, PointsToPixels(Fonts()[CalFont::DayOfWeek].size, Dpi()));
   canvas.DrawText(cell, name, {font, FontColour(canvas, CalFont::DayOfWeek), HAlign::Center, VAlign::Center});
 }
 
@@ -121,14 +121,14 @@ void TMonthlyCalendar::DrawCell(Canvas& canvas, int column, int row, const Rect&
 void TMonthlyCalendar::DrawDayText(Canvas& canvas, DayNumber day, const Rect& cell, CalFont font,
                                    Colour colour) {
   const calendar::Date date = calendar::JuliusToDate(day);
-  const CanvasFont numberFont = FontOf(font, PointsToPixels(Fonts()[font].size));
+  const CanvasFont numberFont = FontOf(font, PointsToPixels(Fonts()[font].size, Dpi()));
   const int rokuyo = Props().ShowRokuyo ? calendar::RokuyoOf(day) : 0;
   if (rokuyo < 1 || rokuyo > 6) {
     canvas.DrawText(cell, std::to_string(date.day), {numberFont, colour, HAlign::Center, VAlign::Center});
     return;
   }
   // The number moves up to make room for the rokuyo name under it.
-  const CanvasFont rokuyoFont = FontOf(CalFont::Rokuyo, PointsToPixels(Fonts()[CalFont::Rokuyo].size));
+  const CanvasFont rokuyoFont = FontOf(CalFont::Rokuyo, PointsToPixels(Fonts()[CalFont::Rokuyo].size, Dpi()));
   const int top = cell.top + (cell.Height() - numberFont.height - rokuyoFont.height) / 2;
   const Rect numberBox{cell.left, top, cell.right, top + numberFont.height};
   const Rect rokuyoBox{cell.left, numberBox.bottom, cell.right, numberBox.bottom + rokuyoFont.height};
@@ -158,7 +158,7 @@ void TSeMCalendar::DrawHeaderCell(Canvas& canvas, int column, const Rect& cell) 
   if (name == "日" || name == "Sun") colour = kHeaderRed;
   if (name == "土" || name == "Sat") colour = kHeaderBlue;
   canvas.FillRect(cell, ResolveColour(canvas, Props().DayOfWeekBkColor));
-  const CanvasFont font = FontOf(CalFont::DayOfWeek, PointsToPixels(Fonts()[CalFont::DayOfWeek].size));
+  const CanvasFont font = FontOf(CalFont::DayOfWeek, PointsToPixels(Fonts()[CalFont::DayOfWeek].size, Dpi()));
   canvas.DrawText(cell, name, {font, colour, HAlign::Center, VAlign::Center});
   if (small_.Keisen) DrawCellLines(canvas, cell, ResolveColour(canvas, kClBtnShadow));
 }
@@ -176,10 +176,11 @@ void TSeMCalendar::DrawCell(Canvas& canvas, int column, int row, const Rect& cel
 
 void TSeMCalendar::DrawCellLines(Canvas& canvas, const Rect& cell, Colour colour) {
   const Size client = ClientSize();
-  if (cell.right < client.width - 4)
-    canvas.Line({cell.right - 1, cell.top}, {cell.right - 1, cell.bottom}, colour, 1);
-  if (cell.bottom < client.height - 4)
-    canvas.Line({cell.left, cell.bottom - 1}, {cell.right, cell.bottom - 1}, colour, 1);
+  const int width = LineWidth(1), inset = 1 + (width - 1) / 2, edge = Px(4);
+  if (cell.right < client.width - edge)
+    canvas.Line({cell.right - inset, cell.top}, {cell.right - inset, cell.bottom}, colour, width);
+  if (cell.bottom < client.height - edge)
+    canvas.Line({cell.left, cell.bottom - inset}, {cell.right, cell.bottom - inset}, colour, width);
 }
 
 }  // namespace grid

@@ -9,6 +9,7 @@
 #include "grid/markup.h"
 #include "grid/semcal_paint.h"
 #include "platform/dialog_helpers.h"
+#include "platform/dpi.h"
 #include "store/line_reader.h"
 #include "store/special_days.h"
 #include "support/text.h"
@@ -31,7 +32,8 @@ std::uint16_t TakenMask(const CellSlots& cell, int lastSlot) {
 
 }  // namespace
 
-TSeMCal::TSeMCal(DayNumber today, platform::Services* os) : TCustomCalendarEx(today), os_(os) {
+TSeMCal::TSeMCal(DayNumber today, platform::Services* os)
+    : TCustomCalendarEx(today), os_(os), metrics_(grid_) {
   firstShown_ = FirstShownDay();
   if (os_) store::LoadHolidayFile(*os_, Classifier(), store::kHolidayFileName);
 }
@@ -54,7 +56,33 @@ void TSeMCal::SetProps(const SeMCalProps& props) {
   storedOnly.SkipUpDate = next.SkipUpDate;
   storedOnly.SkipUpDate2 = next.SkipUpDate2;
   grid_ = next;
+  metrics_ = ScaledProps(grid_, Dpi());
   if (!(storedOnly == next)) Rebuild();
+}
+
+void TSeMCal::DpiChanged() { metrics_ = ScaledProps(grid_, Dpi()); }
+
+SeMCalProps TSeMCal::ScaledProps(const SeMCalProps& p, int dpi) {
+  const auto s = [dpi](int pixels96) { return platform::ScaleToDpi(pixels96, dpi); };
+  SeMCalProps m = p;
+  for (int SeMCalProps::*size :
+       {&SeMCalProps::LenYoubiH, &SeMCalProps::LenFontYoubiH, &SeMCalProps::LenDayW, &SeMCalProps::LenHidukeH,
+        &SeMCalProps::LenHidukeW, &SeMCalProps::LenYoteiH, &SeMCalProps::LenYohaku, &SeMCalProps::LenFontHidukeH,
+        &SeMCalProps::LenFontNeighbH, &SeMCalProps::LenFontKinenbH, &SeMCalProps::LenFontKinenbNH,
+        &SeMCalProps::LenFontYoteiH, &SeMCalProps::LenBottomItem, &SeMCalProps::LenItemLeftM,
+        &SeMCalProps::LenKinenC, &SeMCalProps::LenKinenNC})
+    m.*size = s(p.*size);
+  m.LenTopItem = s(p.LenHidukeH + p.LenTopItem) - m.LenHidukeH;
+  m.LenGyokan = s(p.LenFontYoteiH + p.LenGyokan) - m.LenFontYoteiH;
+  const auto content = [](const SeMCalProps& q) {
+    return q.LenHidukeH + q.LenTopItem + q.ItemGyo * (q.LenFontYoteiH + q.LenGyokan) + q.LenBottomItem;
+  };
+  m.LenDayH = s(p.LenDayH) + std::max(0, content(m) - s(content(p)));
+  return m;
+}
+
+Size TSeMCal::GridSize() const {
+  return {7 * metrics_.LenDayW, metrics_.LenYoubiH + kWeekRows * metrics_.LenDayH};
 }
 
 void TSeMCal::SetDataKyoFile(const std::string& folder) {
@@ -212,12 +240,13 @@ HitResult TSeMCal::HitTest(int x, int y) const {
   x = std::max(x, 0);
   y = std::max(y, 0);
   HitResult hit;
-  hit.column = x / grid_.LenDayW;
-  hit.third = (x % grid_.LenDayW) / ColumnThird() + 1;
-  if (y < grid_.LenYoubiH) return hit;
-  hit.row = (y - grid_.LenYoubiH) / grid_.LenDayH + 1;
-  const int inCell = (y - grid_.LenYoubiH) % grid_.LenDayH;
-  hit.line = inCell < ItemsTop() ? grid_.ItemGyo + 1 : (inCell - ItemsTop()) / LineStep() + 1;
+  const SeMCalProps& m = metrics_;
+  hit.column = x / m.LenDayW;
+  hit.third = (x % m.LenDayW) / ColumnThird() + 1;
+  if (y < m.LenYoubiH) return hit;
+  hit.row = (y - m.LenYoubiH) / m.LenDayH + 1;
+  const int inCell = (y - m.LenYoubiH) % m.LenDayH;
+  hit.line = inCell < ItemsTop() ? m.ItemGyo + 1 : (inCell - ItemsTop()) / LineStep() + 1;
   return hit;
 }
 

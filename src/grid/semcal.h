@@ -134,10 +134,23 @@ class TSeMCal : public TCustomCalendarEx {
   // A different folder loads its "Sday.kdf" into SpecialDayList.
   void SetDataKyoFile(const std::string& folder);
 
-  // Derived metrics.
-  int LineStep() const { return grid_.LenFontYoteiH + grid_.LenGyokan; }
-  int ItemsTop() const { return grid_.LenHidukeH + grid_.LenTopItem; }
-  int ColumnThird() const { return grid_.LenDayW / 3 + 1; }
+  // The properties as drawn: GridProps() holds the 96-DPI values (the
+  // display modes' and the settings' numbers), Metrics() the same at the
+  // grid's DPI. Layout, painting and hit test use Metrics().
+  const SeMCalProps& Metrics() const { return metrics_; }
+  // Every size of `props96` at `dpi`. The line step and the date band with
+  // the gap under it are scaled whole, so rounding is not added up once
+  // per line; the cell grows by whatever rounding still added to its
+  // content, so what fitted a cell at 96 DPI fits it at every DPI.
+  static SeMCalProps ScaledProps(const SeMCalProps& props96, int dpi);
+  // The cells and the weekday row at the grid's DPI: the client size the
+  // window needs (the main window adds its frame).
+  Size GridSize() const;
+
+  // Derived metrics, at the grid's DPI.
+  int LineStep() const { return metrics_.LenFontYoteiH + metrics_.LenGyokan; }
+  int ItemsTop() const { return metrics_.LenHidukeH + metrics_.LenTopItem; }
+  int ColumnThird() const { return metrics_.LenDayW / 3 + 1; }
   void RecalcMetrics() { Rebuild(); }
 
   // The month window: record 1 is the shown month at each load, 0 the month
@@ -211,6 +224,7 @@ class TSeMCal : public TCustomCalendarEx {
 
  protected:
   bool UpdatesSuspended() const override { return grid_.SkipUpDate || grid_.SkipUpDate2; }
+  void DpiChanged() override;
   void Layout() override;
   void Paint(Canvas& canvas) override;
 
@@ -228,7 +242,8 @@ class TSeMCal : public TCustomCalendarEx {
   void JumpToNeighbor(const HitResult& hit);
 
   platform::Services* os_;
-  SeMCalProps grid_;
+  SeMCalProps grid_;     // at 96 DPI, as set
+  SeMCalProps metrics_;  // at the grid's DPI
   std::string dataKyoFile_;
   std::array<const store::MonthSlot*, kMonthRecords> monthWindow_{};
   int currentMonthIndex_ = 1;

@@ -73,7 +73,7 @@ class GridFixture {
     return calendar::DateToJulius(year, month, day) - grid.CachedFirstShownDay();
   }
   Rect CellRect(int cell) const {
-    const auto& p = grid.GridProps();
+    const auto& p = grid.Metrics();
     const int column = cell % 7, row = cell / 7 + 1;
     const int top = p.LenYoubiH + (row - 1) * p.LenDayH;
     return {column * p.LenDayW, top, (column + 1) * p.LenDayW, top + p.LenDayH};

@@ -12,9 +12,14 @@
 namespace grid {
 namespace {
 
+// 96-DPI sizes, drawn at the grid's DPI.
 constexpr int kNameOverhang = 9;
 constexpr int kBarTick = 15;
+constexpr int kBarTickRise = 2;
 constexpr int kLabelRightGap = 4;
+constexpr int kSlashRightGap = 2;
+constexpr int kSlashBottomGap = 1;
+constexpr int kEdgeWithoutLines = 4;  // cell lines stop this far from the control's edge
 
 bool IsWeekend(DayNumber day) {
   const int weekday = calendar::JuliusDayOfWeek(day);
@@ -37,7 +42,7 @@ std::string NameShown(std::string_view name) {
 
 SeMCalPainter::SeMCalPainter(const TSeMCal& grid, Canvas& canvas)
     : grid_(grid),
-      p_(grid.GridProps()),
+      p_(grid.Metrics()),
       canvas_(canvas),
       window_(ResolveColour(canvas, kClWindow)),
       neighbour_(ResolveColour(canvas, grid.Props().NeighborColor)) {}
@@ -63,7 +68,8 @@ void SeMCalPainter::DrawWeekdayCell(int column, const Rect& cell) {
   const std::string& name = grid_.WeekdayNames()[(grid_.Props().FirstDayOfWeek + column) % 7];
   const Colour colour =
       grid_.WeekdayHeaderColour(canvas_, name, ResolveColour(canvas_, grid_.Fonts()[CalFont::Weekday].colour));
-  canvas_.FillRect({cell.left + 1, cell.top + 1, cell.right, cell.bottom},
+  const int rule = grid_.LineWidth(1);
+  canvas_.FillRect({cell.left + rule, cell.top + rule, cell.right, cell.bottom},
                    ResolveColour(canvas_, grid_.Props().DayOfWeekBkColor));
   TextStyle style{{grid_.Fonts()[CalFont::DayOfWeek].face, p_.LenFontYoubiH}, colour,
                   HAlign::Center, VAlign::Center, false};
@@ -131,7 +137,7 @@ Rect SeMCalPainter::NameBox(const DayCell& cell, int left) const {
   const int lift = cell.neighbour ? p_.LenKinenNC : p_.LenKinenC;
   const Rect& r = cell.rect;
   return {left, r.top + p_.LenHidukeH - height - lift,
-          r.right + (p_.NameOverhang ? kNameOverhang : 0), r.top + p_.LenHidukeH};
+          r.right + (p_.NameOverhang ? grid_.Px(kNameOverhang) : 0), r.top + p_.LenHidukeH};
 }
 
 int SeMCalPainter::DrawRokuyo(const DayCell& cell, int nameLeft) {
@@ -240,7 +246,8 @@ std::string SeMCalPainter::FitBeforeSlash(const std::string& text, const CanvasF
 
 void SeMCalPainter::DrawOverflowMark(const Rect& box, const CanvasFont& font, Colour colour) {
   const Size size = canvas_.TextSize(font, "/");
-  const Rect mark{box.right - 2 - size.width, box.bottom - 1 - size.height, box.right - 2, box.bottom - 1};
+  const int right = box.right - grid_.Px(kSlashRightGap), bottom = box.bottom - grid_.Px(kSlashBottomGap);
+  const Rect mark{right - size.width, bottom - size.height, right, bottom};
   canvas_.DrawText(mark, "/", {font, colour});
 }
 
@@ -252,11 +259,11 @@ void SeMCalPainter::DrawPeriodBar(const DayCell& cell, const Rect& box, int slot
       ResolveColour(canvas_, store::PeriodColor(item, p_.DefaultPeriodColor, p_.DefaultPeriodColor)),
       cell.neighbour);
   const bool selected = span->line == grid_.SelectedPeriod();
-  const int width = selected ? 3 : (item.thickness >= 1 && item.thickness <= 3 ? item.thickness : 1);
+  const int width = grid_.LineWidth(selected ? 3 : (item.thickness >= 1 && item.thickness <= 3 ? item.thickness : 1));
   const std::string label = " " + item.text + " ";
   const int height = canvas_.TextSize(EntryFont(), label).height;
   const int top = box.top + slot * grid_.LineStep() + grid_.LineStep() - height;
-  DrawBarLine(cell, box, *span, top + height / 2 - 1, selected ? kSelectedBarColour : colour, width);
+  DrawBarLine(cell, box, *span, top + height / 2 - grid_.Px(1), selected ? kSelectedBarColour : colour, width);
   if (span->hasSummaryDay && cell.day == span->summaryDay)
     DrawBarLabel(cell, {box.left, top, box.right, top + height}, label, colour);
 }
@@ -266,14 +273,15 @@ void SeMCalPainter::DrawPeriodBar(const DayCell& cell, const Rect& box, int slot
 // the cells between.
 void SeMCalPainter::DrawBarLine(const DayCell& cell, const Rect& box, const PeriodSpan& span, int y,
                                 Colour pen, int width) {
+  const int tick = grid_.Px(kBarTick), rise = grid_.Px(kBarTickRise);
   if (cell.day == span.first) {
-    const int x0 = box.left + StartOffset(span.item.startPart);
+    const int x0 = box.left + grid_.Px(StartOffset(span.item.startPart));
     canvas_.Line({x0, y}, {box.right, y}, pen, width);
-    canvas_.Line({x0, y}, {x0 + kBarTick, y + 2}, pen, width);
+    canvas_.Line({x0, y}, {x0 + tick, y + rise}, pen, width);
   } else if (cell.day == span.last) {
-    const int x1 = box.right - EndOffset(span.item.endPart);
+    const int x1 = box.right - grid_.Px(EndOffset(span.item.endPart));
     canvas_.Line({box.left, y}, {x1, y}, pen, width);
-    canvas_.Line({x1 - kBarTick, y - 2}, {x1, y}, pen, width);
+    canvas_.Line({x1 - tick, y - rise}, {x1, y}, pen, width);
   } else {
     canvas_.Line({box.left, y}, {box.right, y}, pen, width);
   }
@@ -282,19 +290,21 @@ void SeMCalPainter::DrawBarLine(const DayCell& cell, const Rect& box, const Peri
 // The summary text on the cell's background, 4 pixels from its right edge.
 void SeMCalPainter::DrawBarLabel(const DayCell& cell, const Rect& line, const std::string& label,
                                  Colour colour) {
-  const int right = line.right - kLabelRightGap;
+  const int right = line.right - grid_.Px(kLabelRightGap);
   const Rect box{std::max(line.left, right - canvas_.TextSize(EntryFont(), label).width), line.top,
                  right, line.bottom};
   canvas_.FillRect(box, cell.background);
   canvas_.DrawText(box, label, {EntryFont(), colour, HAlign::Right});
 }
 
+// A wider pen is centred on its line: the rule is drawn inside the cell.
 void SeMCalPainter::DrawCellLines(const Rect& cell, Colour colour) {
   const Size client = grid_.ClientSize();
-  if (cell.right < client.width - 4)
-    canvas_.Line({cell.right - 1, cell.top}, {cell.right - 1, cell.bottom - 1}, colour, 1);
-  if (cell.bottom < client.height - 4)
-    canvas_.Line({cell.left, cell.bottom - 1}, {cell.right - 1, cell.bottom - 1}, colour, 1);
+  const int width = grid_.LineWidth(1), inset = 1 + (width - 1) / 2, edge = grid_.Px(kEdgeWithoutLines);
+  if (cell.right < client.width - edge)
+    canvas_.Line({cell.right - inset, cell.top}, {cell.right - inset, cell.bottom - 1}, colour, width);
+  if (cell.bottom < client.height - edge)
+    canvas_.Line({cell.left, cell.bottom - inset}, {cell.right - 1, cell.bottom - inset}, colour, width);
 }
 
 // ---- month memo ----------------------------------------------------------

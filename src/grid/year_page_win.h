@@ -16,13 +16,14 @@
 namespace grid {
 
 inline constexpr wchar_t kYearPageClass[] = L"TYearPage";
-// The panel's size; it holds everything at fixed places.
+// The panel's size at 96 DPI; it holds everything at fixed places, scaled
+// to its window's DPI.
 inline constexpr int kYearPageWidth = 800;
 inline constexpr int kYearPageHeight = 616;
 
 struct YearPageWindowArgs {
   HWND parent = nullptr;
-  int x = 0;
+  int x = 0;  // pixels of the parent
   int y = 0;
   int id = 0;
   DayNumber today = 0;
@@ -44,16 +45,24 @@ class YearPageWindow : public platform::Window {
   void FocusYearBox();
   HWND CalendarWindow(int tag) const { return hosts_[tag - 1]->hwnd(); }
   const GdiCanvas& CalendarBitmap(int tag) const { return hosts_[tag - 1]->bitmap(); }
+  // The panel's size at its DPI, for the owner's layout.
+  SIZE PixelSize() const;
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // New fonts, the calendars told, everything placed again and the panel
+  // sized anew; the owner places it (its x and y stay).
+  void OnDpiChanged(int oldDpi) override;
 
  private:
   friend std::unique_ptr<YearPageWindow> CreateYearPageWindow(const YearPageWindowArgs& args);
   bool Create(const YearPageWindowArgs& args);
   void CreateControls();
-  HWND AddControl(const wchar_t* className, const wchar_t* text, DWORD style, RECT bounds, int id,
-                  HFONT font);
+  HWND AddControl(const wchar_t* className, const wchar_t* text, DWORD style, int id);
+  void MakeFonts();
+  void ApplyFonts();
+  void Layout();
+  void Place(HWND control, int x, int y, int width, int height);
   void OnCommand(int id, int code);
   void OnYearEdited();
   void DrawApplyButton(const DRAWITEMSTRUCT& item);
@@ -62,9 +71,14 @@ class YearPageWindow : public platform::Window {
   std::array<std::unique_ptr<CalendarHost>, kYearCalendars> hosts_;
   std::array<HWND, kYearCalendars> labels_{};
   HWND header_ = nullptr;
+  HWND yearGroup_ = nullptr;
   HWND yearEdit_ = nullptr;
   HWND upDown_ = nullptr;
   HWND applyButton_ = nullptr;
+  HWND previousButton_ = nullptr;
+  HWND nextButton_ = nullptr;
+  HWND thisYearButton_ = nullptr;
+  HWND choiceGroup_ = nullptr;
   std::array<HWND, 3> choices_{};
   platform::UniqueFont uiFont_;
   platform::UniqueFont labelFont_;

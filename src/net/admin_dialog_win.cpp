@@ -2,7 +2,7 @@
 
 #include <shlobj.h>
 
-#include "platform/fonts_win.h"
+#include "platform/dpi_win.h"
 #include "platform/text_win.h"
 #include "platform/win_handles_win.h"
 
@@ -20,6 +20,8 @@ constexpr int kLabelWidth = 110;
 constexpr int kRowHeight = 24;
 constexpr int kButtonWidth = 150;
 constexpr int kCancelWidth = 100;
+constexpr int kFontHeight = 13;
+constexpr int kTitleFontHeight = 16;
 
 std::wstring TextOf(HWND window) {
   const int length = GetWindowTextLengthW(window);
@@ -27,12 +29,6 @@ std::wstring TextOf(HWND window) {
   GetWindowTextW(window, text.data(), length + 1);
   text.resize(static_cast<size_t>(length));
   return text;
-}
-
-HFONT MakeFont(int height, bool bold) {
-  return CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                     platform::ChooseUiFontFace().c_str());
 }
 
 int CALLBACK StartIn(HWND window, UINT message, LPARAM, LPARAM start) {
@@ -44,8 +40,7 @@ int CALLBACK StartIn(HWND window, UINT message, LPARAM, LPARAM start) {
 
 struct AdminDialog::Controls {
   HWND title, rightsNote, nameLabel, name, passwordLabel, password, prompt, execute, cancel;
-  platform::UniqueWin<HFONT, platform::DeleteGdi<HFONT>> font{MakeFont(13, false)};
-  platform::UniqueWin<HFONT, platform::DeleteGdi<HFONT>> titleFont{MakeFont(16, true)};
+  platform::UniqueFont font, titleFont;
 };
 
 AdminDialog::AdminDialog(HWND owner, AdminSetup& setup, std::string netFolderField)
@@ -61,12 +56,12 @@ bool AdminDialog::Build() {
   args.title = Widen(TextsOf(AdminDialogMode::Create).caption);
   args.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
   args.exStyle = WS_EX_DLGMODALFRAME;
-  args.width = kWidth;
-  args.height = kHeight;
+  args.width = args.height = 1;  // sized at the window's DPI below
   args.parent = owner_;
   args.background = GetSysColorBrush(COLOR_BTNFACE);
   if (!CreateWindowFrom(args)) return false;
   c_ = std::make_unique<Controls>();
+  MakeFonts();
   auto make = [&](const wchar_t* cls, DWORD style, int id, DWORD ex = 0) {
     HWND h = CreateWindowExW(ex, cls, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, hwnd(),
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), platform::ModuleInstance(), nullptr);
@@ -83,18 +78,42 @@ bool AdminDialog::Build() {
   c_->execute = make(L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, kExecute);
   c_->cancel = make(L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, kCancel);
   SendMessageW(c_->title, WM_SETFONT, reinterpret_cast<WPARAM>(c_->titleFont.get()), TRUE);
-  const int fieldX = kMargin + kLabelWidth + 8, fieldWidth = kWidth - fieldX - kMargin - 8;
-  MoveWindow(c_->title, kMargin, 12, kWidth - 2 * kMargin, 22, FALSE);
-  MoveWindow(c_->rightsNote, kMargin, 40, kWidth - 2 * kMargin, 18, FALSE);
-  MoveWindow(c_->nameLabel, kMargin, 70, kLabelWidth, kRowHeight, FALSE);
-  MoveWindow(c_->name, fieldX, 66, fieldWidth, kRowHeight, FALSE);
-  MoveWindow(c_->passwordLabel, kMargin, 104, kLabelWidth, kRowHeight, FALSE);
-  MoveWindow(c_->password, fieldX, 100, fieldWidth, kRowHeight, FALSE);
-  MoveWindow(c_->prompt, kMargin, 134, kWidth - 2 * kMargin, 18, FALSE);
-  const int cancelX = kWidth - kMargin - 8 - kCancelWidth;
-  MoveWindow(c_->execute, cancelX - 10 - kButtonWidth, 166, kButtonWidth, 28, FALSE);
-  MoveWindow(c_->cancel, cancelX, 166, kCancelWidth, 28, FALSE);
+  Layout();
   return true;
+}
+
+void AdminDialog::MakeFonts() {
+  c_->font.reset(platform::CreateUiFont(kFontHeight, Dpi()));
+  c_->titleFont.reset(platform::CreateUiFont(kTitleFontHeight, Dpi(), true));
+}
+
+void AdminDialog::Layout() {
+  SetWindowPos(hwnd(), nullptr, 0, 0, Scale(kWidth), Scale(kHeight), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  auto place = [this](HWND h, int x, int y, int width, int height) {
+    MoveWindow(h, Scale(x), Scale(y), Scale(width), Scale(height), TRUE);
+  };
+  const int fieldX = kMargin + kLabelWidth + 8, fieldWidth = kWidth - fieldX - kMargin - 8;
+  place(c_->title, kMargin, 12, kWidth - 2 * kMargin, 22);
+  place(c_->rightsNote, kMargin, 40, kWidth - 2 * kMargin, 18);
+  place(c_->nameLabel, kMargin, 70, kLabelWidth, kRowHeight);
+  place(c_->name, fieldX, 66, fieldWidth, kRowHeight);
+  place(c_->passwordLabel, kMargin, 104, kLabelWidth, kRowHeight);
+  place(c_->password, fieldX, 100, fieldWidth, kRowHeight);
+  place(c_->prompt, kMargin, 134, kWidth - 2 * kMargin, 18);
+  const int cancelX = kWidth - kMargin - 8 - kCancelWidth;
+  place(c_->execute, cancelX - 10 - kButtonWidth, 166, kButtonWidth, 28);
+  place(c_->cancel, cancelX, 166, kCancelWidth, 28);
+}
+
+// The dialog keeps its 96-DPI outer size: it is laid out by it, as the
+// form was.
+void AdminDialog::OnDpiChanged(int) {
+  if (!c_) return;
+  const platform::UniqueFont oldFont = std::move(c_->font), oldTitle = std::move(c_->titleFont);
+  MakeFonts();
+  platform::ReplaceChildFonts(hwnd(), oldFont.get(), c_->font.get());
+  platform::ReplaceChildFonts(hwnd(), oldTitle.get(), c_->titleFont.get());
+  Layout();
 }
 
 void AdminDialog::Fill(AdminDialogMode mode, const AdminEntry& initial) {
@@ -121,8 +140,8 @@ std::optional<AdminEntry> AdminDialog::Show(AdminDialogMode mode, const AdminEnt
   Fill(mode, initial);
   RECT area{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-  SetWindowPos(hwnd(), HWND_TOP, area.left + (area.right - area.left - kWidth) / 2,
-               area.top + (area.bottom - area.top - kHeight) / 2, 0, 0, SWP_NOSIZE);
+  SetWindowPos(hwnd(), HWND_TOP, area.left + (area.right - area.left - Scale(kWidth)) / 2,
+               area.top + (area.bottom - area.top - Scale(kHeight)) / 2, 0, 0, SWP_NOSIZE);
   if (owner_) EnableWindow(owner_, FALSE);
   closed_ = false;
   ShowWindow(hwnd(), SW_SHOW);

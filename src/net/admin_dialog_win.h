@@ -30,10 +30,13 @@ class AdminDialog : public platform::Window, public AdminDialogPort {
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnDpiChanged(int oldDpi) override;
 
  private:
   struct Controls;
   bool Build();
+  void MakeFonts();
+  void Layout();
   void Fill(AdminDialogMode mode, const AdminEntry& initial);
   void OnExecute();
   void PumpUntilClosed();

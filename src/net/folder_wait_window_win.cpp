@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "platform/fonts_win.h"
+#include "platform/dpi_win.h"
 #include "platform/text_win.h"
 #include "platform/win_handles_win.h"
 
@@ -28,6 +28,8 @@ constexpr int kAnimationX = TfmNetWait::kClientWidth - kMargin - kAnimationSize;
 constexpr int kProgressRow = 96;
 constexpr int kBottomRow = 140;
 constexpr int kButtonWidth = 180;
+constexpr int kFontHeight = 13;
+constexpr int kBoldFontHeight = 14;
 
 std::wstring TextOf(HWND window) {
   const int length = GetWindowTextLengthW(window);
@@ -49,12 +51,6 @@ void Show(HWND window, bool visible) {
   if (shown != visible) ShowWindow(window, visible ? SW_SHOWNA : SW_HIDE);
 }
 
-HFONT MakeFont(int height, bool bold) {
-  return CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                     platform::ChooseUiFontFace().c_str());
-}
-
 }  // namespace
 
 struct TfmNetWait::Controls {
@@ -73,10 +69,6 @@ TfmNetWait::~TfmNetWait() {
 
 bool TfmNetWait::Create(HWND owner) {
   owner_ = owner;
-  {
-    platform::WindowDc screen(nullptr);
-    dpi_ = GetDeviceCaps(screen.get(), LOGPIXELSY);
-  }
   platform::WindowArgs w;
   w.className = kClassName;
   w.title = Widen(kFolderWaitCaption);
@@ -84,12 +76,13 @@ bool TfmNetWait::Create(HWND owner) {
   w.exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
   w.parent = owner_;
   w.background = GetSysColorBrush(COLOR_BTNFACE);
-  RECT r{0, 0, Scale(kClientWidth), Scale(kClientHeight)};
-  AdjustWindowRectEx(&r, w.style, FALSE, w.exStyle);
-  w.width = r.right - r.left;
-  w.height = r.bottom - r.top;
   RECT area{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  const POINT middle{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+  const SIZE outer = platform::OuterSizeForClient(kClientWidth, kClientHeight, w.style, w.exStyle,
+                                                  platform::DpiAtPoint(middle));
+  w.width = outer.cx;
+  w.height = outer.cy;
   w.x = area.left + (area.right - area.left - w.width) / 2;
   w.y = area.top + (area.bottom - area.top - w.height) / 2;
   if (!CreateWindowFrom(w)) return false;
@@ -103,8 +96,7 @@ void TfmNetWait::CreateControls() {
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&classes);
   c_ = std::make_unique<Controls>();
-  c_->font.reset(MakeFont(Scale(13), false));
-  c_->boldFont.reset(MakeFont(Scale(14), true));
+  MakeFonts();
   auto add = [this](const wchar_t* cls, const std::string& text, DWORD style, int id, HFONT font) {
     HWND h = CreateWindowExW(0, cls, Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, hwnd(),
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), platform::ModuleInstance(),
@@ -127,9 +119,25 @@ void TfmNetWait::CreateControls() {
   c_->local = add(L"BUTTON", kFolderWaitLocalButton, WS_TABSTOP | BS_DEFPUSHBUTTON, kBtnLocal, font);
 }
 
+void TfmNetWait::MakeFonts() {
+  c_->font.reset(platform::CreateUiFont(kFontHeight, Dpi()));
+  c_->boldFont.reset(platform::CreateUiFont(kBoldFontHeight, Dpi(), true));
+}
+
+// New fonts, places and client size; the magnifier is drawn at the DPI.
+void TfmNetWait::OnDpiChanged(int) {
+  if (!c_) return;
+  const platform::UniqueFont oldFont = std::move(c_->font), oldBold = std::move(c_->boldFont);
+  MakeFonts();
+  platform::ReplaceChildFonts(hwnd(), oldFont.get(), c_->font.get());
+  platform::ReplaceChildFonts(hwnd(), oldBold.get(), c_->boldFont.get());
+  PlaceControls();
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
 void TfmNetWait::PlaceControls() {
   auto place = [this](HWND h, int x, int y, int width, int height) {
-    MoveWindow(h, Scale(x), Scale(y), Scale(width), Scale(height), FALSE);
+    MoveWindow(h, Scale(x), Scale(y), Scale(width), Scale(height), TRUE);
   };
   const int fullWidth = kClientWidth - 2 * kMargin;
   place(c_->waiting, kMargin, 14, fullWidth, 20);
@@ -202,9 +210,9 @@ void TfmNetWait::DrawAnimation(const DRAWITEMSTRUCT& item) const {
   platform::SelectGuard selectBitmap(dc.get(), bitmap.get());
   const RECT all{0, 0, width, height};
   FillRect(dc.get(), &all, GetSysColorBrush(COLOR_BTNFACE));
-  auto s = [this](double pixels) { return static_cast<int>(std::lround(pixels * dpi_ / 96.0)); };
+  auto s = [this](double pixels) { return static_cast<int>(std::lround(pixels * Dpi() / 96.0)); };
 
-  platform::UniquePen outline(CreatePen(PS_SOLID, 1, RGB(0x80, 0x60, 0x10)));
+  platform::UniquePen outline(CreatePen(PS_SOLID, platform::LineWidthForDpi(1, Dpi()), RGB(0x80, 0x60, 0x10)));
   platform::UniqueBrush folder(CreateSolidBrush(RGB(0xF0, 0xC8, 0x50)));
   platform::SelectGuard selectPen(dc.get(), outline.get());
   platform::SelectGuard selectBrush(dc.get(), folder.get());

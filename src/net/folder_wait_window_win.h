@@ -44,13 +44,14 @@ class TfmNetWait : public platform::Window {
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnDpiChanged(int oldDpi) override;
 
  private:
   struct Controls;
 
   void CreateControls();
+  void MakeFonts();
   void PlaceControls();
-  int Scale(int pixels) const { return MulDiv(pixels, dpi_, 96); }
   void Render();
   void OnTimer(UINT_PTR id);
   void Finish(FolderWaitResult result);
@@ -61,7 +62,6 @@ class TfmNetWait : public platform::Window {
   unsigned tickMs_;
   HWND owner_ = nullptr;
   std::unique_ptr<Controls> c_;
-  int dpi_ = 96;
   int frame_ = 0;
   bool closed_ = true;
   bool closing_ = false;  // found: the close timer runs

@@ -1,5 +1,6 @@
 #include "platform/push_button_win.h"
 
+#include "platform/dpi_win.h"
 #include "platform/win_handles_win.h"
 
 namespace platform {
@@ -16,7 +17,8 @@ void DrawPushButton(const DRAWITEMSTRUCT& item, HFONT font, const std::wstring& 
   DrawTextW(item.hDC, caption.c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   if (item.itemState & ODS_FOCUS) {
     RECT focus = item.rcItem;
-    InflateRect(&focus, -4, -4);
+    const int inset = ScaleToDpi(4, WindowDpi(item.hwndItem));
+    InflateRect(&focus, -inset, -inset);
     DrawFocusRect(item.hDC, &focus);
   }
 }

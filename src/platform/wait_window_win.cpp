@@ -1,6 +1,6 @@
 #include "platform/wait_window_win.h"
 
-#include "platform/fonts_win.h"
+#include "platform/dpi_win.h"
 
 namespace platform {
 namespace {
@@ -8,14 +8,14 @@ namespace {
 constexpr wchar_t kText[] = L"少々お待ちください";
 constexpr UINT_PTR kBlinkTimer = 1;
 constexpr UINT kBlinkMs = 500;
+// 96-DPI sizes.
 constexpr int kPaddingX = 16;
 constexpr int kPaddingY = 10;
+constexpr int kFontHeight = 16;
 
 }  // namespace
 
 bool WaitWindow::Create() {
-  font_.reset(CreateFontW(-16, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
-                          CLEARTYPE_QUALITY, 0, ChooseUiFontFace().c_str()));
   WindowArgs args;
   args.className = L"TfmWait";
   args.title = kText;
@@ -24,8 +24,12 @@ bool WaitWindow::Create() {
   args.x = args.y = 0;
   args.width = args.height = 1;
   args.background = GetSysColorBrush(COLOR_BTNFACE);
-  return CreateWindowFrom(args);
+  if (!CreateWindowFrom(args)) return false;
+  font_.reset(CreateUiFont(kFontHeight, Dpi(), true));
+  return true;
 }
+
+void WaitWindow::OnDpiChanged(int) { font_.reset(CreateUiFont(kFontHeight, Dpi(), true)); }
 
 SIZE WaitWindow::TextSize() {
   WindowDc dc(hwnd());
@@ -38,8 +42,8 @@ SIZE WaitWindow::TextSize() {
 bool WaitWindow::Show() {
   if (!hwnd() && !Create()) return false;
   SIZE text = TextSize();
-  RECT frame{0, 0, text.cx + 2 * kPaddingX, text.cy + 2 * kPaddingY};
-  AdjustWindowRectEx(&frame, WS_POPUP | WS_BORDER, FALSE, 0);
+  const RECT frame = AdjustWindowRectForDpi(
+      {0, 0, text.cx + 2 * Scale(kPaddingX), text.cy + 2 * Scale(kPaddingY)}, WS_POPUP | WS_BORDER, 0, Dpi());
   int width = frame.right - frame.left, height = frame.bottom - frame.top;
   RECT work{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);

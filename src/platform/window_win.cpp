@@ -1,7 +1,9 @@
 #include "platform/window_win.h"
 
 #include <exception>
+#include <utility>
 
+#include "platform/dpi_win.h"
 #include "platform/text_win.h"
 
 namespace platform {
@@ -58,6 +60,34 @@ LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
+int Window::Scale(int pixels96) const { return ScaleToDpi(pixels96, dpi_); }
+
+void Window::SetDpi(int dpi) {
+  dpi = UsableDpi(dpi);
+  if (dpi == dpi_) return;
+  const int old = std::exchange(dpi_, dpi);
+  OnDpiChanged(old);
+}
+
+// The fonts and the layout follow first; the move to the suggested
+// rectangle then sizes the window as the new DPI wants it.
+void Window::TakeSuggestedDpi(WPARAM wParam, LPARAM lParam) {
+  SetDpi(NewDpiOf(wParam));
+  if (!lParam) return;
+  const RECT& r = SuggestedRect(lParam);
+  SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kWmDpiChanged) {
+    TakeSuggestedDpi(wParam, lParam);
+    return 0;
+  }
+  if (message == kWmDpiChangedAfterParent) SetDpi(WindowDpi(hwnd_));
+  return OnMessage(message, wParam, lParam);
+}
+
 void ReportUnexpectedError(HWND window, const char* what) {
   HWND owner = window ? GetAncestor(window, GA_ROOT) : nullptr;
   const std::string text = std::string("予期しないエラーが発生しました。\r\n処理を中断しました。\r\n\r\n") + what;
@@ -70,13 +100,15 @@ LRESULT CALLBACK Window::StaticProc(HWND window, UINT message, WPARAM wParam, LP
   if (message == WM_NCCREATE) {
     auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     self->hwnd_ = window;
+    self->dpi_ = WindowDpi(window);
+    EnableNonClientScaling(window);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self) | kTagMask);
   }
   Window* self = FromHandle(window);
   if (!self) return DefWindowProcW(window, message, wParam, lParam);
   LRESULT result = 0;
   try {
-    result = self->OnMessage(message, wParam, lParam);
+    result = self->Dispatch(message, wParam, lParam);
   } catch (const std::exception& e) {
     self->OnUnexpectedError(e.what());
   } catch (...) {

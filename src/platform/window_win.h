@@ -37,6 +37,15 @@ class Window {
   // The object behind a window made by this class, or null.
   static Window* FromHandle(HWND window);
 
+  // The DPI the window is laid out for: its own when it was made, then
+  // what WM_DPICHANGED said or the owner set.
+  int Dpi() const { return dpi_; }
+  // A 96-DPI size at the window's DPI.
+  int Scale(int pixels96) const;
+  // Lays the window out for `dpi` (a parent passes its new DPI on to the
+  // children it made); nothing when it is the DPI already.
+  void SetDpi(int dpi);
+
  protected:
   bool CreateWindowFrom(const WindowArgs& args);
   // Messages not handled here go to DefWindowProc.
@@ -44,10 +53,17 @@ class Window {
   // Called when a handler threw; shows the text and carries on.
   virtual void OnUnexpectedError(const char* what);
   LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
+  // The DPI changed (Dpi() tells the new one): make the fonts again and lay
+  // the children out. A top-level window is then moved to the rectangle
+  // the system suggested, which sends WM_SIZE when its size changes.
+  virtual void OnDpiChanged(int oldDpi) {}
 
  private:
   static LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+  void TakeSuggestedDpi(WPARAM wParam, LPARAM lParam);
   HWND hwnd_ = nullptr;
+  int dpi_ = 96;
 };
 
 // The HINSTANCE of the running module.

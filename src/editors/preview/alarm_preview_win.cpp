@@ -13,6 +13,7 @@
 #include <string>
 
 #include "editors/alarm_window_win.h"
+#include "platform/dpi_win.h"
 #include "platform/native_services.h"
 #include "platform/text_win.h"
 
@@ -34,6 +35,7 @@ std::string Describe(const AlarmValues& v) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  platform::DeclarePerMonitorDpiAwareness();  // as Velda.exe's manifest does
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_UPDOWN_CLASS};
   InitCommonControlsEx(&icc);
   const std::string mode = argc > 1 ? platform::Narrow(argv[1]) : "set";

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "editors/day_window_win.h"
+#include "platform/dpi_win.h"
 #include "platform/native_services.h"
 #include "platform/text_win.h"
 #include "store/schedule_item.h"
@@ -64,6 +65,7 @@ std::string RunSpecial(TfmDay& day, const DayEditorSettings& settings) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  platform::DeclarePerMonitorDpiAwareness();  // as Velda.exe's manifest does
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&icc);
   std::string mode = argc > 1 ? platform::Narrow(argv[1]) : "day";

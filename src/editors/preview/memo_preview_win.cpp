@@ -16,6 +16,7 @@
 #include "editors/memo_window_win.h"
 #include "editors/search_listing.h"
 #include "editors/search_window_win.h"
+#include "platform/dpi_win.h"
 #include "platform/native_services.h"
 #include "platform/text_win.h"
 #include "support/paths.h"
@@ -107,6 +108,7 @@ int Run(platform::NativeServices& native, const std::string& root, const std::st
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  platform::DeclarePerMonitorDpiAwareness();  // as Velda.exe's manifest does
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&icc);
   if (argc < 2) {

@@ -15,6 +15,7 @@
 #include "calendar/julius.h"
 #include "grid/calendar_window_win.h"
 #include "grid/year_page_win.h"
+#include "platform/dpi_win.h"
 #include "platform/native_services.h"
 #include "platform/text_win.h"
 #include "platform/window_win.h"
@@ -92,8 +93,9 @@ class Preview : public platform::Window, private grid::YearPageOwner {
     args.style = WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN;
     args.x = 0;
     args.y = 0;
-    args.width = mode_ == "year" ? 830 : 960;
-    args.height = mode_ == "year" ? 680 : 680;
+    const int dpi = platform::DpiAtPoint({0, 0});
+    args.width = platform::ScaleToDpi(mode_ == "year" ? 830 : 960, dpi);
+    args.height = platform::ScaleToDpi(680, dpi);
     args.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     if (!CreateWindowFrom(args)) return false;
     if (mode_ == "year") return CreateYearPage();
@@ -104,11 +106,16 @@ class Preview : public platform::Window, private grid::YearPageOwner {
   bool CreateGrid() {
     grid::SeMCalWindowArgs args;
     args.parent = hwnd();
-    args.bounds = {8, 8, 8 + 132 * 7 + 3, 8 + 95 * 6 + 24 + 3};
+    args.bounds = {Scale(8), Scale(8), Scale(8) + 1, Scale(8) + 1};
     args.today = DateToJulius(2024, 5, 15);
     grid_ = grid::CreateSeMCalWindow(args);
     if (!grid_) return false;
+    grid_->SetDpi(Dpi());  // as the main window does
     LoadSamples(grid_->grid());
+    // Sized as the main window sizes it: the cells at the window's DPI and the frame.
+    const grid::Size size = grid_->grid().GridSize();
+    SetWindowPos(grid_->hwnd(), nullptr, 0, 0, size.width + Scale(3), size.height + Scale(3),
+                 SWP_NOMOVE | SWP_NOZORDER);
     if (!bmpPath_.empty()) {
       const bool saved = grid_->bitmap().SaveBmp(bmpPath_);
       std::fprintf(stderr, "%s %s\n", saved ? "saved" : "could not save", bmpPath_.c_str());
@@ -152,8 +159,8 @@ class Preview : public platform::Window, private grid::YearPageOwner {
     dialogs_ = platform::CreateNativeDialogs();
     grid::YearPageWindowArgs args;
     args.parent = hwnd();
-    args.x = 8;
-    args.y = 8;
+    args.x = Scale(8);
+    args.y = Scale(8);
     args.today = DateToJulius(2024, 5, 15);
     args.dialogs = dialogs_.get();
     args.owner = this;
@@ -197,6 +204,7 @@ class Preview : public platform::Window, private grid::YearPageOwner {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  platform::DeclarePerMonitorDpiAwareness();  // as Velda.exe's manifest does
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&icc);
   std::string mode = "month", bmp;

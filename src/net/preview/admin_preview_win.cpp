@@ -9,10 +9,12 @@
 #include <filesystem>
 
 #include "net/admin_dialog_win.h"
+#include "platform/dpi_win.h"
 #include "platform/native_services.h"
 #include "platform/text_win.h"
 
 int wmain(int argc, wchar_t** argv) {
+  platform::DeclarePerMonitorDpiAwareness();  // as Velda.exe's manifest does
   const std::string mode = argc > 1 ? platform::Narrow(argv[1]) : "create";
   const std::string shared = argc > 2 ? platform::Narrow(argv[2]) : "";
   platform::NativeServices native;

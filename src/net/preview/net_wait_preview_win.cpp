@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "net/folder_wait_window_win.h"
+#include "platform/dpi_win.h"
 #include "platform/native_services.h"
 #include "platform/text_win.h"
 
@@ -28,6 +29,7 @@ void CALLBACK CreateFolder(HWND, UINT, UINT_PTR timer, DWORD) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  platform::DeclarePerMonitorDpiAwareness();  // as Velda.exe's manifest does
   std::filesystem::path folder = std::filesystem::temp_directory_path() / L"velda-net-wait-preview" / L"Data" /
                                  L"Files1";
   if (argc > 1) folder = argv[1];
