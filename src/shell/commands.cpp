@@ -32,6 +32,8 @@ bool PrintRule(const S& s, CommandId) { return s.printOn; }
 bool DataSetRule(const S& s, CommandId id) {
   return s.dataSetEnabled[id - kCmdFiles1] && !s.networkOn;
 }
+// Backup and export work on the local data; shared data have their own.
+bool LocalDataRule(const S& s, CommandId) { return !s.networkOn; }
 bool PopupRule(const S& s, CommandId id) {
   if (!s.editing) return false;
   if (s.popupMenu == GridMenu::Delete) return id == kCmdPopupCancel || id == kCmdPopupDeletePeriod;
@@ -67,8 +69,8 @@ const CommandRow kRows[] = {
      [](const S& s, CommandId) { return s.networkAvailable || s.networkOn; }, nullptr},
     {kCmdNetReload, "ネット読み直し", {}, [](C& c, CommandId) { c.NetReload(); },
      [](const S& s, CommandId) { return s.networkOn; }, nullptr},
-    {kCmdBackup, "バックアップ＆リストア(&B)", {}, nullptr, nullptr, nullptr},
-    {kCmdExport, "テキスト書出(&W)", {}, nullptr, nullptr, nullptr},
+    {kCmdBackup, "バックアップ＆リストア(&B)", {}, [](C& c, CommandId) { c.OpenBackup(); }, LocalDataRule, nullptr},
+    {kCmdExport, "テキスト書出(&W)", {}, [](C& c, CommandId) { c.OpenExport(); }, LocalDataRule, nullptr},
     {kCmdExit, "楓帳終了(&X)", {}, [](C& c, CommandId) { c.Exit(); }, nullptr, nullptr},
     // 移動, and the buttons and keys that move
     {kCmdPrevMonth, "前月(&J)", Ctrl('J'), [](C& c, CommandId) { c.MoveMonths(-1); }, nullptr, nullptr},
@@ -108,6 +110,9 @@ const CommandRow kRows[] = {
     {kCmdEditorClose, "", CtrlShift(kVkF11), [](C& c, CommandId) { c.CloseEditor(); }, nullptr, nullptr},
     {kCmdMemoButton, "", {}, [](C& c, CommandId) { c.MemoButton(); },
      [](const S& s, CommandId) { return s.editorIntegration; }, nullptr},
+    {kCmdCommemoration, "かえで記念機能(&M)", {}, [](C& c, CommandId) { c.OpenCommemoration(); }, nullptr, nullptr},
+    {kCmdSpecialDayTable, "記念日等一括編集(&E)", {}, [](C& c, CommandId) { c.OpenSpecialDayTable(); }, nullptr,
+     nullptr},
     {kCmdOptions, "オプション設定(&O)", {}, [](C& c, CommandId) { c.OpenOptions(); }, nullptr, nullptr},
     {kCmdResidentButton, "常駐", {}, [](C& c, CommandId) { c.ResidentButton(); }, nullptr, nullptr},
     // その他
@@ -225,7 +230,8 @@ std::vector<MenuLayout> MenuBarLayout(bool memoMenu) {
       {"移動(&G)", {Item(kCmdPrevMonth), Item(kCmdNextMonth), Item(kCmdPrevYear), Item(kCmdNextYear)}},
       {"表示(&V)", view},
       {"機能(&K)",
-       {Item(kCmdAlarm), Item(kCmdSearch), Item(kCmdPrint), Item(kCmdClock), Separator(), Item(kCmdOptions)}},
+       {Item(kCmdAlarm), Item(kCmdSearch), Item(kCmdPrint), Item(kCmdClock), Separator(), Item(kCmdCommemoration),
+        Item(kCmdSpecialDayTable), Separator(), Item(kCmdOptions)}},
       {"その他(&O)", {Item(kCmdProperties), Item(kCmdMakerSite)}},
   };
 }

@@ -64,6 +64,8 @@ enum CommandId : unsigned {
   kCmdEditorToggle,     // 楓メモ呼出, Ctrl+F11 (key only)
   kCmdEditorClose,      // 楓メモ終了, Ctrl+Shift+F11 (key only)
   kCmdMemoButton,       // button btnM8: the memo file in the editor program
+  kCmdCommemoration,    // かえで記念機能(&M)
+  kCmdSpecialDayTable,  // 記念日等一括編集(&E)
   // その他
   kCmdProperties = 1351,  // プロパティ表示(&R)
   kCmdMakerSite,          // 楓帳のサイトを表示 GotoSite
@@ -147,6 +149,11 @@ class MainCommands {
   virtual void OpenOptions() = 0;
   virtual void ToggleNetwork() = 0;
   virtual void NetReload() = 0;
+  // The setup window on the page of each command.
+  virtual void OpenBackup() = 0;
+  virtual void OpenExport() = 0;
+  virtual void OpenCommemoration() = 0;
+  virtual void OpenSpecialDayTable() = 0;
   // The grid's commands, when editing is wired.
   virtual GridCommands* Grid() = 0;
 };

@@ -135,7 +135,9 @@ INSTANTIATE_TEST_SUITE_P(
                     RuleCase{"NoDataSetInNetworkMode", WithSets(true, true, true), kCmdFiles1, false},
                     RuleCase{"NoAlarmWithoutTheFunction", [] { CommandState s; s.alarmAvailable = false; return s; }(), kCmdAlarm, false},
                     RuleCase{"TheTrayMovesOnlyAHiddenWindow", CommandState{}, kCmdTrayTopLeft, false},
-                    RuleCase{"LaterWorkIsGreyed", CommandState{}, kCmdBackup, false},
+                    RuleCase{"BackupOfLocalData", WithSets(true, true, false), kCmdBackup, true},
+                    RuleCase{"NoBackupOfSharedData", WithSets(true, true, true), kCmdBackup, false},
+                    RuleCase{"NoExportOfSharedData", WithSets(true, true, true), kCmdExport, false},
                     RuleCase{"MovesAlwaysRun", CommandState{}, kCmdPrevYear, true},
                     RuleCase{"PopupItemAsTheGridDecided", Popup(GridMenu::Normal, PasteOnly()), kCmdPopupDayPaste, true},
                     RuleCase{"PopupItemTheGridRefused", Popup(GridMenu::Normal, PasteOnly()), kCmdPopupEditDay, false},
@@ -208,6 +210,10 @@ class RecordingCommands : public MainCommands {
   void OpenOptions() override { Note("options"); }
   void ToggleNetwork() override { Note("network"); }
   void NetReload() override { Note("net reload"); }
+  void OpenBackup() override { Note("backup"); }
+  void OpenExport() override { Note("export"); }
+  void OpenCommemoration() override { Note("commemoration"); }
+  void OpenSpecialDayTable() override { Note("special day table"); }
   GridCommands* Grid() override { return nullptr; }
 
   std::string last;
@@ -229,7 +235,8 @@ TEST(Commands, EachRowRunsItsCommandAndADisabledOneNothing) {
       {kCmdTrayResident, "resident 2"}, {kCmdTrayOpen, "restore"}, {kCmdAlarm, "alarm"},
       {kCmdMemoKey, "memo -1"},      {kCmdMemoEditorDoc, "memo 3"},      {kCmdSearch, "search"},
       {kCmdEditorToggle, "editor"},  {kCmdEditorClose, "close editor"}, {kCmdMakerSite, "site"},
-      {kCmdShowOptions, "options"}};
+      {kCmdShowOptions, "options"},  {kCmdBackup, "backup"},            {kCmdExport, "export"},
+      {kCmdCommemoration, "commemoration"}, {kCmdSpecialDayTable, "special day table"}};
   for (const auto& [id, expected] : runs) {
     RecordingCommands target;
     EXPECT_TRUE(RunCommand(id, target, state)) << id;

@@ -144,6 +144,7 @@ class MainController : private CycleHost {
   ScreenFacts screen() const;
   bool rollingOver() const { return rollingOver_; }
   void SetBusy(bool busy) { busy_ = busy; }
+  bool busy() const { return busy_; }
   void RequestRestart() { restartRequested_ = true; }
   void SetPendingInfo(const std::string& text) { pendingInfo_ = text; }
   void RequestPage(Page page) { pendingPage_ = page; }

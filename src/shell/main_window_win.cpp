@@ -277,6 +277,7 @@ bool MainWindow::Create(int showCommand) {
   network_ = std::make_unique<NetworkFeature>(os_, static_cast<NetworkHost&>(*this));
   network_->WireLaterWork();
   WireLaterWork();
+  WireSetupWork();
   CreateFonts();
   compact_ = WorkArea().Height() <= kCompactWorkAreaHeight;
   CreateControls();
@@ -876,6 +877,11 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       ShowYourself();
       return 0;
     case WM_TIMER:
+      if (wParam == kEndAfterSetupTimer) {
+        KillTimer(hwnd(), kEndAfterSetupTimer);
+        EndApplication();
+        return 0;
+      }
       if (resident_ && !resident_->OnTimer(wParam) && network_) network_->OnTimer(wParam);
       return 0;
     case WM_CLOSE:

@@ -14,6 +14,7 @@
 #include "platform/win_handles_win.h"
 #include "platform/window_win.h"
 #include "settings/options_changes.h"
+#include "settings/setup_window_win.h"
 #include "shell/day_editor_window_win.h"
 #include "shell/day_number_box_win.h"
 #include "shell/grid_editing.h"
@@ -37,7 +38,8 @@ class MainWindow : public platform::Window,
                    private ResidentHost,
                    private MemoFeatureHost,
                    private NetworkHost,
-                   private editors::DayEditorHost {
+                   private editors::DayEditorHost,
+                   private settings::SetupMainWindow {
  public:
   MainWindow(platform::NativeServices& native, const CommandSwitches& switches);
   ~MainWindow() override;
@@ -117,6 +119,7 @@ class MainWindow : public platform::Window,
   void UpdateCommandButtons() override { UpdateButtons(); }
   void FollowShownMonth() override { controller_.FollowShownMonth(); }
   void SetWaitingForSharedFolder(bool waiting) override { resident_->SetWaitingForSharedFolder(waiting); }
+  void OpenSharedBackup(HWND owner) override;
 
   // ---- MemoFeatureHost (main_window_memo_win.cpp) ----
   void GoResident(ResidencyCaller caller) override { resident_->GoResident(caller); }
@@ -135,6 +138,20 @@ class MainWindow : public platform::Window,
   void ApplyOptionChanges(const settings::OptionsChanges& changes);
   // What the controller hands back to the resident side while it starts.
   void WireLaterWork();
+
+  // ---- the setup window (main_window_setup_win.cpp) ----
+  settings::SetupWindowArgs SetupArgs();
+  void RunSetupWindow(settings::SetupPage page, const settings::SetupWindowArgs& args);
+  void AfterSetupPage(settings::SetupPage page, const settings::SetupWindowArgs& args,
+                      const settings::SetupWindowResult& result);
+  void ReloadAfterImport();
+  void OpenInstallation(bool fromNetworkDrive);
+  // The first start's setup question and the clean-up switches.
+  void WireSetupWork();
+  void SavePendingData() override;
+  bool AutoBackupRunning() override { return false; }  // the generation backup runs to its end before returning
+  bool Busy() override;
+  void RecordEnd() override;
   std::string RunLogPath() const;
   bool DrawAlarmButton(const DRAWITEMSTRUCT& item);
 
@@ -205,6 +222,10 @@ class MainWindow : public platform::Window,
   void OpenOptions() override { ShowOptionsWindow(0, hwnd()); }
   void ToggleNetwork() override { network_->Toggle(); }
   void NetReload() override { network_->Reload(); }
+  void OpenBackup() override;
+  void OpenExport() override;
+  void OpenCommemoration() override;
+  void OpenSpecialDayTable() override;
   GridCommands* Grid() override;
   bool MonthKeysActive() const;
   void EntryConfirmed();

@@ -34,6 +34,8 @@ class NetworkHost {
   virtual void UpdateCommandButtons() = 0;
   virtual void FollowShownMonth() = 0;
   virtual void SetWaitingForSharedFolder(bool waiting) = 0;
+  // The setup window's backup page over the shared data, owned by `owner`.
+  virtual void OpenSharedBackup(HWND owner) = 0;
 };
 
 inline constexpr char kNetworkPanelText[] = "ネット";
@@ -78,8 +80,8 @@ class NetworkFeature : public SharedFolder,
   bool NetworkOn() override { return On(); }
   bool SetNetwork(bool on) override { return mode_ && mode_->SetNetwork(on); }
   net::NetAdmin& Admin() override { return *admin_; }
-  bool CanOpenNetBackup() override { return false; }
-  void OpenNetBackup() override {}
+  bool CanOpenNetBackup() override { return true; }  // the tab enables it by the access level
+  void OpenNetBackup() override { host_.OpenSharedBackup(GetActiveWindow()); }
 
  private:
   // net::NetHost

@@ -28,6 +28,9 @@ inline constexpr UINT_PTR kFunctionTimer = 1;   // tmKinou
 inline constexpr UINT_PTR kResidencyTimer = 2;  // tmJouchuu, 1 s
 inline constexpr UINT_PTR kBalloonTimer = 3;    // Timer4
 inline constexpr UINT_PTR kNetTimer = 4;        // tmNet
+// After an installation the new copy starts and this one ends a second later.
+inline constexpr UINT_PTR kEndAfterSetupTimer = 5;
+inline constexpr UINT kEndAfterSetupMs = 1000;
 inline constexpr UINT kTrayMessage = WM_APP + 10;
 
 // What the main window does for them.

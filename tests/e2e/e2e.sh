@@ -30,6 +30,9 @@
 #                the second's next poll draws the new entry.
 #   options      オプション設定: "月メモをＯｎ" and OK; the month memo drawn at
 #                once, cbTukiMemo=1 in Velda.ini after the close.
+#   backup_restore バックアップ＆リストア: the data backed up to a folder, an
+#                entry written, the backup restored (the program ends) and
+#                the month file byte for byte the backed-up one.
 #   memo_search  Ctrl+F builds the listing and 検索 finds an entry two years
 #                back; the memo typed, closed and found again after a
 #                restart; the usage guide in the memo window. Screenshots.
@@ -870,6 +873,8 @@ network() {
   mkdir -p "$shared/Data/Files1" "$prog/Data/Files1" "$work/shots"
   sjis "$june" ' 0,0,9,2030/ 6 [Data\Files1\]' '25,1,,既存の予定,,,,,,'
   sjis "$shared/Data/Files1/CaFromTo.kdf" '***** FromTo予定 [Data\Files1\]'
+  # An office's counter has run for a while; a poll finding none would make it.
+  printf '7\r\n' > "$shared/update.kdf"
   cp -a "$prog" "$prog2"
   net_settings "$prog/Velda.ini" 0 0 "$shared_win"
   net_settings "$prog2/Velda.ini" 250 270 "$shared_win"
@@ -927,7 +932,7 @@ network() {
   velda2_pid=
   [ "$(lines_of "$june" | grep -c '^10,')" = 1 ] || fail "the 10th is not in the file once"
   [ -z "$(ls "$shared/Data/Files1/"*.lock 2>/dev/null)" ] || fail "a lock file stayed"
-  [ "$(tr -d '\r\n' < "$shared/update.kdf")" = 1 ] || fail "the change counter: $(cat "$shared/update.kdf")"
+  [ "$(tr -d '\r\n' < "$shared/update.kdf")" = 8 ] || fail "the change counter: $(cat "$shared/update.kdf")"
 
   step "the shared folder missing at start: the waiting window until it is back"
   mv "$shared" "$shared.away"
@@ -943,6 +948,55 @@ network() {
   drv close TfmC21 30000 || fail "PCA did not close after the wait"
   wait_exit
   grep -q 'vNet_flg=1' "$prog/Velda.ini" || fail "the network is not on after the wait"
+}
+
+CMD_BACKUP=1007
+
+backup_restore() {
+  local files1=$prog/Data/Files1 backup=$work/backup text
+  local june=$files1/Ca203006.kdf
+  mkdir -p "$files1" "$backup" "$work/shots"
+  sjis "$june" ' 0,0,9,2030/ 6 [Data\Files1\]' '25,1,,既存の予定,,,,,,'
+  sjis "$files1/CaFromTo.kdf" '***** FromTo予定 [Data\Files1\]'
+  local backup_win="Z:${backup//\//\\}\\"
+  printf '[Setup]\r\nedtCopy1=%s\r\nedtCopy3=%s\r\n' "$backup_win" "$backup_win" > "$prog/Velda.ini"
+  cp "$june" "$work/june-before.kdf"
+
+  step "バックアップ＆リストア: 退避先１ backs the data up"
+  no_other_velda
+  start_velda
+  show_june
+  drv command TfmC21 $CMD_BACKUP || fail "could not ask for the backup page"
+  drv wait TfmSetup 10000 || fail "no setup window"
+  shot 1-backup-page
+  drv click TfmSetup "← データ退避実行" || fail "no backup button"
+  text=$(drv box-text 60000 | tr -d '\r') || fail "no box after the backup"
+  [ "$text" = "データ退避作業を終了しました。" ] || fail "the backup told: $text"
+  drv answer ok
+  cmp "$june" "$backup/Ca203006.kdf" || fail "the month was not backed up byte for byte"
+  [ -e "$backup/CaFromTo.kdf" ] || fail "the period file was not backed up"
+  shot 2-backed-up
+  drv close TfmSetup 10000 || fail "the setup window stays"
+
+  step "an entry written after the backup"
+  open_day 10
+  type_checked $ID_MEMO2 "After backup"
+  key ctrl+Return
+  editor_closed "Ctrl+Enter did not close the editor"
+  on_disk "$june" '10,1,,After backup,,,,,,' || fail "the entry is not on disk"
+
+  step "回復 puts the backed-up month back; the program ends"
+  drv command TfmC21 $CMD_BACKUP || fail "could not ask for the backup page again"
+  drv wait TfmSetup 10000 || fail "no setup window the second time"
+  drv click TfmSetup "①「データ回復」をオン" || fail "no restore switch"
+  expect_box 'データ回復作業を行いますと、現在のデータは消去されてしまいます。\n\nデータ回復作業を行いますか？' yes
+  drv click TfmSetup "← ②データ回復" || fail "no restore button"
+  expect_box "データ回復を行いますか？" yes
+  text=$(drv box-text 60000 | tr -d '\r') || fail "no box after the restore"
+  case $text in データ回復作業を終了しました。*) ;; *) fail "the restore told: $text" ;; esac
+  drv answer ok
+  wait_exit
+  cmp "$june" "$work/june-before.kdf" || { lines_of "$june"; fail "the month is not the backed-up one"; }
 }
 
 "$scenario"
