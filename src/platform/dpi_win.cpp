@@ -62,15 +62,26 @@ int DpiAtPoint(POINT point, const DpiFunctions& f) {
   return UsableDpi(static_cast<int>(y));
 }
 
-RECT AdjustWindowRectForDpi(RECT client, DWORD style, DWORD exStyle, int dpi, const DpiFunctions& f) {
+namespace {
+
+RECT AdjustForDpi(RECT client, DWORD style, BOOL hasMenu, DWORD exStyle, int dpi, const DpiFunctions& f) {
   RECT r = client;
-  const BOOL hasMenu = FALSE;
   if (!f.adjustWindowRectExForDpi ||
       !f.adjustWindowRectExForDpi(&r, style, hasMenu, exStyle, static_cast<UINT>(UsableDpi(dpi)))) {
     r = client;
     AdjustWindowRectEx(&r, style, hasMenu, exStyle);
   }
   return r;
+}
+
+}  // namespace
+
+RECT AdjustWindowRectForDpi(RECT client, DWORD style, DWORD exStyle, int dpi, const DpiFunctions& f) {
+  return AdjustForDpi(client, style, FALSE, exStyle, dpi, f);
+}
+
+RECT AdjustMenuWindowRectForDpi(RECT client, DWORD style, int dpi, const DpiFunctions& f) {
+  return AdjustForDpi(client, style, TRUE, 0, dpi, f);
 }
 
 SIZE OuterSizeForClient(int clientWidth96, int clientHeight96, DWORD style, DWORD exStyle, int dpi,

@@ -50,6 +50,8 @@ int DpiAtPoint(POINT point, const DpiFunctions& f = SystemDpiFunctions());
 // for `dpi`; AdjustWindowRectEx (the system DPI's frame) without it.
 RECT AdjustWindowRectForDpi(RECT client, DWORD style, DWORD exStyle, int dpi,
                             const DpiFunctions& f = SystemDpiFunctions());
+// The same for a window with a menu bar of one line.
+RECT AdjustMenuWindowRectForDpi(RECT client, DWORD style, int dpi, const DpiFunctions& f = SystemDpiFunctions());
 // The outer size of a window of `style` whose client area is `clientWidth96`
 // x `clientHeight96` at 96 DPI, shown at `dpi`.
 SIZE OuterSizeForClient(int clientWidth96, int clientHeight96, DWORD style, DWORD exStyle, int dpi,

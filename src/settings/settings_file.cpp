@@ -1,5 +1,6 @@
 #include "settings/settings_file.h"
 
+#include "platform/dpi.h"
 #include "platform/dialog_helpers.h"
 #include "platform/folders.h"
 #include "platform/ini_file.h"
@@ -112,7 +113,7 @@ size_t CharacterCount(const std::string& utf8) {
 }
 
 ReadConditions ConditionsOf(platform::Services& os, const StartupFacts& facts) {
-  return {facts.workArea.Height(), facts.netFolderSetByStartup, facts.onNetworkDrive,
+  return {platform::ScaleFromDpi(facts.workArea.Height(), facts.dpi), facts.netFolderSetByStartup, facts.onNetworkDrive,
           os.system.ShellMajorVersion()};
 }
 

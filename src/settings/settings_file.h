@@ -36,6 +36,9 @@ struct StartupFacts {
   Rect workArea;
   int windowWidth = 0;
   int windowHeight = 0;
+  // The main window's DPI: the rules that fit rows to the screen count in
+  // 96-DPI pixels, positions stay in the screen's.
+  int dpi = 96;
 };
 
 struct LoadOutcome {

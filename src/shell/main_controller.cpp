@@ -1,5 +1,6 @@
 #include "shell/main_controller.h"
 
+#include "platform/dpi.h"
 #include "platform/dialog_helpers.h"
 #include <utility>
 
@@ -37,7 +38,9 @@ MainController::MainController(platform::Services& os, const CommandSwitches& sw
 }
 
 ScreenFacts MainController::screen() const {
-  return {facts_.workArea.Width(), facts_.workArea.Height(), facts_.outsideWidth,
+  const int dpi = facts_.dpi;
+  return {platform::ScaleFromDpi(facts_.workArea.Width(), dpi), platform::ScaleFromDpi(facts_.workArea.Height(), dpi),
+          platform::ScaleFromDpi(facts_.outsideWidth, dpi),
           settings_.udYokoC};
 }
 
@@ -51,6 +54,7 @@ settings::StartupFacts MainController::Facts() const {
   f.workArea = facts_.workArea;
   f.windowWidth = facts_.windowWidth;
   f.windowHeight = facts_.windowHeight;
+  f.dpi = facts_.dpi;
   return f;
 }
 
@@ -150,7 +154,7 @@ void MainController::ApplyNetFolderSetting() {
 }
 
 void MainController::ChooseDisplayMode(int mode) {
-  if (!ModeSelectable(mode, facts_.workArea.Height())) return;
+  if (!ModeSelectable(mode, screen().workAreaHeight)) return;
   ApplyDisplayMode(mode, true);
 }
 

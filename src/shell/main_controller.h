@@ -83,6 +83,7 @@ struct WindowFacts {
   int windowWidth = 1015;
   int windowHeight = 740;
   int outsideWidth = 90;  // the window's width outside the grid
+  int dpi = 96;           // the main window's; the three numbers above are at it
 };
 
 enum class Page { Month, Year };

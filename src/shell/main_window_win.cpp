@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/dialog_helpers.h"
+#include "platform/dpi_win.h"
 #include "platform/fonts_win.h"
 #include "platform/text_win.h"
 #include "shell/controls_win.h"
@@ -22,13 +23,16 @@ using platform::Widen;
 constexpr wchar_t kClassName[] = L"TfmC21";
 constexpr UINT kMsgShown = WM_APP + 1;
 constexpr UINT kMsgActivated = WM_APP + 2;
+constexpr UINT kMsgFitClient = WM_APP + 3;  // after the system moved the window to a new DPI
 constexpr UINT kFunctionTimerMs = 10000;
 constexpr UINT kIdGrid = 100;
 constexpr UINT kIdPageTabs = 101;
 constexpr UINT kIdMonthTabs = 102;
 constexpr UINT kIdYearPage = 103;
-constexpr int kUiFontHeight = -12;
+// Sizes at 96 DPI, scaled to the window's.
+constexpr int kUiFontHeight = 12;
 constexpr int kYearPageWindowWidth = 1010;  // the window on the year page
+constexpr int kYearPageTop = 26;
 constexpr int kCompactWorkAreaHeight = 610;
 // The main window has no title-bar buttons: it is left through the menu
 // (and residency); in close-button mode it gets its system menu.
@@ -62,7 +66,7 @@ CommandState MainWindow::CurrentState() const {
   st.closeButtonMode = closeButtonMode_;
   st.rokuyoShown = !controller_.settings().rbKinenbi;
   st.displayMode = controller_.settings().vCalGyou;
-  st.workAreaHeight = WorkArea().Height();
+  st.workAreaHeight = WorkAreaHeight96();
   st.view = ViewState();
   st.editing = editing_ != nullptr;
   st.memoMenu = controller_.settings().cbMemo;
@@ -129,12 +133,18 @@ bool MainWindow::CreateFrame() {
 }
 
 void MainWindow::CreateFonts() {
-  const std::wstring& face = platform::ChooseUiFontFace();
-  uiFont_.reset(CreateFontW(kUiFontHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
-                            CLEARTYPE_QUALITY, 0, face.c_str()));
-  boldFont_.reset(CreateFontW(kUiFontHeight, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
-                              CLEARTYPE_QUALITY, 0, face.c_str()));
+  uiFont_.reset(platform::CreateUiFont(kUiFontHeight, Dpi()));
+  boldFont_.reset(platform::CreateUiFont(kUiFontHeight, Dpi(), true));
 }
+
+// The status bar fits the caption, whose height is measured at the DPI and
+// compared in 96-DPI pixels.
+int MainWindow::StatusBarHeightAtDpi() const {
+  const int caption = platform::SystemMetricForDpi(SM_CYCAPTION, Dpi());
+  return Scale(StatusBarHeight(platform::ScaleFromDpi(caption, Dpi())));
+}
+
+int MainWindow::WorkAreaHeight96() const { return platform::ScaleFromDpi(WorkArea().Height(), Dpi()); }
 
 HWND MainWindow::MakeButton(ButtonSlot slot, UINT id, const char* caption, DWORD style) {
   HWND button = CreateWindowExW(0, L"BUTTON", Widen(caption).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 0, 0, 0, 0, hwnd(),
@@ -158,7 +168,7 @@ HWND MakeTabs(HWND parent, UINT id, DWORD style, HFONT font) {
 }  // namespace
 
 void MainWindow::CreateControls() {
-  statusBar_.Create(hwnd(), uiFont_.get(), boldFont_.get());
+  statusBar_.Create(hwnd(), uiFont_.get(), boldFont_.get(), Dpi());
   pageTabs_ = MakeTabs(hwnd(), kIdPageTabs, 0, uiFont_.get());
   InsertTab(pageTabs_, 0, "　  月  　");
   if (!compact_) InsertTab(pageTabs_, 1, "　  年  　");
@@ -185,16 +195,19 @@ void MainWindow::CreateGrid() {
   grid::SeMCalWindowArgs args{hwnd(), {0, 0, 0, 0}, static_cast<int>(kIdGrid),
                               Today(os_.clock), &os_, this};
   grid_ = grid::CreateSeMCalWindow(args);
-  if (grid_) grid::UseSystemWeekdayNames(grid_->grid());
+  if (!grid_) return;
+  grid_->SetDpi(Dpi());
+  grid::UseSystemWeekdayNames(grid_->grid());
 }
 
 // Made when the year tab is first chosen: its twelve calendars would
 // otherwise cost every start a sixth of its time.
 bool MainWindow::EnsureYearPage() {
   if (yearPage_ || compact_) return yearPage_ != nullptr;
-  yearPage_ = grid::CreateYearPageWindow({hwnd(), 0, 26, static_cast<int>(kIdYearPage),
+  yearPage_ = grid::CreateYearPageWindow({hwnd(), 0, Scale(kYearPageTop), static_cast<int>(kIdYearPage),
                                           controller_.cycle().today(), &os_.dialogs, this});
   if (!yearPage_) return false;
+  yearPage_->SetDpi(Dpi());
   ShowWindow(yearPage_->hwnd(), SW_HIDE);
   grid::YearPage& page = yearPage_->page();
   page.SetHolidayList(grid_->grid().HolidayList());
@@ -224,12 +237,12 @@ void MainWindow::CreateEditing() {
 }
 
 // The year page's panel with the page tabs above it and the status bar
-// below, 1010 pixels wide.
+// below, 1010 pixels wide at 96 DPI.
 SIZE MainWindow::YearPageWindowSize() const {
-  RECT r{0, 0, kYearPageWindowWidth, 0};
-  r.bottom = layout_.pageTabs.height + 2 + grid::kYearPageHeight + 4 + statusBar_.height();
-  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)), TRUE, 0);
-  return {kYearPageWindowWidth, r.bottom - r.top};
+  const int panel = yearPage_ ? yearPage_->PixelSize().cy : Scale(grid::kYearPageHeight);
+  RECT r{0, 0, Scale(kYearPageWindowWidth), layout_.pageTabs.height + Scale(2) + panel + Scale(4) + statusBar_.height()};
+  r = platform::AdjustMenuWindowRectForDpi(r, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)), Dpi());
+  return {Scale(kYearPageWindowWidth), r.bottom - r.top};
 }
 
 settings::Rect MainWindow::WorkArea() const {
@@ -242,9 +255,9 @@ settings::Rect MainWindow::WorkArea() const {
 WindowFacts MainWindow::MeasureFacts() const {
   WindowFacts f;
   f.workArea = WorkArea();
-  RECT r{0, 0, kButtonColumnWidth, 100};
-  AdjustWindowRectEx(&r, kFrameStyle, TRUE, 0);
+  const RECT r = platform::AdjustMenuWindowRectForDpi({0, 0, Scale(kButtonColumnWidth), 100}, kFrameStyle, Dpi());
   f.outsideWidth = r.right - r.left;
+  f.dpi = Dpi();
   RECT w;
   GetWindowRect(hwnd(), &w);
   f.windowWidth = w.right - w.left;
@@ -272,20 +285,22 @@ void MainWindow::PlaceWindow() {
 bool MainWindow::Create(int showCommand) {
   if (!CreateFrame()) return false;
   resident_ = std::make_unique<ResidentFeature>(os_, static_cast<ResidentHost&>(*this));
-  resident_->Attach(LoadIconW(platform::ModuleInstance(), MAKEINTRESOURCEW(1)));
+  // The notification area draws its icons at the system's DPI.
+  trayIcon_.reset(platform::LoadSmallIcon(platform::ModuleInstance(), MAKEINTRESOURCEW(1), platform::SystemDpi()));
+  resident_->Attach(trayIcon_ ? trayIcon_.get() : LoadIconW(platform::ModuleInstance(), MAKEINTRESOURCEW(1)));
   memos_ = std::make_unique<MemoFeature>(os_, static_cast<MemoFeatureHost&>(*this));
   network_ = std::make_unique<NetworkFeature>(os_, static_cast<NetworkHost&>(*this));
   network_->WireLaterWork();
   WireLaterWork();
   WireSetupWork();
   CreateFonts();
-  compact_ = WorkArea().Height() <= kCompactWorkAreaHeight;
+  compact_ = WorkAreaHeight96() <= kCompactWorkAreaHeight;
   CreateControls();
   CreateGrid();
   if (!grid_) return false;
   // One layout and paint of the grid at the end, not one per setting.
   grid_->grid().Set(&grid::SeMCalProps::SkipUpDate2, true);
-  statusBar_.SetHeight(StatusBarHeight(GetSystemMetrics(SM_CYCAPTION)));
+  statusBar_.SetHeight(StatusBarHeightAtDpi());
   controller_.SetWindowFacts(MeasureFacts());
   if (!controller_.Create()) return false;
   resident_->SettingsLoaded();
@@ -312,14 +327,14 @@ void MainWindow::MoveControls(const MainLayout& l) {
   Move(entryBox_.hwnd(), l.entryBox);
   statusBar_.Resize();
   if (yearPage_)
-    SetWindowPos(yearPage_->hwnd(), nullptr, 2, l.pageTabs.height + 2, 0, 0,
+    SetWindowPos(yearPage_->hwnd(), nullptr, Scale(2), l.pageTabs.height + Scale(2), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The window around a client area, at `from`'s corner or centred.
 RECT MainWindow::BoundsForClient(int width, int height, bool centre, const RECT& from) const {
-  RECT r{0, 0, width, height};
-  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)), TRUE, 0);
+  const RECT r = platform::AdjustMenuWindowRectForDpi(
+      {0, 0, width, height}, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)), Dpi());
   const int w = r.right - r.left;
   const int h = r.bottom - r.top;
   int x = from.left;
@@ -396,6 +411,36 @@ void MainWindow::ResizeForPage(Page page) {
   GetWindowRect(hwnd(), &yearBounds_);
   const RECT& b = monthBounds_;
   SetWindowPos(hwnd(), nullptr, b.left, b.top, b.right - b.left, b.bottom - b.top, SWP_NOZORDER);
+}
+
+// Another monitor's DPI: new fonts for every control, the grid, the year
+// page and the status bar at the DPI, and the display mode laid out anew.
+// The system then moves the window to the rectangle it suggests, scaled
+// from the old size; the posted fit gives it the exact size afterwards.
+void MainWindow::OnDpiChanged(int) {
+  platform::UniqueFont oldUi(uiFont_.release()), oldBold(boldFont_.release());
+  CreateFonts();
+  platform::ReplaceChildFonts(hwnd(), oldUi.get(), uiFont_.get());
+  platform::ReplaceChildFonts(hwnd(), oldBold.get(), boldFont_.get());
+  statusBar_.SetDpi(Dpi(), uiFont_.get());
+  statusBar_.SetHeight(StatusBarHeightAtDpi());
+  if (!grid_) return;
+  grid_->SetDpi(Dpi());
+  if (yearPage_) yearPage_->SetDpi(Dpi());
+  yearBoundsSet_ = false;
+  controller_.SetWindowFacts(MeasureFacts());
+  controller_.ReapplyDisplayMode();
+  PostMessageW(hwnd(), kMsgFitClient, 0, 0);
+}
+
+void MainWindow::FitWindowToPage() {
+  if (page_ == Page::Month) {
+    ResizeClient(layout_.clientWidth, layout_.clientHeight, false);
+    return;
+  }
+  const SIZE size = YearPageWindowSize();
+  SetWindowPos(hwnd(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  MoveControls(layout_);
 }
 
 void MainWindow::OnSize() {
@@ -546,7 +591,10 @@ void MainWindow::ApplyDisplayMode(const GridMetrics& m, bool centre) {
   g.LenDayW = m.LenDayW;
   g.SkipUpDate = false;
   cal.SetProps(g);
-  layout_ = LayOut(m.gridWidth, m.gridHeight, m.LenDayW, statusBar_.height());
+  // The grid's cells as it draws them at the DPI, and its edges.
+  const grid::Size cells = cal.GridSize();
+  const int edges = Scale(m.gridWidth - m.LenDayW * 7);
+  layout_ = LayOut(cells.width + edges, cells.height + edges, cells.width / 7, statusBar_.height(), Dpi());
   applyingMode_ = true;
   if (page_ == Page::Month) ResizeClient(layout_.clientWidth, layout_.clientHeight, centre);
   applyingMode_ = false;
@@ -583,7 +631,7 @@ void MainWindow::CaptureWindowState(settings::Settings& s) {
   if (page_ == Page::Month) GetWindowRect(hwnd(), &w);
   s.fmC21Left = w.left;
   s.fmC21Top = w.top;
-  s.vClientHeight = layout_.clientHeight;
+  s.vClientHeight = platform::ScaleFromDpi(layout_.clientHeight, Dpi());
   if (yearPage_) s.rgYFirstMonth = static_cast<int>(yearPage_->page().Choice());
   if (resident_) resident_->SaveInto(s);
 }
@@ -875,6 +923,9 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case kShowYourselfMessage:
       ShowYourself();
+      return 0;
+    case kMsgFitClient:
+      FitWindowToPage();
       return 0;
     case WM_TIMER:
       if (wParam == kEndAfterSetupTimer) {

@@ -189,6 +189,10 @@ class MainWindow : public platform::Window,
   bool EditorLetsClose();
   void OnEndSession();
   void OnSize();
+  void OnDpiChanged(int oldDpi) override;
+  void FitWindowToPage();
+  int StatusBarHeightAtDpi() const;
+  int WorkAreaHeight96() const;
   void ShowYourself();
 
   // ---- MainCommands (the rows of commands.h run these) ----
@@ -242,6 +246,7 @@ class MainWindow : public platform::Window,
   platform::UniqueWin<HACCEL, DestroyAcceleratorTable> accelerators_;
   platform::UniqueFont uiFont_;
   platform::UniqueFont boldFont_;
+  platform::UniqueWin<HICON, DestroyIcon> trayIcon_;
   StatusBar statusBar_;
   HWND pageTabs_ = nullptr;
   HWND monthTabs_ = nullptr;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/dpi.h"
 #include "platform/text_win.h"
 #include "platform/window_win.h"
 
@@ -34,14 +35,14 @@ void ShowLabel(HWND label, const std::string& text) {
 
 }  // namespace
 
-bool StatusBar::Create(HWND parent, HFONT font, HFONT boldFont) {
+bool StatusBar::Create(HWND parent, HFONT font, HFONT boldFont, int dpi) {
   font_ = font;
+  dpi_ = dpi;
   bar_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0,
                          0, 0, parent, nullptr, platform::ModuleInstance(), nullptr);
   if (!bar_) return false;
   SendMessageW(bar_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  int edges[3] = {kClockWidth, kClockWidth + kNetworkWidth, -1};
-  SendMessageW(bar_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
+  SetParts();
   for (int i = 0; i < 3; ++i) SendMessageW(bar_, SB_SETTEXTW, i | SBT_OWNERDRAW, 0);
   // The labels belong to the main window so that it colours them.
   dataSetLabel_ = MakeLabel(parent, boldFont);
@@ -49,6 +50,20 @@ bool StatusBar::Create(HWND parent, HFONT font, HFONT boldFont) {
   lockLabel_ = MakeLabel(parent, boldFont);
   alertBrush_.reset(CreateSolidBrush(kAlertColour));
   return true;
+}
+
+int StatusBar::Px(int pixels96) const { return platform::ScaleToDpi(pixels96, dpi_); }
+
+void StatusBar::SetParts() {
+  int edges[3] = {Px(kClockWidth), Px(kClockWidth + kNetworkWidth), -1};
+  SendMessageW(bar_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
+}
+
+void StatusBar::SetDpi(int dpi, HFONT font) {
+  dpi_ = dpi;
+  font_ = font;
+  SetParts();
+  PlaceLabels();
 }
 
 void StatusBar::SetHeight(int height) {
@@ -66,12 +81,12 @@ void StatusBar::PlaceLabels() {
   RECT bar;
   GetWindowRect(bar_, &bar);
   MapWindowPoints(nullptr, GetParent(bar_), reinterpret_cast<POINT*>(&bar), 2);
-  const int y = bar.top + 2;
-  const int h = bar.bottom - bar.top - 4;
-  const int x = kClockWidth + kNetworkWidth + kLabelGap;
-  MoveWindow(dataSetLabel_, x, y, kDataSetLabelWidth, h, TRUE);
-  MoveWindow(sizeLabel_, x + kDataSetLabelWidth + kLabelGap, y, kSizeLabelWidth, h, TRUE);
-  MoveWindow(lockLabel_, x, y, std::max<LONG>(0, bar.right - x - kLabelGap), h, TRUE);
+  const int y = bar.top + Px(2);
+  const int h = bar.bottom - bar.top - Px(4);
+  const int x = Px(kClockWidth + kNetworkWidth + kLabelGap);
+  MoveWindow(dataSetLabel_, x, y, Px(kDataSetLabelWidth), h, TRUE);
+  MoveWindow(sizeLabel_, x + Px(kDataSetLabelWidth + kLabelGap), y, Px(kSizeLabelWidth), h, TRUE);
+  MoveWindow(lockLabel_, x, y, std::max<LONG>(0, bar.right - x - Px(kLabelGap)), h, TRUE);
 }
 
 const StatusBar::Panel& StatusBar::Shown(int panel) const {

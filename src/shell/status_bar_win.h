@@ -13,7 +13,10 @@ namespace shell {
 
 class StatusBar {
  public:
-  bool Create(HWND parent, HFONT font, HFONT boldFont);
+  bool Create(HWND parent, HFONT font, HFONT boldFont, int dpi);
+  // The panels' and labels' widths at the main window's new DPI; the
+  // window gives the new fonts to its children itself.
+  void SetDpi(int dpi, HFONT font);
   HWND hwnd() const { return bar_; }
   int height() const { return height_; }
   void SetHeight(int height);
@@ -37,6 +40,8 @@ class StatusBar {
   HBRUSH LabelColours(HWND label, HDC dc);
 
  private:
+  int Px(int pixels96) const;
+  void SetParts();
   struct Panel {
     std::string text;
     bool right = false;
@@ -57,6 +62,7 @@ class StatusBar {
   bool alert_ = false;
   bool sizeShown_ = false;
   int height_ = 22;
+  int dpi_ = 96;
   platform::UniqueBrush alertBrush_;
 };
 

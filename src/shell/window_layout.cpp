@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/dpi.h"
+
 namespace shell {
 namespace {
 
@@ -31,25 +33,29 @@ int VerticalMargin(int statusBarHeight) {
   return kGridTop + kGapAboveStatusBar + statusBarHeight;
 }
 
-MainLayout LayOut(int gridWidth, int gridHeight, int dayWidth, int statusBarHeight) {
+// The numbers above are 96-DPI ones, scaled here; the grid's size comes
+// already at the DPI, as it draws itself.
+MainLayout LayOut(int gridWidth, int gridHeight, int dayWidth, int statusBarHeight, int dpi) {
+  const auto px = [dpi](int pixels96) { return platform::ScaleToDpi(pixels96, dpi); };
   MainLayout l;
-  l.clientWidth = gridWidth + kButtonColumnWidth;
-  l.clientHeight = gridHeight + VerticalMargin(statusBarHeight);
-  l.pageTabs = {0, 0, l.clientWidth, kPageTabsHeight};
-  l.monthTabs = {kGridLeft, kMonthTabsTop, gridWidth, kMonthTabsHeight};
+  l.clientWidth = px(kGridLeft) + gridWidth + px(kButtonColumnWidth - kGridLeft);
+  l.clientHeight = px(kGridTop) + gridHeight + px(kGapAboveStatusBar) + statusBarHeight;
+  l.pageTabs = {0, 0, l.clientWidth, px(kPageTabsHeight)};
+  l.monthTabs = {px(kGridLeft), px(kMonthTabsTop), gridWidth, px(kMonthTabsHeight)};
   l.monthTabWidth = dayWidth;
-  l.grid = {kGridLeft, kGridTop, gridWidth, gridHeight};
-  const int x = kGridLeft + gridWidth + 6;
-  const int width = kButtonColumnWidth - 12;
+  l.grid = {px(kGridLeft), px(kGridTop), gridWidth, gridHeight};
+  const int x = l.grid.x + gridWidth + px(6);
+  const int width = px(kButtonColumnWidth - 12);
+  const int gap = px(kButtonGap);
   // A grid too low for the whole column (three rows) gets lower buttons.
-  const int pitch = std::min(kButtonHeight + kButtonGap, (gridHeight - kEntryRoom) / kButtonCount);
-  int y = kGridTop;
+  const int pitch = std::min(px(kButtonHeight) + gap, (gridHeight - px(kEntryRoom)) / kButtonCount);
+  int y = l.grid.y;
   for (int i = 0; i < kButtonCount; ++i) {
-    l.buttons[i] = {x, y, width, pitch - kButtonGap};
+    l.buttons[i] = {x, y, width, pitch - gap};
     y += pitch;
     if (i == kBtnEnterMonth) {
-      l.entryBox = {x, y, width, kEntryHeight};
-      y += kEntryRoom;
+      l.entryBox = {x, y, width, px(kEntryHeight)};
+      y += px(kEntryRoom);
     }
   }
   l.statusBar = {0, l.clientHeight - statusBarHeight, l.clientWidth, statusBarHeight};

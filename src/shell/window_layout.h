@@ -43,7 +43,8 @@ struct MainLayout {
 // 24, then 24, 26, 28 and 30 up to 50.
 int StatusBarHeight(int captionHeight);
 
-MainLayout LayOut(int gridWidth, int gridHeight, int dayWidth, int statusBarHeight);
+// The grid's and the status bar's sizes in the pixels of `dpi`, as drawn.
+MainLayout LayOut(int gridWidth, int gridHeight, int dayWidth, int statusBarHeight, int dpi = 96);
 
 // The fixed height the window adds to the grid (83 with the smallest
 // status bar).

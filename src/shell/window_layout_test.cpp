@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/dpi.h"
 #include "shell/display_modes.h"
 
 namespace shell {
@@ -19,8 +20,15 @@ TEST(WindowLayout, FiveRowsMakeAClientOfGridPlusFixedMargins) {
   EXPECT_EQ(l.statusBar.y + l.statusBar.height, l.clientHeight);
 }
 
-TEST(WindowLayout, ButtonsStackBesideTheGridWithRoomForTheEntryBox) {
-  MainLayout l = LayOut(500, 415, 71, kMinStatusBarHeight);
+class WindowLayoutAtDpi : public testing::TestWithParam<int> {};
+
+// The three-row grid is the tightest: at every DPI the column still
+// stacks without overlap beside the grid, the entry box between its two
+// buttons, and everything above the status bar.
+TEST_P(WindowLayoutAtDpi, ButtonsStackBesideTheGridWithRoomForTheEntryBox) {
+  const int dpi = GetParam();
+  const auto px = [dpi](int v) { return platform::ScaleToDpi(v, dpi); };
+  MainLayout l = LayOut(px(500), px(415), px(71), px(kMinStatusBarHeight), dpi);
   for (int i = 1; i < kButtonCount; ++i) {
     EXPECT_GT(l.buttons[i].y, l.buttons[i - 1].y + l.buttons[i - 1].height - 1) << i;
     EXPECT_GE(l.buttons[i].x, l.grid.x + l.grid.width) << i;
@@ -29,11 +37,17 @@ TEST(WindowLayout, ButtonsStackBesideTheGridWithRoomForTheEntryBox) {
   const Box& entry = l.entryBox;
   EXPECT_GE(entry.y, l.buttons[kBtnEnterMonth].y + l.buttons[kBtnEnterMonth].height);
   EXPECT_LE(entry.y + entry.height, l.buttons[kBtnStandard].y);
-  // Even the three-row grid leaves the column room above the status bar,
-  // with buttons still tall enough for their captions.
-  EXPECT_GE(l.buttons[0].height, 20);
+  EXPECT_GE(l.buttons[0].height, px(20));  // still tall enough for a caption
   EXPECT_LE(l.buttons[kButtonCount - 1].y + l.buttons[kButtonCount - 1].height, l.statusBar.y);
+  EXPECT_GE(l.grid.y, l.monthTabs.y + l.monthTabs.height);
+  EXPECT_GE(l.monthTabs.y, l.pageTabs.height);
+  // The window keeps its proportions: within a pixel or two of 96's scaled.
+  const MainLayout at96 = LayOut(500, 415, 71, kMinStatusBarHeight);
+  EXPECT_NEAR(l.clientWidth, px(at96.clientWidth), 2);
+  EXPECT_NEAR(l.clientHeight, px(at96.clientHeight), 2);
 }
+
+INSTANTIATE_TEST_SUITE_P(Dpis, WindowLayoutAtDpi, testing::Values(96, 120, 144, 192));
 
 TEST(WindowLayout, StatusBarFollowsTheCaptionHeight) {
   const int table[][2] = {{10, 22}, {24, 22}, {25, 24}, {31, 24}, {32, 26}, {36, 26},

@@ -263,7 +263,17 @@ int Answer(const std::wstring& which) {
 
 // ---- the month grid as drawn ------------------------------------------------
 
-constexpr int kWeekdayRowHeight = 24;
+// The scenario's display DPI ("VELDA_E2E_DPI", 96 unless set): the grid
+// draws its 96-DPI sizes scaled by it.
+int ScenarioDpi() {
+  wchar_t value[8]{};
+  const int dpi = GetEnvironmentVariableW(L"VELDA_E2E_DPI", value, 8) ? _wtoi(value) : 96;
+  return dpi >= 96 ? dpi : 96;
+}
+
+int AtDpi(int pixels96) { return MulDiv(pixels96, ScenarioDpi(), 96); }
+
+const int kWeekdayRowHeight = AtDpi(24);
 
 // Days since 1970-01-01 of a civil date (Hinnant's days_from_civil).
 long DaysFromCivil(int y, int m, int d) {
@@ -306,7 +316,7 @@ int DayPoint(int day, int third) {
   if (!CellOfDay(day, cell)) return 1;
   const RECT& r = cell.screen;
   const int thirdWidth = (r.right - r.left) / 3;
-  std::printf("%ld %ld\n", r.left + thirdWidth * (third - 1) + thirdWidth / 2, r.top + 8);
+  std::printf("%ld %ld\n", r.left + thirdWidth * (third - 1) + thirdWidth / 2, r.top + AtDpi(8));
   std::fflush(stdout);
   return 0;
 }

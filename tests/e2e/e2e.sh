@@ -33,6 +33,8 @@
 #   backup_restore バックアップ＆リストア: the data backed up to a folder, an
 #                entry written, the backup restored (the program ends) and
 #                the month file byte for byte the backed-up one.
+#   high_dpi     the display at 144 DPI: a day written through the day
+#                editor as at 96, with screenshots of the scaled windows.
 #   memo_search  Ctrl+F builds the listing and 検索 finds an entry two years
 #                back; the memo typed, closed and found again after a
 #                restart; the usage guide in the memo window. Screenshots.
@@ -53,7 +55,9 @@ xdotool() { LC_ALL=C.UTF-8 command xdotool "$@"; }
 # One X display for everything; Xvfb when there is none.
 if [ -z "${DISPLAY:-}" ]; then
   for n in $(seq 200 260); do [ -e /tmp/.X11-unix/X$n ] || break; done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  # A laptop's 1920 x 1200 at 150 %, as 1280 x 800 would be at 100 %.
+  screen=1280x1024; [ "$scenario" = high_dpi ] && screen=1920x1200
+  Xvfb ":$n" -screen 0 ${screen}x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb=$!
   export DISPLAY=:$n
   for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
@@ -75,6 +79,13 @@ mkdir -p "$prog"
 cp "$velda" "$prog/Velda.exe"
 cp "$driver" "$work/driver.exe"
 cp "$root"/data/* "$prog/"
+# high_dpi: the display at 144 DPI (150 %), Wine's own prefix for it.
+if [ "$scenario" = high_dpi ]; then
+  printf '#!/bin/sh\nexec "%s" 144 "$@"\n' "$root/cmake/wine-run-dpi.sh" > "$work/wine-144.sh"
+  chmod +x "$work/wine-144.sh"
+  wine_run=$work/wine-144.sh
+  export VELDA_E2E_DPI=144
+fi
 
 year=$(date +%Y) month=$((10#$(date +%m)))
 ym=$(printf '%04d%02d' "$year" "$month")
@@ -997,6 +1008,29 @@ backup_restore() {
   drv answer ok
   wait_exit
   cmp "$june" "$work/june-before.kdf" || { lines_of "$june"; fail "the month is not the backed-up one"; }
+}
+
+high_dpi() {
+  local files1=$prog/Data/Files1
+  local june=$files1/Ca203006.kdf
+  mkdir -p "$files1" "$work/shots"
+  sjis "$june" ' 0,0,9,2030/ 6 [Data\Files1\]' '25,1,,既存の予定,,,,,,'
+  sjis "$files1/CaFromTo.kdf" '***** FromTo予定 [Data\Files1\]'
+
+  step "at 144 DPI: double-click the 10th, type, Ctrl+Enter"
+  no_other_velda
+  start_velda
+  show_june
+  shot 1-main-144 1
+  open_day 10
+  shot 2-editor-144
+  type_checked $ID_MEMO2 "High DPI"
+  key ctrl+Return
+  editor_closed "Ctrl+Enter did not close the editor"
+  on_disk "$june" '10,1,,High DPI,,,,,,' || { lines_of "$june"; fail "the entry is not on disk"; }
+  shot 3-written-144
+  drv close TfmC21 30000 || fail "close"
+  wait_exit
 }
 
 "$scenario"
