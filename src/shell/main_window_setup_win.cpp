@@ -44,6 +44,9 @@ void MainWindow::RunSetupWindow(settings::SetupPage page, const settings::SetupW
       EndApplication();  // the restored files stand; the months in memory are older
       break;
     case settings::SetupEnding::Restart:
+      // The installed copy starts while this one still runs for a second:
+      // it gets the hot keys (and the tray) free, not a failure to tell.
+      resident_->OnDestroy();
       os_.shell.StartProgram(result->commandLine, result->workingFolder);
       SetTimer(hwnd(), kEndAfterSetupTimer, kEndAfterSetupMs, nullptr);
       break;

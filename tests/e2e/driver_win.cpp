@@ -444,8 +444,27 @@ int ClipGet() {
 
 // ---- other windows ---------------------------------------------------------------
 
+// A control by its id anywhere in the window, a page's control included;
+// a visible one first, as pages share ids.
+HWND ControlById(const wchar_t* className, int id) {
+  struct Search {
+    int id;
+    HWND found;
+  } s{id, nullptr};
+  EnumChildWindows(
+      FindVisible(className),
+      [](HWND child, LPARAM data) {
+        auto* s = reinterpret_cast<Search*>(data);
+        if (GetDlgCtrlID(child) != s->id || !IsWindowVisible(child)) return TRUE;
+        s->found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
 int ControlText(const wchar_t* className, int id) {
-  HWND control = GetDlgItem(FindVisible(className), id);
+  HWND control = ControlById(className, id);
   if (!control) return 1;
   // GetWindowText of another process's window gives the window's own
   // caption, not an edit control's text: ask the control.
@@ -471,7 +490,7 @@ int CaretLine(const wchar_t* className, int id) {
 }
 
 int SetText(const wchar_t* className, int id, const std::wstring& hex) {
-  HWND control = GetDlgItem(FindVisible(className), id);
+  HWND control = ControlById(className, id);
   if (!control) return 1;
   const std::wstring text = FromUtf8(FromHex(hex));
   DWORD_PTR done = 0;

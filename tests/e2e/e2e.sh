@@ -33,6 +33,9 @@
 #   backup_restore バックアップ＆リストア: the data backed up to a folder, an
 #                entry written, the backup restored (the program ends) and
 #                the month file byte for byte the backed-up one.
+#   install      a first start from an unpacked work folder: Yes to the setup
+#                question, a new setup into another folder, the installed
+#                copy started (it offers to delete the work folder: No).
 #   high_dpi     the display at 144 DPI: a day written through the day
 #                editor as at 96, with screenshots of the scaled windows.
 #   memo_search  Ctrl+F builds the listing and 検索 finds an entry two years
@@ -1031,6 +1034,52 @@ high_dpi() {
   shot 3-written-144
   drv close TfmC21 30000 || fail "close"
   wait_exit
+}
+
+ID_SETUP_FOLDER=208
+
+install() {
+  local target=$work/installed text
+  local target_win="Z:${target//\//\\}\\"
+  mkdir -p "$work/shots"
+  # The folder a self-extracting archive unpacked into: its marker says so.
+  printf '[Set]\r\nFirst=1\r\n' > "$prog/localfol.kdf"
+  sjis "$prog/CaFromTo.kdf" '***** FromTo予定 [Files1]'
+  step "the first start's question: Yes opens the setup window on its Setup page"
+  no_other_velda
+  start_velda
+  text=$(drv box-text 60000) || fail "no setup question"
+  case $text in *"のセットアップを行いますか？"*) ;; *) fail "unexpected box: $text" ;; esac
+  drv answer yes || fail "could not answer"
+  drv wait TfmSetup 30000 || fail "no setup window"
+  drv click TfmSetup "セットアップの場所を自由に設定" || fail "no free folder choice"
+  drv set-text TfmSetup $ID_SETUP_FOLDER "$(hex "$target_win")" || fail "no setup folder field"
+  shot 1-setup-page
+
+  step "開始 installs into a new folder and starts the installed copy"
+  drv click TfmSetup "開始" || fail "no start button"
+  expect_box "セットアップを開始してよろしいですか？" yes
+  text=$(drv box-text 120000 | tr -d '\r') || fail "no box at the end of the setup"
+  [ "$text" = "楓帳のセットアップが終了しました。" ] || fail "the setup told: $text"
+  drv answer ok
+  text=$(drv box-text 30000 | tr -d '\r') || fail "no box before the restart"
+  case $text in 現在起動中の楓帳を終了させ、*) ;; *) fail "before the restart: $text" ;; esac
+  drv answer ok
+  wait_exit
+  [ -f "$target/Velda.exe" ] || fail "no Velda.exe in the setup folder"
+  [ -d "$target/Data/Files1" ] || fail "no data folder in the setup folder"
+
+  step "the installed copy offers to delete the work folder: No"
+  drv wait TfmSakujo 60000 || fail "no clean-up question in the installed copy"
+  shot 2-cleanup
+  drv click TfmSakujo "「いいえ」削除しません(&N)" || fail "no No button"
+  drv wait-child TfmC21 TSeMCal 60000 || fail "the installed copy shows no month"
+  [ -f "$prog/Velda.exe" ] || fail "the work folder was deleted"
+  shot 3-installed-running
+  drv close TfmC21 30000 || fail "the installed copy did not close"
+  for _ in $(seq 100); do [ "$(drv count TfmC21 | tr -d '\r')" = 0 ] && break; sleep 0.2; done
+  [ "$(drv count TfmC21 | tr -d '\r')" = 0 ] || fail "the installed copy still runs"
+  grep -q 'yDataForm=2' "$target/Velda.ini" || fail "the installed copy did not keep data format 2"
 }
 
 "$scenario"
