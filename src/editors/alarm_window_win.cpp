@@ -6,6 +6,7 @@
 
 #include "editors/clock_face_win.h"
 #include "platform/dpi_win.h"
+#include "platform/modal_loop_win.h"
 #include "platform/text_win.h"
 #include "platform/win_handles_win.h"
 #include "support/text.h"
@@ -313,36 +314,21 @@ std::optional<AlarmValues> TfmNichiji::ShowModal(const AlarmValues& values) {
   if (!page_->Open(values, Now())) return std::nullopt;
   SetWindowTextW(hwnd(), kShownTitle);
   closed_ = false;
-  if (owner_) EnableWindow(owner_, FALSE);
+  platform::ModalOwner owner(owner_);
   c_->clock2.SetTime({Now().hour, Now().minute, Now().second});
   SetTimer(hwnd(), kClockTimer, kClockMs, nullptr);
   Render();
   const bool notice = page_->view().topmost;
   ShowWindow(hwnd(), notice ? SW_SHOWNOACTIVATE : SW_SHOW);
   if (!notice) SetForegroundWindow(hwnd());
-  PumpUntilClosed();
+  platform::RunModalLoop(hwnd(), [this] { return closed_; },
+                         platform::OwnKeysFirst([this](const MSG& msg) { return PreTranslateKey(msg); }));
   KillTimer(hwnd(), kClockTimer);
   KillTimer(hwnd(), kTimer1);
   timerOn_ = false;
-  if (owner_) EnableWindow(owner_, TRUE);
-  ShowWindow(hwnd(), SW_HIDE);
-  if (owner_) SetActiveWindow(owner_);
+  owner.Return(hwnd());
   SetWindowTextW(hwnd(), kFormCaption);
   return page_->values();
-}
-
-void TfmNichiji::PumpUntilClosed() {
-  MSG msg;
-  while (!closed_) {
-    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got <= 0) {
-      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));  // for the main loop
-      return;
-    }
-    if (PreTranslateKey(msg) || IsDialogMessageW(hwnd(), &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
 }
 
 // Esc clears a time edit; elsewhere it asks to close like "閉じる(&X)".

@@ -76,7 +76,6 @@ class TfmNichiji : public platform::Window {
   bool OnNotify(const NMHDR& header, LRESULT& result);
   void AskClose();
   bool PreTranslateKey(const MSG& msg);
-  void PumpUntilClosed();
   LRESULT OnCtlColor(UINT message, HDC dc, HWND control);
   platform::DateTime Now() const;
 

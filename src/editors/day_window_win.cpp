@@ -13,6 +13,7 @@
 #include "platform/dialog_helpers.h"
 #include "platform/dpi_win.h"
 #include "platform/fonts_win.h"
+#include "platform/modal_loop_win.h"
 #include "platform/text_win.h"
 #include "platform/win_handles_win.h"
 #include "support/cp932.h"
@@ -544,34 +545,25 @@ void TfmDay::RunModal() {
   SetWindowTextW(hwnd(), Widen(kShownTitle).c_str());
   closed_ = false;
   showing_ = true;
-  if (owner_) EnableWindow(owner_, FALSE);
+  platform::ModalOwner owner(owner_);
   ShowWindow(hwnd(), SW_SHOW);
   ShowPage();
   SetForegroundWindow(hwnd());
   host_->EditorShown();
   PumpUntilClosed();
-  if (owner_) EnableWindow(owner_, TRUE);
-  ShowWindow(hwnd(), SW_HIDE);
-  if (owner_) SetActiveWindow(owner_);
+  owner.Return(hwnd());
   showing_ = false;
   host_->EditorHidden();
   SetWindowTextW(hwnd(), L"");
 }
 
+// The editor keeps every key of its own; elsewhere the window's keys,
+// then the dialog navigation.
 void TfmDay::PumpUntilClosed() {
-  MSG msg;
-  while (!closed_) {
-    BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got <= 0) {
-      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));  // for the main loop
-      return;
-    }
-    bool inEditor = GetFocus() == editor_.hwnd();
-    if (!inEditor && PreTranslateKey(msg)) continue;
-    if (!inEditor && IsDialogMessageW(hwnd(), &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  platform::RunModalLoop(hwnd(), [this] { return closed_; }, [this](const MSG& msg) {
+    if (GetFocus() == editor_.hwnd()) return platform::ModalRoute::Dispatch;
+    return PreTranslateKey(msg) ? platform::ModalRoute::Taken : platform::ModalRoute::Navigate;
+  });
 }
 
 // Ctrl+Enter and Esc outside the editor (the editor hands its keys over

@@ -2,6 +2,7 @@
 
 #include "platform/dpi_win.h"
 #include "platform/fonts_win.h"
+#include "platform/modal_loop_win.h"
 #include "platform/text_win.h"
 #include "platform/win_handles_win.h"
 
@@ -84,28 +85,16 @@ void TextPage::Layout() {
 
 void TextPage::ShowModal() {
   closed_ = false;
-  if (args_.owner) EnableWindow(args_.owner, FALSE);
+  platform::ModalOwner owner(args_.owner);
   ShowWindow(hwnd(), SW_SHOW);
   SetForegroundWindow(hwnd());
   SetFocus(close_);
-  MSG msg;
-  while (!closed_) {
-    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got <= 0) {
-      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    }
-    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
-      closed_ = true;
-      continue;
-    }
-    if (IsDialogMessageW(hwnd(), &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  if (args_.owner) EnableWindow(args_.owner, TRUE);
-  ShowWindow(hwnd(), SW_HIDE);
-  if (args_.owner) SetActiveWindow(args_.owner);
+  platform::RunModalLoop(hwnd(), [this] { return closed_; }, platform::OwnKeysFirst([this](const MSG& msg) {
+                           const bool escape = msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE;
+                           if (escape) closed_ = true;
+                           return escape;
+                         }));
+  owner.Return(hwnd());
 }
 
 LRESULT TextPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

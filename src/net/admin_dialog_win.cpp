@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include "platform/dpi_win.h"
+#include "platform/modal_loop_win.h"
 #include "platform/text_win.h"
 #include "platform/win_handles_win.h"
 
@@ -142,31 +143,15 @@ std::optional<AdminEntry> AdminDialog::Show(AdminDialogMode mode, const AdminEnt
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
   SetWindowPos(hwnd(), HWND_TOP, area.left + (area.right - area.left - Scale(kWidth)) / 2,
                area.top + (area.bottom - area.top - Scale(kHeight)) / 2, 0, 0, SWP_NOSIZE);
-  if (owner_) EnableWindow(owner_, FALSE);
+  platform::ModalOwner owner(owner_);
   closed_ = false;
   ShowWindow(hwnd(), SW_SHOW);
   SetForegroundWindow(hwnd());
   SetFocus(c_->name);
-  PumpUntilClosed();
-  if (owner_) EnableWindow(owner_, TRUE);
-  ShowWindow(hwnd(), SW_HIDE);
+  platform::RunModalLoop(hwnd(), [this] { return closed_; });
   SetWindowTextW(c_->password, L"");  // the password stays nowhere it is not needed
-  if (owner_) SetActiveWindow(owner_);
+  owner.Return(hwnd());
   return entry_;
-}
-
-void AdminDialog::PumpUntilClosed() {
-  MSG msg;
-  while (!closed_) {
-    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got <= 0) {
-      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
-    }
-    if (IsDialogMessageW(hwnd(), &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
 }
 
 void AdminDialog::OnExecute() {

@@ -39,7 +39,6 @@ class AdminDialog : public platform::Window, public AdminDialogPort {
   void Layout();
   void Fill(AdminDialogMode mode, const AdminEntry& initial);
   void OnExecute();
-  void PumpUntilClosed();
 
   HWND owner_;
   AdminSetup& setup_;

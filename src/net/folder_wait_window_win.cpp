@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "platform/dpi_win.h"
+#include "platform/modal_loop_win.h"
 #include "platform/text_win.h"
 #include "platform/win_handles_win.h"
 
@@ -242,32 +243,16 @@ FolderWaitResult TfmNetWait::ShowModal() {
   closed_ = false;
   closing_ = false;
   result_ = FolderWaitResult::NotFound;
-  if (owner_) EnableWindow(owner_, FALSE);
+  platform::ModalOwner owner(owner_);
   ShowWindow(hwnd(), SW_SHOW);
   SetForegroundWindow(hwnd());
   SetFocus(c_->local);
   SetTimer(hwnd(), kTickTimer, tickMs_, nullptr);
   SetTimer(hwnd(), kAnimationTimer, kAnimationMs, nullptr);
-  PumpUntilClosed();
+  platform::RunModalLoop(hwnd(), [this] { return closed_; });
   Finish(result_);
-  if (owner_) EnableWindow(owner_, TRUE);
-  ShowWindow(hwnd(), SW_HIDE);
-  if (owner_) SetActiveWindow(owner_);
+  owner.Return(hwnd());
   return result_;
-}
-
-void TfmNetWait::PumpUntilClosed() {
-  MSG msg;
-  while (!closed_) {
-    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got <= 0) {
-      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));  // for the main loop
-      return;
-    }
-    if (IsDialogMessageW(hwnd(), &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
 }
 
 // ---- messages ------------------------------------------------------------------

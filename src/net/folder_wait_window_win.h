@@ -56,7 +56,6 @@ class TfmNetWait : public platform::Window {
   void OnTimer(UINT_PTR id);
   void Finish(FolderWaitResult result);
   void DrawAnimation(const DRAWITEMSTRUCT& item) const;
-  void PumpUntilClosed();
 
   FolderWait wait_;
   unsigned tickMs_;

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/modal_loop_win.h"
 #include "platform/text_win.h"
 #include "platform/win_handles_win.h"
 #include "platform/window_win.h"
@@ -39,25 +40,13 @@ class CleanupWindow : public platform::Window {
 
   bool RunModal() {
     if (context_.dialogs) context_.dialogs->SetOwner(reinterpret_cast<platform::WindowHandle>(hwnd()));
-    if (context_.owner) EnableWindow(context_.owner, FALSE);
+    platform::ModalOwner owner(context_.owner);
     ShowWindow(hwnd(), SW_SHOW);
     SetForegroundWindow(hwnd());
     SetFocus(controls_.Item(kYesId));
-    MSG msg;
-    while (!closed_) {
-      const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-      if (got <= 0) {
-        if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
-        break;
-      }
-      if (IsDialogMessageW(hwnd(), &msg)) continue;
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    if (context_.owner) EnableWindow(context_.owner, TRUE);
+    platform::RunModalLoop(hwnd(), [this] { return closed_; });
     if (context_.dialogs) context_.dialogs->SetOwner(reinterpret_cast<platform::WindowHandle>(context_.owner));
-    ShowWindow(hwnd(), SW_HIDE);
-    if (context_.owner) SetActiveWindow(context_.owner);
+    owner.Return(hwnd());
     return deleteChosen_;
   }
 

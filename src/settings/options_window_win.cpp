@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/modal_loop_win.h"
 #include "platform/text_win.h"
 #include "settings/colour_dialog_win.h"
 
@@ -298,30 +299,15 @@ bool TfmOption::ShowModal() {
   SetWindowTextW(hwnd(), kShownTitle);
   closed_ = false;
   confirmed_ = false;
-  if (args_.owner) EnableWindow(args_.owner, FALSE);
+  platform::ModalOwner owner(args_.owner);
   ShowWindow(hwnd(), SW_SHOW);
   SetForegroundWindow(hwnd());
   SetFocus(tabControl_);
-  PumpUntilClosed();
-  if (args_.owner) EnableWindow(args_.owner, TRUE);
-  ShowWindow(hwnd(), SW_HIDE);
-  if (args_.owner) SetActiveWindow(args_.owner);
+  platform::RunModalLoop(hwnd(), [this] { return closed_; },
+                         platform::OwnKeysFirst([this](const MSG& msg) { return PreTranslate(msg); }));
+  owner.Return(hwnd());
   SetWindowTextW(hwnd(), kFormCaption);
   return confirmed_;
-}
-
-void TfmOption::PumpUntilClosed() {
-  MSG msg;
-  while (!closed_) {
-    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got <= 0) {
-      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));  // for the main loop
-      return;
-    }
-    if (PreTranslate(msg) || IsDialogMessageW(hwnd(), &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
 }
 
 // Ctrl+Tab and Ctrl+Shift+Tab move between the tabs, as in a property sheet.

@@ -105,7 +105,6 @@ class TfmOption : public platform::Window, private AdminWindows {
   void PickColourFor(const OptionControl& c);
   void DrawSwatch(const DRAWITEMSTRUCT& item);
   bool PreTranslate(const MSG& msg);
-  void PumpUntilClosed();
 
   HWND Part(std::size_t index, int part = kMain) const { return GetDlgItem(hwnd(), ControlId(index, part)); }
   std::string TextOf(std::size_t index) const;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/dialog_helpers.h"
+#include "platform/modal_loop_win.h"
 #include "platform/text_win.h"
 #include "platform/window_win.h"
 #include "settings/commemoration_page_win.h"
@@ -104,15 +105,13 @@ class SetupWindow : public platform::Window,
 
   SetupWindowResult RunModal() {
     if (args_.dialogs) args_.dialogs->SetOwner(reinterpret_cast<platform::WindowHandle>(hwnd()));
-    if (args_.owner) EnableWindow(args_.owner, FALSE);
+    platform::ModalOwner owner(args_.owner);
     ShowWindow(hwnd(), SW_SHOW);
     SetForegroundWindow(hwnd());
-    PumpUntilClosed();
+    platform::RunModalLoop(hwnd(), [this] { return closed_; });
     KeepWindowState();
-    if (args_.owner) EnableWindow(args_.owner, TRUE);
     if (args_.dialogs) args_.dialogs->SetOwner(reinterpret_cast<platform::WindowHandle>(args_.owner));
-    ShowWindow(hwnd(), SW_HIDE);
-    if (args_.owner) SetActiveWindow(args_.owner);
+    owner.Return(hwnd());
     if (commemoration_) {
       result_.reloadNeeded = commemoration_->page().reloadNeeded();
       if (result_.commemorationApplied) result_.commemoration = commemoration_->page().Apply();
@@ -317,20 +316,6 @@ class SetupWindow : public platform::Window,
   }
 
   void RequestClose() { PostMessageW(hwnd(), kClosePageMessage, 0, 0); }
-
-  void PumpUntilClosed() {
-    MSG msg;
-    while (!closed_) {
-      const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-      if (got <= 0) {
-        if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));  // for the main loop
-        return;
-      }
-      if (IsDialogMessageW(hwnd(), &msg)) continue;
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-  }
 
   void KeepWindowState() {
     if (backup_) backup_->ReadFields();
