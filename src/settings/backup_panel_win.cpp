@@ -6,10 +6,6 @@
 namespace settings {
 namespace {
 
-Place Inside(const Place& group, const Place& control) {
-  return {group.x + control.x, group.y + control.y, control.width, control.height};
-}
-
 int SlotId(int slot, int id) { return id + (slot - 1) * BackupPanel::kSlotStep; }
 
 }  // namespace
@@ -38,9 +34,8 @@ std::unique_ptr<BackupPanel> CreateBackupPanel(const BackupPanelArgs& args) {
 
 bool BackupPanel::Build() {
   PageControls& c = controls_;
-  c.Attach(hwnd());
-  SetWindowPos(hwnd(), nullptr, 0, 0, c.Scale(layout::kBackupPageWidth), c.Scale(layout::kBackupPageHeight),
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  c.Attach(hwnd(), Dpi());
+  c.SizePage(layout::kBackupPageWidth, layout::kBackupPageHeight);
   const DWORD push = BS_PUSHBUTTON | WS_TABSTOP;
   const DWORD field = ES_AUTOHSCROLL | WS_TABSTOP;
   for (int slot = 1; slot <= 2; ++slot) {

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/dpi_win.h"
 #include "platform/modal_loop_win.h"
 #include "platform/text_win.h"
 #include "platform/win_handles_win.h"
@@ -16,7 +17,7 @@ enum ControlId : int { kHeadingId = 100, kPathLabelId, kPathId, kNoteFirstId, kY
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
-class CleanupWindow : public platform::Window {
+class CleanupWindow : public PageWindow {
  public:
   CleanupWindow(const CleanupContext& context, CleanupMode mode, std::string path)
       : context_(context), mode_(mode), path_(std::move(path)), texts_(CleanupTextsOf(mode)) {}
@@ -28,13 +29,15 @@ class CleanupWindow : public platform::Window {
     w.style = kStyle;
     w.exStyle = kExStyle;
     w.parent = context_.owner;
-    w.x = w.y = 0;
-    w.width = w.height = 100;
+    const RECT work = WorkArea();  // made on the monitor it is shown on, at that one's DPI
+    w.x = work.left;
+    w.y = work.top;
+    w.width = w.height = 1;
     w.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     if (!CreateWindowFrom(w)) return false;
-    controls_.Attach(hwnd());
+    controls_.Attach(hwnd(), Dpi());
     CreateControls();
-    Place();
+    Center(work);
     return true;
   }
 
@@ -85,15 +88,18 @@ class CleanupWindow : public platform::Window {
     c.Add(L"BUTTON", kCleanupNoCaption, BS_PUSHBUTTON | WS_TABSTOP, layout::kCleanupNo, kNoId);
   }
 
-  // A small fixed window in the middle of the work area.
-  void Place() {
-    RECT frame{0, 0, controls_.Scale(layout::kCleanupWidth), controls_.Scale(layout::kCleanupHeight)};
-    AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+  static RECT WorkArea() {
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    SetWindowPos(hwnd(), nullptr, (work.left + work.right - width) / 2, (work.top + work.bottom - height) / 2, width,
-                 height, SWP_NOZORDER);
+    return work;
+  }
+
+  // A small fixed window in the middle of the work area.
+  void Center(const RECT& work) {
+    const SIZE size =
+        platform::OuterSizeForClient(layout::kCleanupWidth, layout::kCleanupHeight, kStyle, kExStyle, Dpi());
+    SetWindowPos(hwnd(), nullptr, (work.left + work.right - size.cx) / 2, (work.top + work.bottom - size.cy) / 2,
+                 size.cx, size.cy, SWP_NOZORDER);
   }
 
   void Delete() {
@@ -109,7 +115,6 @@ class CleanupWindow : public platform::Window {
   CleanupMode mode_;
   std::string path_;
   CleanupTexts texts_;
-  PageControls controls_;
   bool closed_ = false;
   bool deleteChosen_ = false;
 };

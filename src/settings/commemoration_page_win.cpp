@@ -37,9 +37,8 @@ std::unique_ptr<CommemorationPanel> CreateCommemorationPanel(const Commemoration
 }
 
 bool CommemorationPanel::Create() {
-  controls_.Attach(hwnd());
-  SetWindowPos(hwnd(), nullptr, 0, 0, controls_.Scale(kCommemorationPageWidth),
-               controls_.Scale(kCommemorationPageHeight), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  controls_.Attach(hwnd(), Dpi());
+  controls_.SizePage(kCommemorationPageWidth, kCommemorationPageHeight);
   CreateControls();
   Refresh();
   return true;

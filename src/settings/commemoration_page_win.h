@@ -42,7 +42,7 @@ struct CommemorationPanelArgs {
   CommemorationPanelHost* host = nullptr;
 };
 
-class CommemorationPanel : public platform::Window {
+class CommemorationPanel : public PageWindow {
  public:
   explicit CommemorationPanel(const CommemorationPanelArgs& args);
   CommemorationPage& page() { return page_; }
@@ -62,7 +62,6 @@ class CommemorationPanel : public platform::Window {
 
   CommemorationPanelHost& host_;
   CommemorationPage page_;
-  PageControls controls_;
   platform::UniqueBrush colourBrush_;
   store::Color brushColour_ = 0xFFFFFFFF;
   COLORREF customColours_[16]{};

@@ -70,9 +70,8 @@ bool ExportPanel::Create() {
   w.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   w.width = w.height = 0;
   if (!CreateWindowFrom(w)) return false;
-  controls_.Attach(hwnd());
-  SetWindowPos(hwnd(), nullptr, 0, 0, controls_.Scale(kExportPageWidth), controls_.Scale(kExportPageHeight),
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  controls_.Attach(hwnd(), Dpi());
+  controls_.SizePage(kExportPageWidth, kExportPageHeight);
   CreateControls();
   Refresh();
   return true;

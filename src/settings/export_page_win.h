@@ -50,7 +50,7 @@ struct ExportPanelArgs {
   ExportChoice choice;                            // from ExportChoiceOf
 };
 
-class ExportPanel : public platform::Window {
+class ExportPanel : public PageWindow {
  public:
   explicit ExportPanel(const ExportPanelArgs& args);
   // The folder and format to keep (StoreExportChoice) when the window closes.
@@ -69,7 +69,6 @@ class ExportPanel : public platform::Window {
 
   ExportPanelArgs args_;
   ExportChoice choice_;
-  PageControls controls_;
 };
 
 // Null when the window cannot be made or an argument is missing.

@@ -22,9 +22,8 @@ std::unique_ptr<InstallPanel> CreateInstallPanel(const InstallPanelArgs& args) {
 }
 
 bool InstallPanel::Build() {
-  controls_.Attach(hwnd());
-  SetWindowPos(hwnd(), nullptr, 0, 0, controls_.Scale(layout::kInstallPageWidth),
-               controls_.Scale(layout::kInstallPageHeight), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  controls_.Attach(hwnd(), Dpi());
+  controls_.SizePage(layout::kInstallPageWidth, layout::kInstallPageHeight);
   CreateControls();
   controls_.Check(kNewId, true);
   for (int k = 0; k < kShortcutKinds; ++k) controls_.Check(kLinkFirstId + k, kShortcutBoxDefaults[k]);

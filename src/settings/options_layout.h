@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/layout_place.h"
+
 namespace settings {
 
 // Every tab the window knows, in the order they are shown.
@@ -28,15 +30,7 @@ OptionsTab FirstTab(OptionsMode mode);
 
 // A place in 96-DPI pixels on a tab's page (or on the window for the
 // window's own parts).
-struct OptionsPlace {
-  int x = 0;
-  int y = 0;
-  int width = 0;
-  int height = 0;
-
-  int right() const { return x + width; }
-  int bottom() const { return y + height; }
-};
+using OptionsPlace = Place;
 
 // The window's own parts, 96 DPI.
 struct OptionsWindowGeometry {

@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 
+#include "platform/dpi.h"
 #include "settings/options.h"
 #include "settings/settings.h"
 #include "support/utf8.h"
@@ -177,36 +178,67 @@ std::vector<Leaf> LeavesOf(const OptionControl& c) {
   return leaves;
 }
 
-bool Overlap(const OptionsPlace& a, const OptionsPlace& b) {
-  return a.x < b.right() && b.x < a.right() && a.y < b.bottom() && b.y < a.bottom();
+bool Overlap(const support::Rect& a, const support::Rect& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
-bool Inside(const OptionsPlace& inner, const OptionsPlace& outer) {
-  return inner.x >= outer.x && inner.y >= outer.y && inner.right() <= outer.right() && inner.bottom() <= outer.bottom();
+bool Inside(const support::Rect& inner, const support::Rect& outer) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
 }
 
-TEST(OptionControls, NothingOverlapsOrLeavesItsPageOrItsGroup) {
-  const OptionsPlace page{0, 0, OptionsGeometry().page.width, OptionsGeometry().page.height};
+// Where the window puts a place of a tab's page at `dpi`: in the window's
+// coordinates, scaled as the window scales it.
+support::Rect OnWindow(const OptionsPlace& onPage, int dpi) {
+  const OptionsPlace& page = OptionsGeometry().page;
+  return PlaceAtDpi({page.x + onPage.x, page.y + onPage.y, onPage.width, onPage.height}, dpi);
+}
+
+class OptionsAtDpi : public testing::TestWithParam<int> {};
+
+TEST_P(OptionsAtDpi, NothingOverlapsOrLeavesItsPageOrItsGroup) {
+  const int dpi = GetParam();
+  const support::Rect page = OnWindow({0, 0, OptionsGeometry().page.width, OptionsGeometry().page.height}, dpi);
   for (const auto& tab : VisibleTabs(OptionsMode::Memo)) {
     std::vector<Leaf> leaves;
     std::vector<const OptionControl*> groups;
     for (const auto& c : OptionControls()) {
       if (c.tab != tab.tab || c.hidden) continue;
-      EXPECT_TRUE(Inside(c.place, page)) << c.name;
+      EXPECT_TRUE(Inside(OnWindow(c.place, dpi), page)) << c.name;
       if (c.kind == ControlKind::Group || c.kind == ControlKind::Radio) groups.push_back(&c);
       for (auto& leaf : LeavesOf(c)) leaves.push_back(leaf);
     }
     for (std::size_t i = 0; i < leaves.size(); ++i) {
+      const support::Rect leaf = OnWindow(leaves[i].place, dpi);
       for (std::size_t j = i + 1; j < leaves.size(); ++j)
-        EXPECT_FALSE(Overlap(leaves[i].place, leaves[j].place)) << leaves[i].what << " / " << leaves[j].what;
+        EXPECT_FALSE(Overlap(leaf, OnWindow(leaves[j].place, dpi))) << leaves[i].what << " / " << leaves[j].what;
       for (const auto* g : groups) {
         // Inside a group, clear of its frame and of its caption.
         const OptionsPlace inner{g->place.x + 6, g->place.y + 16, g->place.width - 12, g->place.height - 20};
-        EXPECT_TRUE(!Overlap(leaves[i].place, g->place) || Inside(leaves[i].place, inner))
+        EXPECT_TRUE(!Overlap(leaf, OnWindow(g->place, dpi)) || Inside(leaf, OnWindow(inner, dpi)))
             << leaves[i].what << " lies on the frame of " << g->name;
       }
     }
   }
 }
+
+// The strip, the frame round the page and the buttons under it stay in
+// the client area and clear of each other at every DPI.
+TEST_P(OptionsAtDpi, TheWindowsOwnPartsKeepTheirPlaces) {
+  const int dpi = GetParam();
+  const OptionsWindowGeometry& g = OptionsGeometry();
+  const support::Rect client = PlaceAtDpi({0, 0, g.clientWidth, g.clientHeight}, dpi);
+  const support::Rect tabs = PlaceAtDpi(g.tabs, dpi), frame = PlaceAtDpi(g.frame, dpi),
+                      page = PlaceAtDpi(g.page, dpi), ok = PlaceAtDpi(g.okButton, dpi),
+                      cancel = PlaceAtDpi(g.cancelButton, dpi);
+  for (const support::Rect& part : {tabs, frame, ok, cancel}) EXPECT_TRUE(Inside(part, client)) << dpi;
+  EXPECT_TRUE(Inside(page, frame));
+  EXPECT_FALSE(Overlap(page, tabs));
+  EXPECT_FALSE(Overlap(ok, cancel));
+  EXPECT_FALSE(Overlap(ok, frame));
+  EXPECT_FALSE(Overlap(cancel, frame));
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpis, OptionsAtDpi, testing::Values(96, 144, 192));
 
 TEST(OptionControls, EveryCaptionFitsItsPlace) {
   for (const auto& c : OptionControls()) {

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/dpi_win.h"
 #include "platform/modal_loop_win.h"
 #include "platform/text_win.h"
 #include "settings/colour_dialog_win.h"
@@ -69,15 +70,16 @@ bool TfmOption::Create(OptionsMode mode) {
   w.exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
   w.parent = args_.owner;
   w.background = GetSysColorBrush(COLOR_BTNFACE);
-  if (!CreateWindowFrom(w)) return false;
-  controls_.Attach(hwnd());
-  RECT r{0, 0, controls_.Scale(g.clientWidth), controls_.Scale(g.clientHeight)};
-  AdjustWindowRectEx(&r, w.style, FALSE, w.exStyle);
   RECT area{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-  const int width = r.right - r.left, height = r.bottom - r.top;
-  SetWindowPos(hwnd(), nullptr, area.left + std::max(0L, (area.right - area.left - width) / 2),
-               area.top + std::max(0L, (area.bottom - area.top - height) / 2), width, height,
+  w.x = area.left;  // made on the monitor it is shown on, at that one's DPI
+  w.y = area.top;
+  w.width = w.height = 1;
+  if (!CreateWindowFrom(w)) return false;
+  controls_.Attach(hwnd(), Dpi(), g.fontHeight);
+  const SIZE size = platform::OuterSizeForClient(g.clientWidth, g.clientHeight, w.style, w.exStyle, Dpi());
+  SetWindowPos(hwnd(), nullptr, area.left + std::max(0L, (area.right - area.left - size.cx) / 2),
+               area.top + std::max(0L, (area.bottom - area.top - size.cy) / 2), size.cx, size.cy,
                SWP_NOZORDER | SWP_NOACTIVATE);
   if (args_.network) {
     picker_ = net::ShellFolderPicker(hwnd());

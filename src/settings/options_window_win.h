@@ -51,7 +51,7 @@ struct OptionsOutcome {
 // changes after.
 OptionsOutcome ShowOptions(const ShowOptionsArgs& args, int mode, Settings& s);
 
-class TfmOption : public platform::Window, private AdminWindows {
+class TfmOption : public PageWindow, private AdminWindows {
  public:
   static constexpr wchar_t kClassName[] = L"TfmOption";
   enum : int { kTabs = 100, kFrame = 101 };  // the bottom buttons are IDOK and IDCANCEL
@@ -121,7 +121,6 @@ class TfmOption : public platform::Window, private AdminWindows {
   OptionsController& controller_;
   std::vector<OptionsTabInfo> tabs_;
   std::vector<Made> made_;
-  PageControls controls_;
   HWND tabControl_ = nullptr;
   HWND frame_ = nullptr;
   net::ShellFolderPicker picker_{nullptr};

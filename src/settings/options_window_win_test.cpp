@@ -11,6 +11,7 @@
 #include "platform/doubles_testutil.h"
 #include "platform/ini_file.h"
 #include "platform/text_win.h"
+#include "settings/dpi_test_fixture_win.h"
 #include "support/paths.h"
 
 namespace settings {
@@ -326,6 +327,26 @@ TEST_F(OptionsWindowTest, NetworkButtonsFollowTheRights) {
   EXPECT_TRUE(fieldReadOnly);
   EXPECT_EQ(host.backups, 0);
   EXPECT_EQ(fake.dialogs.Texts().back(), "ロックファイルはありません。");
+}
+
+// Moved to monitors of 144 and then 192 DPI, the window takes the
+// rectangle the system suggests and lays every control of every tab out
+// from its 96-DPI place, with fonts for that DPI, none cut off.
+TEST_F(OptionsWindowTest, FollowsTheDpiOfTheMonitorItIsMovedTo) {
+  if (platform::SystemDpi() != 96) GTEST_SKIP() << "laid out at 96 DPI first";
+  Script::Run({[&] {
+    HWND window = Window();
+    const auto at96 = dpi_test::ChildrenOf(window);
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    for (int dpi : {144, 192}) {
+      EXPECT_TRUE(dpi_test::MoveToDpi(window, outer, dpi));
+      dpi_test::ExpectScaledFrom(at96, dpi, OptionsGeometry().fontHeight);
+      dpi_test::ExpectNothingClipped(window);
+    }
+    Click(Item(IDCANCEL));
+  }});
+  EXPECT_FALSE(ShowOptions(args, 0, s).confirmed);
 }
 
 }  // namespace

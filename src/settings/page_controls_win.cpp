@@ -1,36 +1,61 @@
 #include "settings/page_controls_win.h"
 
-#include "platform/fonts_win.h"
+#include <utility>
+
+#include "platform/dpi_win.h"
 #include "platform/text_win.h"
-#include "platform/window_win.h"
 
 namespace settings {
 namespace {
-
-constexpr int kFontHeight96 = 12;
 
 COLORREF ToColorRef(store::Color colour) { return static_cast<COLORREF>(colour & 0xFFFFFF); }
 
 }  // namespace
 
-void PageControls::Attach(HWND page) {
+void PageControls::Attach(HWND page, int dpi, int fontHeight96) {
   page_ = page;
-  platform::WindowDc dc(page);
-  if (dc) dpi_ = GetDeviceCaps(dc.get(), LOGPIXELSY);
-  font_.reset(CreateFontW(-Scale(kFontHeight96), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                          platform::ChooseUiFontFace().c_str()));
+  dpi_ = platform::UsableDpi(dpi);
+  fontHeight96_ = fontHeight96;
+  MakeFont();
+}
+
+void PageControls::MakeFont() { font_.reset(platform::CreateUiFont(fontHeight96_, dpi_)); }
+
+int PageControls::Scale(int pixels96) const { return platform::ScaleToDpi(pixels96, dpi_); }
+
+void PageControls::SizePage(int width96, int height96) {
+  pageSize96_ = {width96, height96};
+  SetWindowPos(page_, nullptr, 0, 0, Scale(width96), Scale(height96), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void PageControls::MoveTo(HWND control, const Place& place) const {
+  const support::Rect r = PlaceAtDpi(place, dpi_);
+  MoveWindow(control, r.left, r.top, r.Width(), r.Height(), TRUE);
 }
 
 HWND PageControls::Add(const wchar_t* className, const std::string& text, DWORD style, Place p, int id,
                        DWORD exStyle) {
+  const support::Rect r = PlaceAtDpi(p, dpi_);
   HWND control = CreateWindowExW(exStyle, className, platform::Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style,
-                                 Scale(p.x), Scale(p.y), Scale(p.width), Scale(p.height), page_,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), platform::ModuleInstance(),
-                                 nullptr);
-  if (control) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+                                 r.left, r.top, r.Width(), r.Height(), page_,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), platform::ModuleInstance(), nullptr);
+  if (!control) return nullptr;
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  placed_.push_back({control, p});
   return control;
 }
+
+// The old font lives until every control has let go of it.
+void PageControls::SetDpi(int dpi) {
+  dpi_ = platform::UsableDpi(dpi);
+  const platform::UniqueFont old = std::move(font_);
+  MakeFont();
+  platform::ReplaceChildFonts(page_, old.get(), font_.get());
+  if (pageSize96_.width) SizePage(pageSize96_.width, pageSize96_.height);
+  for (const Placed& p : placed_) MoveTo(p.control, p.place);
+}
+
+void PageWindow::OnDpiChanged(int) { controls_.SetDpi(Dpi()); }
 
 void PageControls::SetText(int id, const std::string& utf8) const {
   if (Text(id) != utf8) SetWindowTextW(Item(id), platform::Widen(utf8).c_str());

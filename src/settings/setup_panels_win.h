@@ -40,7 +40,7 @@ struct BackupPanelArgs {
   BackupPanelHost* host = nullptr;
 };
 
-class BackupPanel : public platform::Window {
+class BackupPanel : public PageWindow {
  public:
   enum ControlId : int {
     kSlotGroupId = 100, kSlotFieldId = 101, kSlotPickId = 102, kSlotRunId = 103, kSlotLabelId = 104,
@@ -62,7 +62,6 @@ class BackupPanel : public platform::Window {
   void Pick(int fieldId);
 
   BackupPanelArgs args_;
-  PageControls controls_;
   bool restoreOn_ = false;
 };
 std::unique_ptr<BackupPanel> CreateBackupPanel(const BackupPanelArgs& args);
@@ -82,7 +81,7 @@ struct InstallPanelArgs {
   InstallPanelHost* host = nullptr;
 };
 
-class InstallPanel : public platform::Window {
+class InstallPanel : public PageWindow {
  public:
   enum ControlId : int {
     kKindGroupId = 200, kNewId, kOverwriteId, kFolderGroupId, kChoiceFirstId,
@@ -106,7 +105,6 @@ class InstallPanel : public platform::Window {
   void Start();
 
   InstallPanelArgs args_;
-  PageControls controls_;
   SetupFolderChoice choice_ = SetupFolderChoice::UserArea;
 };
 std::unique_ptr<InstallPanel> CreateInstallPanel(const InstallPanelArgs& args);
@@ -118,7 +116,7 @@ struct ShortcutPanelArgs {
   std::string programFolder;  // the running program, which the shortcuts start
 };
 
-class ShortcutPanel : public platform::Window {
+class ShortcutPanel : public PageWindow {
  public:
   enum ControlId : int { kGroupFirstId = 300, kIdsPerGroup = 10, kAllOffId = 350 };
   static int OnId(ShortcutKind kind) { return kGroupFirstId + static_cast<int>(kind) * kIdsPerGroup + 1; }
@@ -135,7 +133,6 @@ class ShortcutPanel : public platform::Window {
   void OnCommand(int id);
 
   ShortcutPanelArgs args_;
-  PageControls controls_;
   std::array<bool, kShortcutKinds> on_{};
 };
 std::unique_ptr<ShortcutPanel> CreateShortcutPanel(const ShortcutPanelArgs& args);

@@ -3,10 +3,12 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
 #include "platform/dialog_helpers.h"
+#include "platform/dpi_win.h"
 #include "platform/modal_loop_win.h"
 #include "platform/text_win.h"
 #include "platform/window_win.h"
@@ -87,12 +89,14 @@ class SetupWindow : public platform::Window,
     w.title = platform::Widen(kProductTitle);
     w.style = kWindowStyle;
     w.exStyle = kWindowExStyle;
-    w.x = w.y = 0;
+    const POINT start = WindowPlace(0, 0);  // made on the monitor it is shown on, at that one's DPI
+    w.x = start.x;
+    w.y = start.y;
     w.width = w.height = 100;
     w.parent = args_.owner;
     w.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     if (!CreateWindowFrom(w)) return false;
-    font_.Attach(hwnd());
+    font_.Attach(hwnd(), Dpi());
     tabs_ = MakeTabControl(kTabsId);
     for (std::size_t i = 0; i < layout_.tabs.size(); ++i)
       AddTab(tabs_, static_cast<int>(i), kSetupTabCaptions[static_cast<int>(layout_.tabs[i])]);
@@ -165,6 +169,9 @@ class SetupWindow : public platform::Window,
     switch (message) {
       case WM_CLOSE:
         if (closeAllowed_) closed_ = true;
+        return 0;
+      case WM_SIZE:
+        if (tabs_) PlaceTabs();
         return 0;
       case kClosePageMessage:
         closed_ = true;
@@ -246,8 +253,18 @@ class SetupWindow : public platform::Window,
     return {size.cx + inset, size.cy + inset};
   }
 
-  // The tabs sized to their largest page, the window to its tabs.
+  // The window sized to the tabs around its largest page.
   void Arrange() {
+    const SIZE client = ClientForPages();
+    const RECT frame =
+        platform::AdjustWindowRectForDpi({0, 0, client.cx, client.cy}, kWindowStyle, kWindowExStyle, Dpi());
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    const POINT at = WindowPlace(width, height);
+    SetWindowPos(hwnd(), nullptr, at.x, at.y, width, height, SWP_NOZORDER);
+    PlaceTabs();
+  }
+
+  SIZE ClientForPages() {
     SIZE copy{0, 0};
     if (subTabs_) {
       SIZE sub{0, 0};
@@ -263,12 +280,33 @@ class SetupWindow : public platform::Window,
     }
     const int margin = font_.Scale(layout::kMargin);
     const SIZE tabs = TabAround(tabs_, pages);
-    SetWindowPos(tabs_, nullptr, margin, margin, tabs.cx, tabs.cy, SWP_NOZORDER);
+    return {tabs.cx + 2 * margin, tabs.cy + 2 * margin};
+  }
+
+  // The tabs fill the window inside its margin, the pages the tabs.
+  void PlaceTabs() {
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const int margin = font_.Scale(layout::kMargin);
+    SetWindowPos(tabs_, nullptr, margin, margin, client.right - 2 * margin, client.bottom - 2 * margin,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     PlacePages();
-    RECT frame{0, 0, tabs.cx + 2 * margin, tabs.cy + 2 * margin};
-    AdjustWindowRectEx(&frame, kWindowStyle, FALSE, kWindowExStyle);
-    const POINT at = WindowPlace(frame.right - frame.left, frame.bottom - frame.top);
-    SetWindowPos(hwnd(), nullptr, at.x, at.y, frame.right - frame.left, frame.bottom - frame.top, SWP_NOZORDER);
+  }
+
+  // The pages made again at the new DPI (each at its own size), then
+  // filling the tabs of the window wherever the system puts it.
+  void OnDpiChanged(int) override {
+    font_.SetDpi(Dpi());
+    for (platform::Window* panel : Panels()) panel->SetDpi(Dpi());
+    PlaceTabs();
+  }
+
+  std::vector<platform::Window*> Panels() const {
+    std::vector<platform::Window*> panels;
+    for (platform::Window* panel : std::initializer_list<platform::Window*>{
+             backup_.get(), export_.get(), install_.get(), shortcuts_.get(), commemoration_.get(), specialDays_.get()})
+      if (panel) panels.push_back(panel);
+    return panels;
   }
 
   void PlacePages() {

@@ -16,6 +16,10 @@
 #include <utility>
 
 #include "platform/native_services.h"
+#include "settings/commemoration_page_win.h"
+#include "settings/dpi_test_fixture_win.h"
+#include "settings/export_page_win.h"
+#include "settings/special_day_page_win.h"
 #include "platform/text_win.h"
 #include "settings/cleanup_window_win.h"
 #include "settings/generation_backup_testutil.h"
@@ -234,6 +238,67 @@ TEST_F(SetupWindowTest, HostedPagesCloseTheWindowThemselves) {
     PostMessageW(Top(kSetupWindowClass), WM_CLOSE, 0, 0);
   }});
   ASSERT_TRUE(ShowSetupWindow(SetupPage::Export, args));
+}
+
+// Moved to monitors of 144 and then 192 DPI, the window takes the
+// rectangle the system suggests; every page, shown or not, lays its
+// controls out from their 96-DPI places with fonts for that DPI, and the
+// page shown lies whole inside its tab.
+TEST_F(SetupWindowTest, EveryPageFollowsTheDpiOfTheMonitorItIsMovedTo) {
+  if (platform::SystemDpi() != 96) GTEST_SKIP() << "laid out at 96 DPI first";
+  Put(JoinPath(program, "Data\\"), "Sday.kdf", "1990,,5,14,,,記念日\r\n");
+  calendar::DayClassifier days;
+  args.days = &days;
+  args.shownMonth = [] { return calendar::Date{2026, 12, 1}; };
+  const std::pair<SetupPage, std::vector<const wchar_t*>> openings[] = {
+      {SetupPage::Export, {kBackupPageClass, kExportPageClass, kInstallPageClass, kShortcutPageClass}},
+      {SetupPage::Commemoration, {kCommemorationPageClass}},
+      {SetupPage::SpecialDays, {kSpecialDayPageClass}}};
+  for (const auto& [page, panels] : openings) {
+    Script({[&, &panels = panels] {
+      HWND window = Top(kSetupWindowClass);
+      HWND tabs = FindWindowExW(window, nullptr, WC_TABCONTROLW, nullptr);
+      std::vector<std::vector<dpi_test::Laid>> at96;
+      for (const wchar_t* cls : panels) {
+        ASSERT_NE(Panel(cls), nullptr);
+        at96.push_back(dpi_test::ChildrenOf(Panel(cls)));
+      }
+      HWND table = FindWindowExW(Panel(panels.front()), nullptr, WC_LISTVIEWW, nullptr);
+      const int textColumn96 = table ? ListView_GetColumnWidth(table, 7) : 0;
+      RECT outer{};
+      GetWindowRect(window, &outer);
+      for (int dpi : {144, 192}) {
+        EXPECT_TRUE(dpi_test::MoveToDpi(window, outer, dpi));
+        EXPECT_EQ(dpi_test::FontHeightOf(tabs), -platform::ScaleToDpi(kPageFontHeight96, dpi));
+        for (std::size_t i = 0; i < panels.size(); ++i) {
+          dpi_test::ExpectScaledFrom(at96[i], dpi, kPageFontHeight96);
+          if (IsWindowVisible(Panel(panels[i]))) dpi_test::ExpectNothingClipped(Panel(panels[i]));
+        }
+        if (table) EXPECT_EQ(ListView_GetColumnWidth(table, 7), platform::ScaleToDpi(textColumn96, dpi));
+      }
+      PostMessageW(window, WM_CLOSE, 0, 0);
+    }});
+    ASSERT_TRUE(ShowSetupWindow(page, args));
+  }
+}
+
+// The clean-up window likewise.
+TEST_F(SetupWindowTest, TheCleanUpWindowFollowsTheDpiOfTheMonitor) {
+  if (platform::SystemDpi() != 96) GTEST_SKIP() << "laid out at 96 DPI first";
+  const CleanupContext context{nullptr, &os, nullptr, [this] { return CleanupGuard{program, program}; }};
+  Script({[] {
+    HWND window = Top(kCleanupWindowClass);
+    const auto at96 = dpi_test::ChildrenOf(window);
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    for (int dpi : {144, 192}) {
+      EXPECT_TRUE(dpi_test::MoveToDpi(window, outer, dpi));
+      dpi_test::ExpectScaledFrom(at96, dpi, kPageFontHeight96);
+      dpi_test::ExpectNothingClipped(window);
+    }
+    Click(window, kCleanupNoCaption);
+  }});
+  WorkFolderDeletionOffer(context)(Folder("Temp/VeldaWork"));
 }
 
 TEST_F(SetupWindowTest, TheCleanUpWindowDeletesTheWorkFolderOnlyOnYes) {

@@ -13,9 +13,8 @@ std::unique_ptr<ShortcutPanel> CreateShortcutPanel(const ShortcutPanelArgs& args
 
 bool ShortcutPanel::Build() {
   PageControls& c = controls_;
-  c.Attach(hwnd());
-  SetWindowPos(hwnd(), nullptr, 0, 0, c.Scale(layout::kShortcutPageWidth), c.Scale(layout::kShortcutPageHeight),
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  c.Attach(hwnd(), Dpi());
+  c.SizePage(layout::kShortcutPageWidth, layout::kShortcutPageHeight);
   for (const ShortcutGroup& g : ShortcutGroups()) {
     const int top = layout::kShortcutGroupTop + static_cast<int>(g.kind) * layout::kShortcutGroupStep;
     Place group = layout::kShortcutGroup;

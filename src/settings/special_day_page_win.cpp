@@ -73,9 +73,8 @@ std::unique_ptr<SpecialDayPanel> CreateSpecialDayPanel(const SpecialDayPanelArgs
 }
 
 bool SpecialDayPanel::Create() {
-  controls_.Attach(hwnd());
-  SetWindowPos(hwnd(), nullptr, 0, 0, controls_.Scale(kSpecialDayPageWidth), controls_.Scale(kSpecialDayPageHeight),
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  controls_.Attach(hwnd(), Dpi());
+  controls_.SizePage(kSpecialDayPageWidth, kSpecialDayPageHeight);
   CreateControls();
   page_.Load();
   RefreshAll();
@@ -96,6 +95,16 @@ void SpecialDayPanel::CreateTable() {
     ListView_InsertColumn(list_, c, &column);
   }
   SetWindowSubclass(list_, &SpecialDayPanel::TableProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+// The columns keep their 96-DPI widths, and a cell being typed into stays
+// over its cell.
+void SpecialDayPanel::OnDpiChanged(int oldDpi) {
+  PageWindow::OnDpiChanged(oldDpi);
+  for (int c = 0; c < kTableColumns; ++c) ListView_SetColumnWidth(list_, c, controls_.Scale(kColumnWidths[c]));
+  RECT r{};
+  if (cellEdit_ && ListView_GetSubItemRect(list_, ItemOf(editing_.row), editing_.column, LVIR_LABEL, &r))
+    MoveWindow(cellEdit_, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
 }
 
 void SpecialDayPanel::CreateControls() {

@@ -44,7 +44,7 @@ struct SpecialDayPanelArgs {
   SpecialDayPanelHost* host = nullptr;
 };
 
-class SpecialDayPanel : public platform::Window {
+class SpecialDayPanel : public PageWindow {
  public:
   explicit SpecialDayPanel(const SpecialDayPanelArgs& args);
   ~SpecialDayPanel() override;
@@ -56,6 +56,7 @@ class SpecialDayPanel : public platform::Window {
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnDpiChanged(int oldDpi) override;
 
  private:
   friend std::unique_ptr<SpecialDayPanel> CreateSpecialDayPanel(const SpecialDayPanelArgs& args);
@@ -88,7 +89,6 @@ class SpecialDayPanel : public platform::Window {
 
   SpecialDayPanelHost& host_;
   SpecialDayPage page_;
-  PageControls controls_;
   HWND list_ = nullptr;
   HWND cellEdit_ = nullptr;
   Cell editing_;

@@ -17,6 +17,7 @@
 #include <string>
 
 #include "net/admin_files.h"
+#include "platform/dpi_win.h"
 #include "platform/native_services.h"
 #include "platform/text_win.h"
 #include "settings/options_window_win.h"
@@ -131,6 +132,7 @@ void CALLBACK Step(HWND, UINT, UINT_PTR timer, DWORD) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  platform::DeclarePerMonitorDpiAwareness();  // as Velda.exe's manifest does
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_UPDOWN_CLASS};
   InitCommonControlsEx(&icc);
   int mode = 0, level = 0;

@@ -17,6 +17,7 @@
 #include "platform/dialog_helpers.h"
 #include "platform/file_operations.h"
 #include "platform/folders.h"
+#include "platform/dpi_win.h"
 #include "platform/native_services.h"
 #include "platform/text_win.h"
 #include "settings/cleanup_window_win.h"
@@ -192,6 +193,7 @@ int TimeCopies(platform::NativeServices& native, int months) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  platform::DeclarePerMonitorDpiAwareness();  // as Velda.exe's manifest does
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&icc);
   std::string page = "backup";
