@@ -494,10 +494,15 @@ int SetText(const wchar_t* className, int id, const std::wstring& hex) {
   if (!control) return 1;
   const std::wstring text = FromUtf8(FromHex(hex));
   DWORD_PTR done = 0;
-  return SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
-                             SMTO_ABORTIFHUNG, 5000, &done) && done
-             ? 0
-             : 1;
+  if (!SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG,
+                           5000, &done) ||
+      !done)
+    return 1;
+  // As typing would: Wine's edit control does not tell its parent of a
+  // WM_SETTEXT, Windows' does.
+  SendMessageTimeoutW(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), EN_CHANGE),
+                      reinterpret_cast<LPARAM>(control), SMTO_ABORTIFHUNG, 5000, &done);
+  return 0;
 }
 
 int Fits(const wchar_t* className, const wchar_t* childClass) {

@@ -33,6 +33,9 @@
 #   backup_restore バックアップ＆リストア: the data backed up to a folder, an
 #                entry written, the backup restored (the program ends) and
 #                the month file byte for byte the backed-up one.
+#   commemoration かえで記念機能: a commemoration file read into June (the
+#                file then gone), the months read again after 適用, the
+#                entry kept through the close.
 #   install      a first start from an unpacked work folder: Yes to the setup
 #                question, a new setup into another folder, the installed
 #                copy started (it offers to delete the work folder: No).
@@ -1080,6 +1083,43 @@ install() {
   for _ in $(seq 100); do [ "$(drv count TfmC21 | tr -d '\r')" = 0 ] && break; sleep 0.2; done
   [ "$(drv count TfmC21 | tr -d '\r')" = 0 ] || fail "the installed copy still runs"
   grep -q 'yDataForm=2' "$target/Velda.ini" || fail "the installed copy did not keep data format 2"
+}
+
+CMD_COMMEMORATION=1310
+
+commemoration() {
+  local files1=$prog/Data/Files1
+  local june=$files1/Ca203006.kdf cmr=$files1/Ca203006.cmr
+  mkdir -p "$files1" "$work/shots"
+  sjis "$june" ' 0,0,9,2030/ 6 [Data\Files1\]' '25,1,,既存の予定,,,,,,'
+  sjis "$cmr" ' 0,0,9,2030/ 6 [Data\Files1\]' '21,1,,夏至の日,,,,,1001,'
+  sjis "$files1/CaFromTo.kdf" '***** FromTo予定 [Data\Files1\]'
+  cp "$june" "$work/june-before.kdf"
+
+  step "かえで記念機能: the commemoration file read into June"
+  no_other_velda
+  start_velda
+  show_june
+  drv command TfmC21 $CMD_COMMEMORATION || fail "could not open the commemoration page"
+  drv wait TfmSetup 10000 || fail "no commemoration page"
+  drv click TfmSetup "「読込」をＯＮ" || fail "no import switch"
+  expect_box "予定データは退避（バックアップ）されましたでしょうか？" yes
+  drv click TfmSetup "予定追加読込" || fail "no import button"
+  expect_box "かえで記念日の予定を読み込みますか？" yes
+  expect_box "1 件（ファイル単位）読み込みました。"
+  lines_of "$june" | grep -q '^21,.*夏至の日' || { lines_of "$june"; fail "the entry was not imported"; }
+  [ ! -e "$cmr" ] || fail "the commemoration file stayed after the import"
+  shot 1-imported
+  drv click TfmSetup "適用(&W)" || fail "no apply button"
+  drv gone TfmSetup 10000 || fail "the page stays"
+  drv enter-month 203006 || fail "entry box"
+  drv expect-month "2030年6月" || fail "June 2030 not shown after the import"
+  shot 2-imported-month
+
+  drv close TfmC21 30000 || fail "close"
+  wait_exit
+  lines_of "$june" | grep -q '^25,1,,既存の予定' || fail "the existing entry is gone"
+  lines_of "$june" | grep -q '^21,.*夏至の日' || fail "the imported entry is gone after the close"
 }
 
 "$scenario"
