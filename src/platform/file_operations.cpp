@@ -51,6 +51,10 @@ bool CopyFolderItems(FileSystem& fs, Dialogs& dialogs, const std::string& source
   }
   ShellOpFlags flags = QuietUnlessShown(owner, showProgress);
   flags.filesOnly = true;
+  // Never asked: the copies go into folders the program prepared itself
+  // (a staging folder, a data folder it has just made), where the shell's
+  // "replace?" would stop a restore half-way.
+  flags.noConfirmation = true;
   return fs.ShellCopy(items, destFolder, flags);
 }
 
