@@ -105,7 +105,7 @@ class PreviewWindow : public platform::Window, public CommemorationPanelHost, pu
   void MakeTabs() {
     tabs_ = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 4, 4, 796, 650, hwnd(),
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTabsId)), platform::ModuleInstance(), nullptr);
-    font_.Attach(hwnd());
+    font_.Attach(hwnd(), Dpi());
     SendMessageW(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.font()), FALSE);
     for (int i = 0; i < 3; ++i) {
       std::wstring caption = platform::Widen(kTabCaptions[i]);
