@@ -40,19 +40,6 @@ constexpr int kUiFontHeight = 12;
 constexpr int kTimeFontHeight = 16;
 constexpr int kSadouFontHeight = 14;
 
-std::wstring TextOf(HWND window) {
-  const int length = GetWindowTextLengthW(window);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  GetWindowTextW(window, text.data(), length + 1);
-  text.resize(static_cast<size_t>(length));
-  return text;
-}
-
-void SetTextIfChanged(HWND window, const std::string& utf8) {
-  const std::wstring text = Widen(utf8);
-  if (TextOf(window) != text) SetWindowTextW(window, text.c_str());
-}
-
 void Show(HWND window, bool visible) { ShowWindow(window, visible ? SW_SHOWNA : SW_HIDE); }
 
 TimeField FieldOfControl(int id) {
@@ -272,7 +259,7 @@ void TfmNichiji::RenderLayout(const AlarmView& v) {
   for (HWND e : c_->edits) EnableWindow(e, !v.running);
   EnableWindow(c_->cbTimerBf, !v.running);
   Show(c_->btnTimerOnOff, v.startVisible);
-  SetTextIfChanged(c_->btnTimerOnOff, v.startCaption);
+  platform::SetWindowTextIfChanged(c_->btnTimerOnOff, v.startCaption);
   if (v.topmost)
     SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
@@ -280,15 +267,15 @@ void TfmNichiji::RenderLayout(const AlarmView& v) {
 void TfmNichiji::RenderLabels(const AlarmView& v) {
   Show(c_->lblSadou, v.sadouVisible);
   EnableWindow(c_->lblSadou, v.sadouEnabled);
-  SetTextIfChanged(c_->lblSadou, v.sadou);
+  platform::SetWindowTextIfChanged(c_->lblSadou, v.sadou);
   Show(c_->lblCDown, v.countdownVisible);
-  SetTextIfChanged(c_->lblCDown, v.countdown);
+  platform::SetWindowTextIfChanged(c_->lblCDown, v.countdown);
   Show(c_->lblShuuryou, v.noticeVisible);
-  SetTextIfChanged(c_->lblShuuryou, v.notice);
+  platform::SetWindowTextIfChanged(c_->lblShuuryou, v.notice);
 }
 
 void TfmNichiji::RenderTime(const AlarmView& v) {
-  for (int f = 0; f < 3; ++f) SetTextIfChanged(c_->edits[f], v.fields[f]);
+  for (int f = 0; f < 3; ++f) platform::SetWindowTextIfChanged(c_->edits[f], v.fields[f]);
   c_->ckTimer.SetTime(v.clockTime);
   if (SendMessageW(c_->cbTimerBf, CB_GETCURSEL, 0, 0) != v.warningMinutes)
     SendMessageW(c_->cbTimerBf, CB_SETCURSEL, static_cast<WPARAM>(v.warningMinutes), 0);
@@ -389,7 +376,7 @@ void TfmNichiji::OnCommand(int id, int code) {
   else if (id == kCbTimerBf && code == CBN_SELCHANGE)
     page_->SetWarningMinutes(static_cast<int>(SendMessageW(c_->cbTimerBf, CB_GETCURSEL, 0, 0)));
   else if ((id == kEdtHour || id == kEdtMin || id == kEdtSec) && code == EN_CHANGE && !rendering_)
-    page_->EditField(FieldOfControl(id), Narrow(TextOf(GetDlgItem(hwnd(), id))));
+    page_->EditField(FieldOfControl(id), platform::WindowTextUtf8(GetDlgItem(hwnd(), id)));
   else if ((id == kEdtHour || id == kEdtMin || id == kEdtSec) && code == EN_KILLFOCUS)
     page_->LeaveField(FieldOfControl(id));
   else

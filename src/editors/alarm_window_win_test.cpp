@@ -11,31 +11,15 @@
 #include <functional>
 
 #include "platform/doubles_testutil.h"
+#include "platform/modal_script_win_testutil.h"
 #include "platform/text_win.h"
 
 namespace editors {
 namespace {
 
 // Steps run one by one, 300 ms apart, while the window is shown modally.
-class Script {
- public:
-  static void Run(std::deque<std::function<void()>> steps) {
-    steps_ = std::move(steps);
-    timer_ = SetTimer(nullptr, 0, 300, Next);
-  }
-
- private:
-  static void CALLBACK Next(HWND, UINT, UINT_PTR, DWORD) {
-    if (steps_.empty()) {
-      KillTimer(nullptr, timer_);
-      return;
-    }
-    auto step = std::move(steps_.front());
-    steps_.pop_front();
-    step();
-  }
-  static inline std::deque<std::function<void()>> steps_;
-  static inline UINT_PTR timer_ = 0;
+struct Script {
+  static void Run(std::deque<std::function<void()>> steps) { platform::ModalScript::Run(std::move(steps), 300); }
 };
 
 class TfmNichijiTest : public ::testing::Test {

@@ -45,15 +45,7 @@ constexpr POINT kFormPlace{200, 150};   // screen pixels
 
 const wchar_t* const kDayParts[] = {L"朝", L"昼", L"夕"};
 
-std::wstring TextOf(HWND window) {
-  int length = GetWindowTextLengthW(window);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  GetWindowTextW(window, text.data(), length + 1);
-  text.resize(static_cast<size_t>(length));
-  return text;
-}
-
-int NumberOf(HWND edit) { return support::StrToIntDef(Narrow(TextOf(edit)), 0); }
+int NumberOf(HWND edit) { return support::StrToIntDef(platform::WindowTextUtf8(edit), 0); }
 
 void SetNumber(HWND edit, int value) { SetWindowTextW(edit, std::to_wstring(value).c_str()); }
 
@@ -597,7 +589,7 @@ void TfmDay::FillPeriodPage(const PeriodPage& page) {
 
 PeriodPage TfmDay::ReadPeriodPage() const {
   PeriodPage page;
-  page.isNew = TextOf(c_->pnlKikan) == L"追加";
+  page.isNew = platform::WindowText(c_->pnlKikan) == L"追加";
   store::PeriodDate* dates[3] = {&page.start, &page.end, &page.summary};
   for (int row = 0; row < 3; ++row)
     *dates[row] = {NumberOf(c_->dateEdits[row][0]), NumberOf(c_->dateEdits[row][1]),
@@ -608,14 +600,14 @@ PeriodPage TfmDay::ReadPeriodPage() const {
   };
   page.startPart = part(c_->combo1, store::DayPart::Morning);
   page.endPart = part(c_->combo2, store::DayPart::Evening);
-  page.text = Narrow(TextOf(c_->seEdit4));
+  page.text = platform::WindowTextUtf8(c_->seEdit4);
   page.thickness = std::clamp(NumberOf(c_->edtFutosa), 1, 3);
   page.color = periodColor_;
   return page;
 }
 
 SpecialDayPage TfmDay::ReadSpecialDayPage() const {
-  return {Narrow(TextOf(c_->edtKinenbi)), Narrow(TextOf(c_->edtYear1)), Narrow(TextOf(c_->edtYear2))};
+  return {platform::WindowTextUtf8(c_->edtKinenbi), platform::WindowTextUtf8(c_->edtYear1), platform::WindowTextUtf8(c_->edtYear2)};
 }
 
 // The day and month up-downs wrap and carry; the year and thickness stop

@@ -63,14 +63,6 @@ struct DialogState {
   std::vector<std::string>* history;
 };
 
-std::wstring TextOf(HWND window) {
-  int length = GetWindowTextLengthW(window);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  GetWindowTextW(window, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(length));
-  return text;
-}
-
 void Fill(HWND dialog, const DialogState& state) {
   HWND box = GetDlgItem(dialog, kWord);
   for (const auto& word : *state.history)
@@ -82,7 +74,7 @@ void Fill(HWND dialog, const DialogState& state) {
 }
 
 void Take(HWND dialog, DialogState& state) {
-  state.request.word = platform::Narrow(TextOf(GetDlgItem(dialog, kWord)));
+  state.request.word = platform::Narrow(platform::WindowText(GetDlgItem(dialog, kWord)));
   state.request.matchCase = IsDlgButtonChecked(dialog, kCase) == BST_CHECKED;
   state.request.forward = IsDlgButtonChecked(dialog, kDown) == BST_CHECKED;
 }

@@ -57,11 +57,7 @@ RECT TfmKensaku::LayoutExtras(RECT area) {
 }
 
 std::string TfmKensaku::BoxText() const {
-  int length = GetWindowTextLengthW(box_);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  GetWindowTextW(box_, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(length));
-  return platform::Narrow(text);
+  return platform::WindowTextUtf8(box_);
 }
 
 void TfmKensaku::FillHistory() {

@@ -32,12 +32,6 @@ constexpr int kUiFontHeight = 14;
 constexpr int kLabelFontHeight = 15;
 constexpr const wchar_t* kChoiceTexts[3] = {L"標準", L"年度", L"特別"};
 
-std::wstring WindowText(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 }  // namespace
 
 YearPageWindow::YearPageWindow(const YearPageWindowArgs& args) : page_(args.today, *args.dialogs, *args.owner) {}
@@ -204,7 +198,7 @@ LRESULT YearPageWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void YearPageWindow::OnYearEdited() {
-  const std::string text = platform::Narrow(WindowText(yearEdit_));
+  const std::string text = platform::WindowTextUtf8(yearEdit_);
   if (const auto year = support::ParseInt(support::Trim(text))) page_.SetYearBox(*year);
 }
 

@@ -24,14 +24,6 @@ constexpr int kCancelWidth = 100;
 constexpr int kFontHeight = 13;
 constexpr int kTitleFontHeight = 16;
 
-std::wstring TextOf(HWND window) {
-  const int length = GetWindowTextLengthW(window);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  GetWindowTextW(window, text.data(), length + 1);
-  text.resize(static_cast<size_t>(length));
-  return text;
-}
-
 int CALLBACK StartIn(HWND window, UINT message, LPARAM, LPARAM start) {
   if (message == BFFM_INITIALIZED && start) SendMessageW(window, BFFM_SETSELECTIONW, TRUE, start);
   return 0;
@@ -155,7 +147,7 @@ std::optional<AdminEntry> AdminDialog::Show(AdminDialogMode mode, const AdminEnt
 }
 
 void AdminDialog::OnExecute() {
-  const AdminEntry entry{Narrow(TextOf(c_->name)), Narrow(TextOf(c_->password))};
+  const AdminEntry entry{Narrow(platform::WindowText(c_->name)), Narrow(platform::WindowText(c_->password))};
   const ExecuteResult result = setup_.Execute(mode_, entry, netFolderField_);
   if (!result.close) return;
   target_ = result.target;

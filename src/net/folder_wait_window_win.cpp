@@ -32,19 +32,6 @@ constexpr int kButtonWidth = 180;
 constexpr int kFontHeight = 13;
 constexpr int kBoldFontHeight = 14;
 
-std::wstring TextOf(HWND window) {
-  const int length = GetWindowTextLengthW(window);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  GetWindowTextW(window, text.data(), length + 1);
-  text.resize(static_cast<size_t>(length));
-  return text;
-}
-
-void SetTextIfChanged(HWND window, const std::string& utf8) {
-  const std::wstring text = Widen(utf8);
-  if (TextOf(window) != text) SetWindowTextW(window, text.c_str());
-}
-
 // By the control's own style: before the window shows, every child counts
 // as invisible to IsWindowVisible.
 void Show(HWND window, bool visible) {
@@ -160,7 +147,7 @@ void TfmNetWait::Render() {
   const FolderWaitView v = wait_.View();
   if (SendMessageW(c_->progress, PBM_GETPOS, 0, 0) != v.progress)
     SendMessageW(c_->progress, PBM_SETPOS, static_cast<WPARAM>(v.progress), 0);
-  SetTextIfChanged(c_->count, v.counter);
+  platform::SetWindowTextIfChanged(c_->count, v.counter);
   if (!v.waiting) {
     KillTimer(hwnd(), kTickTimer);
     KillTimer(hwnd(), kAnimationTimer);

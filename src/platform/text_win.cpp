@@ -29,4 +29,17 @@ std::string AnsiToUtf8(std::string_view ansi) {
   return Narrow(wide);
 }
 
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+std::string WindowTextUtf8(HWND window) { return Narrow(WindowText(window)); }
+
+void SetWindowTextIfChanged(HWND window, const std::string& utf8) {
+  const std::wstring text = Widen(utf8);
+  if (WindowText(window) != text) SetWindowTextW(window, text.c_str());
+}
+
 }  // namespace platform

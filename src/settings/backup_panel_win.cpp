@@ -10,20 +10,6 @@ int SlotId(int slot, int id) { return id + (slot - 1) * BackupPanel::kSlotStep; 
 
 }  // namespace
 
-platform::WindowArgs PanelWindowArgs(const wchar_t* className, HWND parent, int id) {
-  platform::WindowArgs w;
-  w.className = className;
-  w.style = kPageStyle;
-  w.exStyle = kPageExStyle;
-  w.x = w.y = 0;
-  w.width = w.height = 0;
-  w.parent = parent;
-  w.menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
-  w.classStyle = 0;
-  w.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  return w;
-}
-
 std::unique_ptr<BackupPanel> CreateBackupPanel(const BackupPanelArgs& args) {
   if (!args.os || !args.keys || !args.host) return nullptr;
   std::unique_ptr<BackupPanel> panel(new BackupPanel(args));

@@ -21,18 +21,7 @@ CommemorationPanel::CommemorationPanel(const CommemorationPanelArgs& args)
 std::unique_ptr<CommemorationPanel> CreateCommemorationPanel(const CommemorationPanelArgs& args) {
   if (!args.os || !args.folders || !args.network || !args.host) return nullptr;
   auto panel = std::make_unique<CommemorationPanel>(args);
-  platform::WindowArgs w;
-  w.className = kCommemorationPageClass;
-  w.style = kPageStyle;
-  w.exStyle = kPageExStyle;
-  w.x = args.x;
-  w.y = args.y;
-  w.width = w.height = 0;
-  w.parent = args.parent;
-  w.menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id));
-  w.classStyle = 0;
-  w.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  if (!panel->CreateWindowFrom(w) || !panel->Create()) return nullptr;
+  if (!panel->CreateWindowFrom(PanelWindowArgs(kCommemorationPageClass, args.parent, args.id, args.x, args.y)) || !panel->Create()) return nullptr;
   return panel;
 }
 

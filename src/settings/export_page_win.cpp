@@ -58,18 +58,7 @@ std::unique_ptr<ExportPanel> CreateExportPanel(const ExportPanelArgs& args) {
 }
 
 bool ExportPanel::Create() {
-  platform::WindowArgs w;
-  w.className = kExportPageClass;
-  w.style = kPageStyle;
-  w.exStyle = kPageExStyle;
-  w.x = args_.x;
-  w.y = args_.y;
-  w.parent = args_.parent;
-  w.menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(args_.id));
-  w.classStyle = 0;
-  w.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  w.width = w.height = 0;
-  if (!CreateWindowFrom(w)) return false;
+  if (!CreateWindowFrom(PanelWindowArgs(kExportPageClass, args_.parent, args_.id, args_.x, args_.y))) return false;
   controls_.Attach(hwnd(), Dpi());
   controls_.SizePage(kExportPageWidth, kExportPageHeight);
   CreateControls();

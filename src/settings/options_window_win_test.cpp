@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "platform/doubles_testutil.h"
+#include "platform/modal_script_win_testutil.h"
 #include "platform/ini_file.h"
 #include "platform/text_win.h"
 #include "settings/dpi_test_fixture_win.h"
@@ -19,27 +20,9 @@ namespace {
 
 using platform::MsgResult;
 
-// Steps run one by one, 200 ms apart, while a modal loop runs (the
-// window's, or a dialog's it opened): a thread timer reaches them all.
-class Script {
- public:
-  static void Run(std::deque<std::function<void()>> steps) {
-    steps_ = std::move(steps);
-    timer_ = SetTimer(nullptr, 0, 200, Next);
-  }
-
- private:
-  static void CALLBACK Next(HWND, UINT, UINT_PTR, DWORD) {
-    if (steps_.empty()) {
-      KillTimer(nullptr, timer_);
-      return;
-    }
-    auto step = std::move(steps_.front());
-    steps_.pop_front();
-    step();
-  }
-  static inline std::deque<std::function<void()>> steps_;
-  static inline UINT_PTR timer_ = 0;
+// Steps run one by one, 200 ms apart, while the window is shown modally.
+struct Script {
+  static void Run(std::deque<std::function<void()>> steps) { platform::ModalScript::Run(std::move(steps), 200); }
 };
 
 class OptionsWindowTest : public testing::Test {

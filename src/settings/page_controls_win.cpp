@@ -73,12 +73,6 @@ bool PageControls::Checked(int id) const { return SendMessageW(Item(id), BM_GETC
 
 void PageControls::Show(int id, bool on) const { ShowWindow(Item(id), on ? SW_SHOW : SW_HIDE); }
 
-std::string WindowTextUtf8(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return platform::Narrow(text);
-}
-
 void DrawPageButton(const DRAWITEMSTRUCT& item, HFONT font, const ButtonLook& look) {
   RECT r = item.rcItem;
   const bool pushed = (item.itemState & ODS_SELECTED) != 0;
@@ -103,6 +97,21 @@ void DrawPageButton(const DRAWITEMSTRUCT& item, HFONT font, const ButtonLook& lo
     InflateRect(&focus, -4, -4);
     DrawFocusRect(item.hDC, &focus);
   }
+}
+
+platform::WindowArgs PanelWindowArgs(const wchar_t* className, HWND parent, int id, int x, int y) {
+  platform::WindowArgs w;
+  w.className = className;
+  w.style = kPageStyle;
+  w.exStyle = kPageExStyle;
+  w.x = x;
+  w.y = y;
+  w.width = w.height = 0;
+  w.parent = parent;
+  w.menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
+  w.classStyle = 0;
+  w.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  return w;
 }
 
 }  // namespace settings

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/text_win.h"
 #include "platform/win_handles_win.h"
 #include "platform/window_win.h"
 #include "settings/layout_place.h"
@@ -66,7 +67,7 @@ class PageWindow : public platform::Window {
 };
 
 // The text of any window as UTF-8.
-std::string WindowTextUtf8(HWND window);
+using platform::WindowTextUtf8;
 
 // A push button drawn by its page: the face colour, or while `lit` the
 // colour given (one when pressed or focused, another otherwise).
@@ -81,5 +82,9 @@ void DrawPageButton(const DRAWITEMSTRUCT& item, HFONT font, const ButtonLook& lo
 // Not clipping its children: group boxes paint no inside of their own.
 inline constexpr DWORD kPageStyle = WS_CHILD | WS_VISIBLE;
 inline constexpr DWORD kPageExStyle = WS_EX_CONTROLPARENT;
+
+// The window of a page of the setup window: `className`, at (x, y) in its
+// parent, sized by its controls afterwards.
+platform::WindowArgs PanelWindowArgs(const wchar_t* className, HWND parent, int id, int x = 0, int y = 0);
 
 }  // namespace settings

@@ -23,7 +23,6 @@ inline constexpr wchar_t kInstallPageClass[] = L"TSetupPage";
 inline constexpr wchar_t kShortcutPageClass[] = L"TKidouPage";
 
 // The panel window every page is: a child holding controls.
-platform::WindowArgs PanelWindowArgs(const wchar_t* className, HWND parent, int id);
 
 class BackupPanelHost : public MaintenanceHost {
  public:

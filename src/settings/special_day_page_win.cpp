@@ -57,18 +57,7 @@ std::unique_ptr<SpecialDayPanel> CreateSpecialDayPanel(const SpecialDayPanelArgs
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&classes);
   auto panel = std::make_unique<SpecialDayPanel>(args);
-  platform::WindowArgs w;
-  w.className = kSpecialDayPageClass;
-  w.style = kPageStyle;
-  w.exStyle = kPageExStyle;
-  w.x = args.x;
-  w.y = args.y;
-  w.width = w.height = 0;
-  w.parent = args.parent;
-  w.menuOrId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id));
-  w.classStyle = 0;
-  w.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  if (!panel->CreateWindowFrom(w) || !panel->Create()) return nullptr;
+  if (!panel->CreateWindowFrom(PanelWindowArgs(kSpecialDayPageClass, args.parent, args.id, args.x, args.y)) || !panel->Create()) return nullptr;
   return panel;
 }
 
