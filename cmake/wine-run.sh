@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine with a prefix kept under the build
 # folder. The prefix is made once, quietly; programs that open windows get
-# an Xvfb display when there is none.
+# an Xvfb display when there is none. "--prepare" only makes the prefix.
 set -euo pipefail
 exe=$1; shift
-build=$(cd "$(dirname "$exe")" && while [ ! -f CMakeCache.txt ] && [ "$PWD" != / ]; do cd ..; done; pwd)
-[ -f "$build/CMakeCache.txt" ] || build=$(cd "$(dirname "$exe")" && pwd)
+build=$(cd "$(dirname -- "$exe")" && while [ ! -f CMakeCache.txt ] && [ "$PWD" != / ]; do cd ..; done; pwd)
+[ -f "$build/CMakeCache.txt" ] || build=$(cd "$(dirname -- "$exe")" && pwd)
 export WINEPREFIX=${WINEPREFIX:-$build/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}
@@ -26,6 +26,7 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$(dirname "$wine")/wineserver" -w 2>/dev/null || wineserver -w 2>/dev/null || true
   ) 9>"$WINEPREFIX.lock"
 fi
+[ "$exe" = --prepare ] && exit 0
 
 if [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$wine" "$exe" "$@"

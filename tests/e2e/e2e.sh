@@ -895,6 +895,8 @@ network() {
   cp -a "$prog" "$prog2"
   net_settings "$prog/Velda.ini" 0 0 "$shared_win"
   net_settings "$prog2/Velda.ini" 250 270 "$shared_win"
+  # A new prefix takes minutes on a busy machine: not inside a box's wait.
+  WINEPREFIX=$prefix2 "$wine_run" --prepare
 
   step "two computers show June 2030 from the shared folder"
   no_other_velda
