@@ -15,6 +15,7 @@
 #include "platform/fonts_win.h"
 #include "platform/modal_loop_win.h"
 #include "platform/text_win.h"
+#include "platform/window_win.h"
 #include "platform/win_handles_win.h"
 #include "support/cp932.h"
 #include "support/text.h"
@@ -61,8 +62,7 @@ Bounds BoundsOf(HWND window) {
 }
 
 Bounds WorkArea() {
-  RECT r{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+  const RECT r = platform::WorkArea();
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 

@@ -159,7 +159,7 @@ TEST_F(TEditorTest, FindsForwardAndBackwardFromTheCaret) {
 TEST_F(TEditorTest, TheWheelScrollsOneLinePerNotch) {
   ed().SetLines(std::vector<std::string>(60, "行"));
   ed().SetCaret({0, 0});
-  SendMessageW(ed().hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, -2 * WHEEL_DELTA), 0);
+  SendMessageW(ed().hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-2 * WHEEL_DELTA)), 0);
   EXPECT_EQ(ed().FirstVisibleRow(), 2);
   SendMessageW(ed().hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
   EXPECT_EQ(ed().FirstVisibleRow(), 1);

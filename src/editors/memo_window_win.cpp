@@ -13,6 +13,7 @@
 #include "platform/fonts_win.h"
 #include "platform/programs.h"
 #include "platform/text_win.h"
+#include "platform/window_win.h"
 #include "support/paths.h"
 #include "support/text.h"
 
@@ -45,8 +46,7 @@ Bounds BoundsOf(HWND window) {
 }
 
 Bounds WorkArea() {
-  RECT r{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+  const RECT r = platform::WorkArea();
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 

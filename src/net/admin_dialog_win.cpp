@@ -131,10 +131,8 @@ std::optional<AdminEntry> AdminDialog::Show(AdminDialogMode mode, const AdminEnt
   entry_.reset();
   target_.reset();
   Fill(mode, initial);
-  RECT area{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-  SetWindowPos(hwnd(), HWND_TOP, area.left + (area.right - area.left - Scale(kWidth)) / 2,
-               area.top + (area.bottom - area.top - Scale(kHeight)) / 2, 0, 0, SWP_NOSIZE);
+  const POINT place = platform::CentredIn(platform::WorkArea(), {Scale(kWidth), Scale(kHeight)});
+  SetWindowPos(hwnd(), HWND_TOP, place.x, place.y, 0, 0, SWP_NOSIZE);
   platform::ModalOwner owner(owner_);
   closed_ = false;
   ShowWindow(hwnd(), SW_SHOW);

@@ -64,15 +64,15 @@ bool TfmNetWait::Create(HWND owner) {
   w.exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
   w.parent = owner_;
   w.background = GetSysColorBrush(COLOR_BTNFACE);
-  RECT area{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  const RECT area = platform::WorkArea();
   const POINT middle{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
   const SIZE outer = platform::OuterSizeForClient(kClientWidth, kClientHeight, w.style, w.exStyle,
                                                   platform::DpiAtPoint(middle));
   w.width = outer.cx;
   w.height = outer.cy;
-  w.x = area.left + (area.right - area.left - w.width) / 2;
-  w.y = area.top + (area.bottom - area.top - w.height) / 2;
+  const POINT place = platform::CentredIn(area, outer);
+  w.x = place.x;
+  w.y = place.y;
   if (!CreateWindowFrom(w)) return false;
   CreateControls();
   PlaceControls();

@@ -45,8 +45,7 @@ bool WaitWindow::Show() {
   const RECT frame = AdjustWindowRectForDpi(
       {0, 0, text.cx + 2 * Scale(kPaddingX), text.cy + 2 * Scale(kPaddingY)}, WS_POPUP | WS_BORDER, 0, Dpi());
   int width = frame.right - frame.left, height = frame.bottom - frame.top;
-  RECT work{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const RECT work = WorkArea();
   SetWindowPos(hwnd(), HWND_TOPMOST, work.right - width, work.top, width, height,
                SWP_NOACTIVATE | SWP_SHOWWINDOW);
   dimmed_ = false;

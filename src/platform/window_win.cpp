@@ -1,5 +1,6 @@
 #include "platform/window_win.h"
 
+#include <algorithm>
 #include <exception>
 #include <utility>
 
@@ -30,6 +31,17 @@ bool RegisterOnce(const WindowArgs& args, WNDPROC proc) {
 }  // namespace
 
 HINSTANCE ModuleInstance() { return GetModuleHandleW(nullptr); }
+
+RECT WorkArea() {
+  RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  return area;
+}
+
+POINT CentredIn(const RECT& area, SIZE size) {
+  return {area.left + std::max(0L, (area.right - area.left - size.cx) / 2),
+          area.top + std::max(0L, (area.bottom - area.top - size.cy) / 2)};
+}
 
 Window::~Window() {
   if (hwnd_) {

@@ -69,6 +69,12 @@ class Window {
 // The HINSTANCE of the running module.
 HINSTANCE ModuleInstance();
 
+// The desktop's work area (the screen less the task bar), screen pixels.
+RECT WorkArea();
+// The top left that centres a window of `size` in `area`, never above or
+// left of the area when the window is the larger.
+POINT CentredIn(const RECT& area, SIZE size);
+
 // Tells the user that a handler of `window` failed: "予期しないエラー" with
 // what was caught, in an error box owned by the window's top-level window.
 void ReportUnexpectedError(HWND window, const char* what);

@@ -29,7 +29,7 @@ class CleanupWindow : public PageWindow {
     w.style = kStyle;
     w.exStyle = kExStyle;
     w.parent = context_.owner;
-    const RECT work = WorkArea();  // made on the monitor it is shown on, at that one's DPI
+    const RECT work = platform::WorkArea();  // made on the monitor it is shown on, at that one's DPI
     w.x = work.left;
     w.y = work.top;
     w.width = w.height = 1;
@@ -88,18 +88,12 @@ class CleanupWindow : public PageWindow {
     c.Add(L"BUTTON", kCleanupNoCaption, BS_PUSHBUTTON | WS_TABSTOP, layout::kCleanupNo, kNoId);
   }
 
-  static RECT WorkArea() {
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    return work;
-  }
-
   // A small fixed window in the middle of the work area.
   void Center(const RECT& work) {
     const SIZE size =
         platform::OuterSizeForClient(layout::kCleanupWidth, layout::kCleanupHeight, kStyle, kExStyle, Dpi());
-    SetWindowPos(hwnd(), nullptr, (work.left + work.right - size.cx) / 2, (work.top + work.bottom - size.cy) / 2,
-                 size.cx, size.cy, SWP_NOZORDER);
+    const POINT place = platform::CentredIn(work, size);
+    SetWindowPos(hwnd(), nullptr, place.x, place.y, size.cx, size.cy, SWP_NOZORDER);
   }
 
   void Delete() {

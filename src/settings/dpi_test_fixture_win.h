@@ -68,13 +68,18 @@ inline void ExpectScaledFrom(const std::vector<Laid>& at96, int dpi, int fontHei
     EXPECT_EQ(r.left, want.left) << what;
     EXPECT_EQ(r.top, want.top) << what;
     EXPECT_EQ(r.right, want.right) << what;
-    if (ClassOf(laid.control) != L"ComboBox") EXPECT_EQ(r.bottom, want.bottom) << what;
-    if (laid.fontHeight == -fontHeight96) EXPECT_EQ(FontHeightOf(laid.control), -platform::ScaleToDpi(fontHeight96, dpi)) << what;
+    if (ClassOf(laid.control) != L"ComboBox") {
+      EXPECT_EQ(r.bottom, want.bottom) << what;
+    }
+    if (laid.fontHeight == -fontHeight96) {
+      EXPECT_EQ(FontHeightOf(laid.control), -platform::ScaleToDpi(fontHeight96, dpi)) << what;
+    }
   }
   for (std::size_t i = 0; i < at96.size(); ++i)
     for (std::size_t j = i + 1; j < at96.size(); ++j)
-      if (!Overlap(at96[i].rect, at96[j].rect))
+      if (!Overlap(at96[i].rect, at96[j].rect)) {
         EXPECT_FALSE(Overlap(now[i], now[j])) << GetDlgCtrlID(at96[i].control) << " / " << GetDlgCtrlID(at96[j].control);
+      }
 }
 
 // Every visible child of `parent` inside its client area: nothing clipped.

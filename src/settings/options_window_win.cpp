@@ -70,17 +70,15 @@ bool TfmOption::Create(OptionsMode mode) {
   w.exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
   w.parent = args_.owner;
   w.background = GetSysColorBrush(COLOR_BTNFACE);
-  RECT area{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  const RECT area = platform::WorkArea();
   w.x = area.left;  // made on the monitor it is shown on, at that one's DPI
   w.y = area.top;
   w.width = w.height = 1;
   if (!CreateWindowFrom(w)) return false;
   controls_.Attach(hwnd(), Dpi(), g.fontHeight);
   const SIZE size = platform::OuterSizeForClient(g.clientWidth, g.clientHeight, w.style, w.exStyle, Dpi());
-  SetWindowPos(hwnd(), nullptr, area.left + std::max(0L, (area.right - area.left - size.cx) / 2),
-               area.top + std::max(0L, (area.bottom - area.top - size.cy) / 2), size.cx, size.cy,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  const POINT place = platform::CentredIn(area, size);
+  SetWindowPos(hwnd(), nullptr, place.x, place.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   if (args_.network) {
     picker_ = net::ShellFolderPicker(hwnd());
     net_ = std::make_unique<NetTab>(*args_.os, *args_.network, picker_, args_.dataRoot);

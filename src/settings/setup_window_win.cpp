@@ -321,8 +321,7 @@ class SetupWindow : public platform::Window,
   // Where the window last was, when that is on the screen; else over the
   // main window's middle.
   POINT WindowPlace(int width, int height) const {
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const RECT work = platform::WorkArea();
     const bool kept = (keys_.SetupX != 0 || keys_.SetupY != 0) && keys_.SetupX >= work.left &&
                       keys_.SetupY >= work.top && keys_.SetupX + width <= work.right &&
                       keys_.SetupY + height <= work.bottom;

@@ -274,7 +274,9 @@ TEST_F(SetupWindowTest, EveryPageFollowsTheDpiOfTheMonitorItIsMovedTo) {
           dpi_test::ExpectScaledFrom(at96[i], dpi, kPageFontHeight96);
           if (IsWindowVisible(Panel(panels[i]))) dpi_test::ExpectNothingClipped(Panel(panels[i]));
         }
-        if (table) EXPECT_EQ(ListView_GetColumnWidth(table, 7), platform::ScaleToDpi(textColumn96, dpi));
+        if (table) {
+          EXPECT_EQ(ListView_GetColumnWidth(table, 7), platform::ScaleToDpi(textColumn96, dpi));
+        }
       }
       PostMessageW(window, WM_CLOSE, 0, 0);
     }});

@@ -1,6 +1,7 @@
 #include "shell/day_editor_window_win.h"
 
 #include "platform/dialog_helpers.h"
+#include "platform/window_win.h"
 #include "shell/window_layout.h"
 
 namespace shell {
@@ -15,9 +16,7 @@ Box WindowBox(HWND window) {
 }
 
 Box WorkAreaBox() {
-  RECT r{0, 0, 1280, 1024};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
-  return BoxOf(r);
+  return BoxOf(platform::WorkArea());
 }
 
 // The grid took the mouse for the click that opens the editor; the modal

@@ -246,8 +246,7 @@ SIZE MainWindow::YearPageWindowSize() const {
 }
 
 settings::Rect MainWindow::WorkArea() const {
-  RECT r{0, 0, 1280, 1024};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+  const RECT r = platform::WorkArea();
   return {r.left, r.top, r.right, r.bottom};
 }
 

@@ -7,6 +7,7 @@
 #include "platform/notify_retry.h"
 #include "platform/system_folders.h"
 #include "platform/text_win.h"
+#include "platform/window_win.h"
 #include "shell/instance.h"
 #include "shell/main_menu_win.h"
 #include "support/paths.h"
@@ -86,8 +87,7 @@ class ResidentFeature::StayPort : public ResidencyPort {
   void SwitchDataSet(int set) override { f_.host_.Controller().SwitchDataSet(set); }
   void CheckSharedFolder() override { f_.host_.CheckSharedFolder(); }
   void MoveToTopLeft() override {
-    RECT area{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    const RECT area = platform::WorkArea();
     SetWindowPos(Main(), nullptr, area.left, area.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   }
 

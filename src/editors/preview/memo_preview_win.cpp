@@ -2,7 +2,7 @@
 // and to drive it from outside (xdotool under Xvfb):
 //
 //   memo_preview.exe ROOT [memo|readme|usage|editor|search]
-//   memo_preview.exe ROOT time      times the listing of ROOT\Data\Files1\
+//   memo_preview.exe ROOT time      times the listing of ROOT\Data\Files1
 //
 // ROOT holds prog\ (ReadMe.txt, CaSima.dat, Velda.ini), Data\ (CaMemo.kdf)
 // and Data\Files1\ (the month files).
