@@ -422,7 +422,7 @@ bool TfmDay::Changed() const {
 
 void TfmDay::FinishNow() {
   if (!showing_ || closed_) return;
-  cancelled_ = false;
+  cancelled_ = !Changed();
   CloseQuery();
 }
 
@@ -686,15 +686,22 @@ bool TfmDay::RunKeyCommand(KeyCommand command) {
   }
 }
 
+// The summary day moves only once the period is accepted.
 void TfmDay::WriteAndClose() {
+  if (RefusesToWrite()) return;
   if (mode_ == DayEditorMode::Period) {
-    PeriodPage page = ReadPeriodPage();
-    CorrectSummaryDate(page);
+    const PeriodPage page = PeriodToWrite();
     SetNumber(c_->dateEdits[2][0], page.summary.year);
     SetNumber(c_->dateEdits[2][1], page.summary.month);
     SetNumber(c_->dateEdits[2][2], page.summary.day);
   }
-  if (!RefusesToWrite()) CloseQuery();
+  CloseQuery();
+}
+
+PeriodPage TfmDay::PeriodToWrite() const {
+  PeriodPage page = ReadPeriodPage();
+  CorrectSummaryDate(page);
+  return page;
 }
 
 std::string TfmDay::TextToWrite() const {
@@ -712,7 +719,7 @@ bool TfmDay::RefusesToWrite() {
   if (!os_) return false;
   HWND focus = GetFocus();
   bool refused = false;
-  if (mode_ == DayEditorMode::Period && !store::ConfirmPeriodDates(os_->dialogs, PeriodItemOf(ReadPeriodPage(), "")))
+  if (mode_ == DayEditorMode::Period && !store::ConfirmPeriodDates(os_->dialogs, PeriodItemOf(PeriodToWrite(), "")))
     refused = true;
   const auto unencodable = support::Cp932Unencodable(TextToWrite());
   if (!refused && !unencodable.empty()) {

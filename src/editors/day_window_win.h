@@ -73,9 +73,13 @@ class TfmDay : public platform::Window, private TEditorEvents {
   bool Changed() const;
   bool Showing() const { return showing_; }
   bool Finished() const { return closed_; }
+  // The text the page would write cannot be stored as it stands: told, and
+  // the window stays open with the text.
+  bool RefusesToWrite();
   // Ends the showing edit at once as if "書込／閉じる" was pressed, without
   // any question (the end of the session, a close from outside); the Edit
-  // call returns when its loop unwinds. The results as they stand:
+  // call returns when its loop unwinds. A page nobody changed ends as
+  // cancelled, so an untouched new period is not added. The results:
   void FinishNow();
   DayResult DayResultNow() const;
   PeriodResult PeriodResultNow() const;
@@ -138,9 +142,8 @@ class TfmDay : public platform::Window, private TEditorEvents {
   void OnCommand(int id, int code, HWND from);
   bool RunKeyCommand(KeyCommand command);
   void WriteAndClose();
-  // The text the page would write cannot be stored as it stands: told, and
-  // the window stays open with the text.
-  bool RefusesToWrite();
+  // The period page as written: its summary day moved inside the period.
+  PeriodPage PeriodToWrite() const;
   std::string TextToWrite() const;
   void AskCancel();
   void CancelAndClose();

@@ -209,6 +209,47 @@ TEST_F(TfmDayTest, APeriodSummaryOutsideThePeriodMovesToTheMiddle) {
   EXPECT_EQ(after.right - after.left, before.right - before.left);
 }
 
+// Refused where it is typed: nothing moves, not even the summary day, and
+// the page stays for the user to mend.
+TEST_F(TfmDayTest, AReversedPeriodIsRefusedWithItsSummaryDayWhereItWas) {
+  PeriodPage page;
+  page.isNew = false;
+  page.start = {2004, 3, 12};
+  page.end = {2004, 3, 5};
+  page.summary = {2004, 4, 1};
+  page.text = "出張";
+  bool stayed = false;
+  host.script = [&] {
+    Click(TfmDay::kBtnKakikomi);
+    stayed = !day.Finished();
+    Click(TfmDay::kBtnCancel);
+  };
+  PeriodResult r = day.EditPeriod(page, settings);
+  EXPECT_TRUE(stayed);
+  EXPECT_TRUE(r.cancelled);
+  EXPECT_EQ(r.page.summary, (store::PeriodDate{2004, 4, 1}));
+  EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"初めと終わりが逆です。"});
+}
+
+// A close from outside or the session's end finishes the page as it
+// stands; a new period nobody touched is not one the user asked for.
+TEST_F(TfmDayTest, FinishingAnUntouchedNewPeriodAddsNothing) {
+  for (bool touched : {false, true}) {
+    PeriodPage page;
+    page.isNew = true;
+    page.start = {2004, 3, 5};
+    page.end = {2004, 3, 6};
+    page.summary = {2004, 3, 5};
+    host.script = [&] {
+      if (touched) SetWindowTextW(GetDlgItem(day.hwnd(), TfmDay::kSeEdit4), L"研修");
+      day.FinishNow();
+    };
+    PeriodResult r = day.EditPeriod(page, settings);
+    EXPECT_EQ(r.cancelled, !touched) << touched;
+    EXPECT_EQ(r.writeBack, touched) << touched;
+  }
+}
+
 TEST_F(TfmDayTest, TheDayUpDownCarriesIntoTheMonth) {
   PeriodPage page;
   page.start = {2004, 3, 31};

@@ -251,7 +251,7 @@ void MemoController::Rebuild() {
 bool MemoController::WriteText(const std::string& path) {
   const std::vector<std::string> lines = Lines();
   const auto unencodable = support::Cp932Unencodable(lines);
-  if (!unencodable.empty()) {
+  if (!unencodable.empty() && !sessionEnding_) {
     Tell(support::UnencodableNotice(unencodable));
     return false;
   }

@@ -106,6 +106,10 @@ class MemoController {
   bool Switch(MemoDoc doc);
   // The view, the save step and the settings. False: the window stays open.
   bool Close(const Bounds& bounds);
+  // The Windows session ends and nobody can be asked: a text holding
+  // characters Shift-JIS lacks is then written with "?" in their place,
+  // since refusing would lose all of it.
+  void SessionEnding() { sessionEnding_ = true; }
   // Document 3: the save step, then an empty untitled text or a chosen file.
   void NewText();
   void OpenFile();
@@ -189,6 +193,7 @@ class MemoController {
   settings::MemoWindowKeys keys_;
   MemoDoc doc_ = MemoDoc::Memo;
   bool loaded_ = false;
+  bool sessionEnding_ = false;
   std::string path_;
   store::OriginalBytes originals_;
   std::array<int, 10> marks_{};

@@ -179,6 +179,10 @@ TEST_F(MemoControllerTest, CharactersShiftJisLacksKeepTheWindowOpenAndTheFileAsI
   EXPECT_EQ(Bytes(MemoPath()), Cp932("古いメモ\r\n"));
   EXPECT_TRUE(text.modified);
   EXPECT_EQ(memo->doc(), MemoDoc::Memo);
+
+  memo->SessionEnding();
+  EXPECT_TRUE(memo->Close(kDesign));
+  EXPECT_EQ(Bytes(MemoPath()), Cp932("古いメモ\r\n予定?と?\r\n"));
 }
 
 TEST_F(MemoControllerTest, AFailedWriteKeepsTheWindowOpen) {

@@ -560,7 +560,9 @@ LRESULT MemoWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {Scale(kMinTrackWidth), Scale(kMinTrackHeight)};
       return 0;
     case WM_CLOSE: CloseWindow(Page::Keep); return 0;
-    case WM_QUERYENDSESSION: return CloseWindow(Page::Keep) ? TRUE : FALSE;
+    // Never holds the session up with a question: the main window saves
+    // the memo silently when the session ends.
+    case WM_QUERYENDSESSION: return TRUE;
   }
   return Default(message, wParam, lParam);
 }

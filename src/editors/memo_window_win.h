@@ -78,6 +78,7 @@ class MemoWindow : public platform::Window,
   // The close steps, then hidden. False when a text could not be saved: the
   // window stays with it.
   bool CloseWindow(Page page = Page::Keep);
+  void SessionEnding() { controller_->SessionEnding(); }
   // Going resident or ending: the close steps of a shown window, then the
   // window is destroyed (made again on the next Open). False: it stays.
   bool SaveAndDestroy();

@@ -29,6 +29,8 @@ class DayEditorWindow : public DayEditorPort {
   bool Showing() const { return form_.Showing(); }
   // Showing, but already finished: its loop is about to unwind.
   bool Finishing() const { return form_.Showing() && form_.Finished(); }
+  // The showing text cannot be stored as it stands: the editor told why.
+  bool RefusesToWrite() { return form_.Showing() && form_.RefusesToWrite(); }
 
   // After the main window changed size: an editor lying partly outside the
   // work area goes back over the main window.

@@ -386,7 +386,7 @@ void MainController::SwitchDataSet(int set) {
   if (!store::CanSwitchDataSet(os_.fs, os_.dialogs, folders_.folders, folders_.sets, set,
                                network_.on))
     return;
-  SaveAndTidy();
+  if (!SaveAndTidy()) return;  // the reload would drop what could not be written
   if (!settings_.cbABackupJ && later_.generationBackup) later_.generationBackup();
   store::UseDataSet(folders_.folders, folders_.sets, set);
   cycle_.ReloadAll();

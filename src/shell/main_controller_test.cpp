@@ -353,6 +353,22 @@ TEST_F(ControllerTest, FilesTwoIsReadAndShownUntilFilesOneComesBack) {
   EXPECT_EQ(controller->cycle().slot(1).data.lines.size(), 4u);
 }
 
+TEST_F(ControllerTest, AnEditThatCannotBeWrittenKeepsTheSetUntilItIs) {
+  Format2();
+  WriteMonth(Folder("Data/Files2"), 2026, 12, 5);
+  Started();
+  fake.fs.Fail(platform::FailingFileSystem::Op::WriteAtomic, -1);
+  AddEntry(1, "本社");
+  controller->SwitchDataSet(2);
+  EXPECT_EQ(controller->folders().sets.inUse, 1);
+  EXPECT_EQ(controller->cycle().slot(1).data.lines.back(), " 3,1,,本社,,,,,,");
+  fake.fs.Fail(platform::FailingFileSystem::Op::WriteAtomic, 0);
+  controller->SwitchDataSet(2);
+  EXPECT_EQ(controller->folders().sets.inUse, 2);
+  EXPECT_NE(MonthFile(Folder("Data/Files1"), 2026, 12)->find(support::Utf8ToCp932("本社")),
+            std::string::npos);
+}
+
 TEST_F(ControllerTest, AMissingSetIsNamedAndNothingChanges) {
   Format2();
   Started().SwitchDataSet(3);

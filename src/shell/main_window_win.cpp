@@ -846,7 +846,8 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
 bool MainWindow::EditorLetsClose() {
   if (!editing_ || !editing_->openEdit().active()) return true;
   if (dayEditor_->Changed() &&
-      !platform::AskYesNo(os_.dialogs, "予定を編集中です。\r\n書き込んでから、楓帳を終了しますか？", true))
+      (!platform::AskYesNo(os_.dialogs, "予定を編集中です。\r\n書き込んでから、楓帳を終了しますか？", true) ||
+       dayEditor_->RefusesToWrite()))
     return false;
   editing_->openEdit().Finish();
   return true;
@@ -875,7 +876,7 @@ void MainWindow::OnClose() {
 void MainWindow::OnEndSession() {
   native_.dialogs().SetSilent(true);
   if (editing_) editing_->openEdit().Finish();
-  memos_->SaveAndCloseBoth();
+  memos_->SaveAtSessionEnd();
   controller_.EndSession();
   EndApplication();
 }

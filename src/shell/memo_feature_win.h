@@ -62,6 +62,12 @@ class MemoFeature : private editors::MemoWindowHost, private CompanionHost {
   bool SaveAndCloseMemo() { return !memo_ || memo_->SaveAndDestroy(); }
   bool SaveAndCloseSearch() { return !search_ || search_->SaveAndDestroy(); }
   bool SaveAndCloseBoth() { return SaveAndCloseMemo() && SaveAndCloseSearch(); }
+  // The same when the session ends: nothing is refused for want of a question.
+  void SaveAtSessionEnd() {
+    if (memo_) memo_->SessionEnding();
+    if (search_) search_->SessionEnding();
+    SaveAndCloseBoth();
+  }
   // Keys of the two windows before their controls see them.
   bool PreTranslate(MSG& msg);
 
