@@ -67,8 +67,11 @@ class TfmDay : public platform::Window, private TEditorEvents {
   SpecialDayResult EditSpecialDay(int year, int month, int day, const SpecialDayPage& page,
                                   const DayEditorSettings& settings);
 
-  // For the main window's reminder: the text changed since the window opened.
-  bool TextChanged() const { return editor_.Modified(); }
+  // For the main window's reminder: open with nothing changed since it
+  // opened. The special-day page is exempt from the reminder.
+  bool UntouchedForReminder() const {
+    return showing_ && mode_ != DayEditorMode::SpecialDay && !Changed();
+  }
   // What the window shows differs from what it opened with, on any page.
   bool Changed() const;
   bool Showing() const { return showing_; }

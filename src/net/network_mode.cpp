@@ -33,8 +33,7 @@ std::string MissingFolderText(const std::string& dataFolder, FolderCheck check) 
   const char* code = check == FolderCheck::BeforeReadingMonths    ? "[n030]"
                      : check == FolderCheck::BeforeReadingPeriods ? "[n040]"
                                                                   : "[n050]";
-  return "ネットフォルダ[" + dataFolder + "]が確認できません。\r\nローカルフォルダに設定を戻します（ネットＯｆｆ）。" +
-         code;
+  return store::NetworkFolderMissingText(dataFolder, code);
 }
 
 std::string FirstShowQuestion(const std::string& dataFolder) {
@@ -182,7 +181,7 @@ void NetworkMode::SwitchOn() {
   host_.SaveAndTidy();
   const std::string shared = store::DataSetFolder(folders_.netFolder, 1);
   if (!os_.fs.IsFolder(shared)) {
-    Tell("ネット上のフォルダを見つけられません。\r\nローカルなフォルダに設定を変更します。");
+    Tell("ネット上のフォルダを見つけられません。\r\nローカルなフォルダに設置を変更します。");
     SetMode(false);
     return;
   }

@@ -184,7 +184,7 @@ TEST_F(NetworkModeTest, SwitchingOnIsRefusedWithoutAFolderOrAComputerName) {
   EXPECT_EQ(desk.pc.dialogs.Texts(),
             (std::vector<std::string>{
                 "「オプション設定」でネット上のフォルダを先に指定してください。",
-                "ネット上のフォルダを見つけられません。\r\nローカルなフォルダに設定を変更します。",
+                "ネット上のフォルダを見つけられません。\r\nローカルなフォルダに設置を変更します。",
                 "コンピュータ名が取得できません。\r\nネットワークフォルダを使用できません。\r\n\r\nネットワーク処理を中止します。"}));
   EXPECT_FALSE(desk.link.on);
   EXPECT_EQ(desk.host.controls, ControlsFor(false));

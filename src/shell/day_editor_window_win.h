@@ -42,6 +42,7 @@ class DayEditorWindow : public DayEditorPort {
   editors::SpecialDayResult EditSpecialDay(const calendar::Date& date,
                                            const editors::SpecialDayPage& page) override;
   bool Changed() const override { return form_.Showing() && form_.Changed(); }
+  bool UntouchedForReminder() const { return form_.UntouchedForReminder(); }
   editors::DayResult FinishDay() override;
   editors::PeriodResult FinishPeriod() override;
   editors::SpecialDayResult FinishSpecialDay() override;

@@ -4,6 +4,7 @@
 #include "platform/dialog_helpers.h"
 #include <utility>
 
+#include "net/network_mode.h"
 #include "shell/instance.h"
 #include "shell/month_entry.h"
 #include "shell/status_texts.h"
@@ -168,13 +169,7 @@ void MainController::ToggleRokuyo() {
 
 bool MainController::ConfirmNetworkFolder() {
   if (!network_.on || os_.fs.IsFolder(folders_.folders.dataFolder)) return true;
-  const std::string text =
-      "ネットフォルダ[" + folders_.folders.dataFolder + "]が確認できません。[n070]\r\n\r\n"
-      "ローカルフォルダに設定を戻すか、\r\nネットワークをご確認下さい。\r\n"
-      "ネットワークを使えるようになれば、[いいえ]を押してください。\r\n\r\n"
-      "ネットワークを確認できない場合は、一旦終了しますので[はい]を押してください\r\n\r\n"
-      "楓歌を、終了させますか。";
-  if (!AskYesNo(os_.dialogs, text, true)) return true;
+  if (!AskYesNo(os_.dialogs, net::FirstShowQuestion(folders_.folders.dataFolder), true)) return true;
   view_.EndApplication();
   return false;
 }
@@ -301,8 +296,7 @@ void MainController::DeleteStaleBackups() {
 
 bool MainController::SaveAndTidy() {
   if (network_.on && !os_.fs.IsFolder(folders_.folders.dataFolder)) {
-    Inform(os_.dialogs, "ネットフォルダ[" + folders_.folders.dataFolder +
-                            "]が確認できません。\r\nローカルフォルダに設定を戻します（ネットＯｆｆ）。[n050]");
+    Inform(os_.dialogs, store::NetworkFolderMissingText(folders_.folders.dataFolder, "[n050]"));
     NetworkFolderLost();
     return false;
   }

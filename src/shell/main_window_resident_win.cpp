@@ -41,7 +41,7 @@ void MainWindow::WireLaterWork() {
 
 bool MainWindow::DayEditorOpen() { return dayEditor_ && dayEditor_->Showing(); }
 
-bool MainWindow::DayEditorUntouched() { return !dayEditor_ || !dayEditor_->Changed(); }
+bool MainWindow::DayEditorUntouched() { return dayEditor_ && dayEditor_->UntouchedForReminder(); }
 
 void MainWindow::ShowClockText(const std::string& text) {
   if (mainPanelEnabled_) statusBar_.SetText(0, text, false);

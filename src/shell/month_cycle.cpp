@@ -6,6 +6,7 @@
 #include "platform/dialog_helpers.h"
 #include "platform/list_files.h"
 #include "shell/month_entry.h"
+#include "store/data_folders.h"
 #include "store/save_guard.h"
 #include "support/paths.h"
 #include "support/text.h"
@@ -83,8 +84,7 @@ void MonthCycle::EnsureRunLogFile() {
 
 ReloadResult MonthCycle::ReloadAll() {
   if (network_.on && !os_.fs.IsFolder(folders_.dataFolder)) {
-    Inform(os_.dialogs, "ネットフォルダ[" + folders_.dataFolder +
-                            "]が確認できません。\r\nローカルフォルダに設定を戻します（ネットＯｆｆ）。[n030]");
+    Inform(os_.dialogs, store::NetworkFolderMissingText(folders_.dataFolder, "[n030]"));
     host_.NetworkFolderLost();
     return ReloadResult::NetworkOff;
   }

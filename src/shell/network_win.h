@@ -81,7 +81,13 @@ class NetworkFeature : public SharedFolder,
   bool SetNetwork(bool on) override { return mode_ && mode_->SetNetwork(on); }
   net::NetAdmin& Admin() override { return *admin_; }
   bool CanOpenNetBackup() override { return true; }  // the tab enables it by the access level
-  void OpenNetBackup() override { host_.OpenSharedBackup(GetActiveWindow()); }
+  // Backing up or restoring the shared data holds every other writer off.
+  void OpenNetBackup() override {
+    const bool shared = mode_ && On();
+    if (shared && !mode_->TakeServiceLock(true)) return;
+    host_.OpenSharedBackup(GetActiveWindow());
+    if (shared) mode_->TakeServiceLock(false);
+  }
 
  private:
   // net::NetHost

@@ -71,6 +71,10 @@ std::string DataSetName(int set) { return "Data\\Files" + std::to_string(set) + 
 
 std::string DataSetFolder(const std::string& root, int set) { return JoinPath(root, DataSetName(set)); }
 
+std::string NetworkFolderMissingText(const std::string& dataFolder, const char* code) {
+  return "ネットフォルダ[" + dataFolder + "]が確認できません。\r\nローカルフォルダに設定を戻します（ネットＯｆｆ）。" + code;
+}
+
 void ResolveDataFolders(platform::FileSystem& fs, platform::Dialogs& dialogs,
                         const std::string& edFolder, Folders& f, DataSets& sets) {
   const std::string before = f.commonDataFolder;

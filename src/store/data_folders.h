@@ -35,6 +35,11 @@ std::string DataSetName(int set);
 // The real folder of set n below `root`.
 std::string DataSetFolder(const std::string& root, int set);
 
+// The shared data folder vanished and the network goes off; `code` tells
+// where it was noticed ("[n030]" reading months, "[n040]" the period file,
+// "[n050]" saving).
+std::string NetworkFolderMissingText(const std::string& dataFolder, const char* code);
+
 // Resolves the data root (`edFolder` or the program folder, kept once set),
 // the data and common data folders and the format, and enables the set
 // menus. The first resolution of a run starts on set 1; a later one (the

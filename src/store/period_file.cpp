@@ -5,6 +5,7 @@
 
 #include "platform/dialog_helpers.h"
 #include "platform/folders.h"
+#include "store/data_folders.h"
 #include "store/line_reader.h"
 #include "store/memo_file.h"
 #include "store/save_guard.h"
@@ -112,8 +113,7 @@ PeriodReadResult ReadPeriods(const StoreEnv& env, PeriodList& list, bool reload,
                              PeriodBackups& backups) {
   const Folders& f = env.folders;
   if (networkOn && !env.os.fs.IsFolder(f.dataFolder)) {
-    platform::Inform(env.os.dialogs, "ネットフォルダ[" + f.dataFolder +
-                                         "]が確認できません。\r\nローカルフォルダに設定を戻します（ネットＯｆｆ）。[n040]");
+    platform::Inform(env.os.dialogs, NetworkFolderMissingText(f.dataFolder, "[n040]"));
     return PeriodReadResult::NetworkFolderMissing;
   }
   std::string path = f.dataFolder + kPeriodFileName;
