@@ -822,7 +822,7 @@ void MainWindow::ShowDayNumberBox() {
   RECT panel{};
   SendMessageW(statusBar_.hwnd(), SB_GETRECT, 1, reinterpret_cast<LPARAM>(&panel));
   MapWindowPoints(statusBar_.hwnd(), hwnd(), reinterpret_cast<POINT*>(&panel), 2);
-  const RECT box{panel.right + kGap, panel.top, panel.right + kGap + kWidth, panel.bottom};
+  const RECT box{panel.right + Scale(kGap), panel.top, panel.right + Scale(kGap + kWidth), panel.bottom};
   dayNumberBox_.Show(box);
 }
 
