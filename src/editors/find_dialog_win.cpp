@@ -4,6 +4,7 @@
 
 #include "platform/fonts_win.h"
 #include "platform/text_win.h"
+#include "platform/window_win.h"
 #include "support/text.h"
 
 namespace editors {
@@ -100,13 +101,16 @@ INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // Nothing raised leaves the dialog procedure.
+// A failure is told and ends the dialog as cancelled.
 INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  try {
-    return Handle(dialog, message, wParam, lParam);
-  } catch (const std::exception&) {
-    EndDialog(dialog, IDCANCEL);
-    return TRUE;
-  }
+  bool failed = true;
+  const INT_PTR result = platform::GuardedCall(dialog, [&]() -> LRESULT {
+    const INT_PTR handled = Handle(dialog, message, wParam, lParam);
+    failed = false;
+    return handled;
+  });
+  if (failed) EndDialog(dialog, IDCANCEL);
+  return failed ? TRUE : result;
 }
 
 }  // namespace

@@ -289,16 +289,14 @@ HMENU MemoWindow::BuildPopup(int popup) {
 LRESULT CALLBACK MemoWindow::EditorKeys(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR, DWORD_PTR data) {
   auto* self = reinterpret_cast<MemoWindow*>(data);
-  try {
+  return platform::GuardedCall(control, [&]() -> LRESULT {
     if (message == WM_SYSKEYDOWN) {
       MemoKey key = DecideMemoKey({static_cast<unsigned>(wParam), Held(VK_CONTROL), Held(VK_SHIFT), true});
       if (key != MemoKey::None) return self->RunKey(key), 0;
     }
     if (message == WM_SYSCHAR && (wParam == 'm' || wParam == 'M')) return 0;
-  } catch (const std::exception& e) {
-    platform::Inform(self->os().dialogs, e.what());
-  }
-  return DefSubclassProc(control, message, wParam, lParam);
+    return DefSubclassProc(control, message, wParam, lParam);
+  });
 }
 
 // ---- Opening and closing -----------------------------------------------------------

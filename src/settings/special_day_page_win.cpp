@@ -368,7 +368,7 @@ void SpecialDayPanel::EndEdit(bool keep, bool moveOn) {
 LRESULT CALLBACK SpecialDayPanel::TableProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                             DWORD_PTR data) {
   auto* self = reinterpret_cast<SpecialDayPanel*>(data);
-  try {
+  return platform::GuardedCall(window, [&]() -> LRESULT {
     switch (message) {
       case WM_GETDLGCODE:
         if (lParam && reinterpret_cast<const MSG*>(lParam)->message == WM_KEYDOWN &&
@@ -388,16 +388,14 @@ LRESULT CALLBACK SpecialDayPanel::TableProc(HWND window, UINT message, WPARAM wP
         break;
       default: break;
     }
-  } catch (...) {
-    // The control carries on with the message itself.
-  }
-  return DefSubclassProc(window, message, wParam, lParam);
+    return DefSubclassProc(window, message, wParam, lParam);
+  });
 }
 
 LRESULT CALLBACK SpecialDayPanel::CellEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                                DWORD_PTR data) {
   auto* self = reinterpret_cast<SpecialDayPanel*>(data);
-  try {
+  return platform::GuardedCall(window, [&]() -> LRESULT {
     switch (message) {
       case WM_GETDLGCODE: return DLGC_WANTALLKEYS;
       case WM_KEYDOWN:
@@ -417,10 +415,8 @@ LRESULT CALLBACK SpecialDayPanel::CellEditProc(HWND window, UINT message, WPARAM
         break;
       default: break;
     }
-  } catch (...) {
-    // The edit box carries on with the message itself.
-  }
-  return DefSubclassProc(window, message, wParam, lParam);
+    return DefSubclassProc(window, message, wParam, lParam);
+  });
 }
 
 LRESULT SpecialDayPanel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
