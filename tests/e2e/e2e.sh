@@ -656,11 +656,17 @@ nothing_lost() {
   show_june
   open_day 21
   type_checked $ID_MEMO2 "Session end"
+  key ctrl+r
   [ "$(drv end-session TfmC21 | tr -d '\r')" = yes ] || fail "the session end was refused"
   wait_exit
-  on_disk "$june" '21,1,,Session end,,,,,,' || { lines_of "$june"; fail "the text of the editor at the session end"; }
+  on_disk "$june" '21,1,,Session end,clRed,,,,,' || { lines_of "$june"; fail "the text of the editor at the session end"; }
   grep -q 'vCalGyou=' "$prog/Velda.ini" || fail "the settings were not saved at the session end"
   [ "$(lines_of "$june" | grep -c '^1[78],1,,')" = 2 ] || fail "an entry was stored twice"
+  start_velda
+  show_june
+  red_drawn 21 || fail "the entry of the session end is not drawn after the restart"
+  drv close TfmC21 30000 || fail "close"
+  wait_exit
 }
 
 # Command ids of the main window (shell/commands.h) and of the alarm
