@@ -47,7 +47,7 @@ class TfmKensaku : public MemoWindow {
 
   HWND box_ = nullptr;
   std::vector<HWND> bar_;
-  platform::WaitWindow wait_;
+  platform::WaitWindow wait_{L"処理中", L"楓帳 -Velda-"};
   HCURSOR cursorBefore_ = nullptr;
   std::uint64_t waitStart_ = 0, lastPaint_ = 0, buildMs_ = 0, showMs_ = 0;
 };

@@ -104,5 +104,17 @@ TEST(WaitWindowTest, SitsTopRightAndBlinks) {
   EXPECT_TRUE(wait.visible());
 }
 
+TEST(WaitWindowTest, ATitledOneShowsItsTextUnderItsTitleBar) {
+  WaitWindow wait(L"処理中", L"楓帳 -Velda-");
+  ASSERT_TRUE(wait.Show());
+  wchar_t title[32];
+  GetWindowTextW(wait.hwnd(), title, 32);
+  EXPECT_EQ(Narrow(title), "楓帳 -Velda-");
+  EXPECT_EQ(GetWindowLongW(wait.hwnd(), GWL_STYLE) & WS_CAPTION, static_cast<LONG>(WS_CAPTION));
+  RECT client{};
+  GetClientRect(wait.hwnd(), &client);
+  EXPECT_GT(client.bottom, 0);
+}
+
 }  // namespace
 }  // namespace platform

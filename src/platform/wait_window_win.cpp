@@ -1,11 +1,12 @@
 #include "platform/wait_window_win.h"
 
+#include <algorithm>
+
 #include "platform/dpi_win.h"
 
 namespace platform {
 namespace {
 
-constexpr wchar_t kText[] = L"少々お待ちください";
 constexpr UINT_PTR kBlinkTimer = 1;
 constexpr UINT kBlinkMs = 500;
 // 96-DPI sizes.
@@ -18,8 +19,8 @@ constexpr int kFontHeight = 16;
 bool WaitWindow::Create() {
   WindowArgs args;
   args.className = L"TfmWait";
-  args.title = kText;
-  args.style = WS_POPUP | WS_BORDER;
+  args.title = title_.empty() ? text_ : title_;
+  args.style = Style();
   args.exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
   args.x = args.y = 0;
   args.width = args.height = 1;
@@ -35,7 +36,10 @@ SIZE WaitWindow::TextSize() {
   WindowDc dc(hwnd());
   SelectGuard select(dc.get(), font_.get());
   SIZE size{};
-  GetTextExtentPoint32W(dc.get(), kText, lstrlenW(kText), &size);
+  GetTextExtentPoint32W(dc.get(), text_.c_str(), static_cast<int>(text_.size()), &size);
+  SIZE title{};  // the title bar shows the title whole
+  GetTextExtentPoint32W(dc.get(), title_.c_str(), static_cast<int>(title_.size()), &title);
+  size.cx = std::max(size.cx, title.cx);
   return size;
 }
 
@@ -43,7 +47,7 @@ bool WaitWindow::Show() {
   if (!hwnd() && !Create()) return false;
   SIZE text = TextSize();
   const RECT frame = AdjustWindowRectForDpi(
-      {0, 0, text.cx + 2 * Scale(kPaddingX), text.cy + 2 * Scale(kPaddingY)}, WS_POPUP | WS_BORDER, 0, Dpi());
+      {0, 0, text.cx + 2 * Scale(kPaddingX), text.cy + 2 * Scale(kPaddingY)}, Style(), 0, Dpi());
   int width = frame.right - frame.left, height = frame.bottom - frame.top;
   const RECT work = WorkArea();
   SetWindowPos(hwnd(), HWND_TOPMOST, work.right - width, work.top, width, height,
@@ -67,7 +71,7 @@ void WaitWindow::Paint() {
   SelectGuard select(dc.get(), font_.get());
   SetBkMode(dc.get(), TRANSPARENT);
   SetTextColor(dc.get(), GetSysColor(dimmed_ ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT));
-  DrawTextW(dc.get(), kText, -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  DrawTextW(dc.get(), text_.c_str(), -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
 LRESULT WaitWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
