@@ -1,6 +1,7 @@
 #include "shell/main_window_win.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <utility>
 
@@ -370,11 +371,18 @@ void MainWindow::SelectPage(Page page) {
   SendMessageW(pageTabs_, TCM_SETCURSEL, page == Page::Year ? 1 : 0, 0);
   if (page == page_) return;
   page_ = page;
+  if (resident_) resident_->CancelCountdown();  // the user is here
   ResizeForPage(page);
   ShowMonthControls(page == Page::Month);
   if (yearPage_) ShowWindow(yearPage_->hwnd(), page == Page::Year ? SW_SHOW : SW_HIDE);
   if (page == Page::Year) yearPage_->Shown();
   FocusPage();
+}
+
+bool MainWindow::TabAt(LPARAM clientPoint) const {
+  const POINT p{GET_X_LPARAM(clientPoint), GET_Y_LPARAM(clientPoint)};
+  const HWND child = ChildWindowFromPoint(hwnd(), p);
+  return child && (child == pageTabs_ || child == monthTabs_);
 }
 
 // The grid on the month page, the year box on the year page.
@@ -934,6 +942,10 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       if (resident_ && !resident_->OnTimer(wParam) && network_) network_->OnTimer(wParam);
+      return 0;
+    case WM_PARENTNOTIFY:
+      // A press on a tab, even the one already chosen, stops the "/J" countdown.
+      if (LOWORD(wParam) == WM_LBUTTONDOWN && resident_ && TabAt(lParam)) resident_->CancelCountdown();
       return 0;
     case WM_CLOSE:
       OnClose();

@@ -175,6 +175,7 @@ class MainWindow : public platform::Window,
   // ---- pages ----
   void SelectPage(Page page);
   void FocusPage();
+  bool TabAt(LPARAM clientPoint) const;
   void ShowMonthControls(bool show);
   void ResizeForPage(Page page);
 
