@@ -104,7 +104,7 @@ void MainWindow::OpenCommemoration() {
   controller_.cycle().GoToCurrentMonth();
   settings::SetupWindowArgs args = SetupArgs();
   args.commemoration = settings::LoadCommemoration(os_.fs, controller_.folders().folders.commonDataFolder);
-  RunSetupWindow(settings::SetupPage::Commemoration, args);
+  network_->HoldingOthersOff([&] { RunSetupWindow(settings::SetupPage::Commemoration, args); });
 }
 
 void MainWindow::OpenSpecialDayTable() { RunSetupWindow(settings::SetupPage::SpecialDays, SetupArgs()); }

@@ -108,4 +108,11 @@ bool NetworkFeature::BackUpDayFirst() {
   return net::DayFirstBackup(os_, c.folders().folders.safeGuardFolder, months, c.cycle().periods());
 }
 
+void NetworkFeature::HoldingOthersOff(const std::function<void()>& work) {
+  const bool shared = On();
+  if (shared && !mode_->TakeServiceLock(true)) return;
+  work();
+  if (shared) mode_->TakeServiceLock(false);
+}
+
 }  // namespace shell

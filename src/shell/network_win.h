@@ -6,6 +6,7 @@
 // class plugs it into the controller, the edits and the window.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -75,18 +76,18 @@ class NetworkFeature : public SharedFolder,
   void AfterWait(bool found);
   // The options changed the shared folder.
   void NetFolderChanged();
+  // Runs `work`, which writes or replaces shared data wholesale, with the
+  // maintenance lock holding every other writer off; when the lock cannot
+  // be had (told), `work` does not run. Local data need no lock.
+  void HoldingOthersOff(const std::function<void()>& work);
 
   // settings::OptionsNetworkHost, for the options window's " ネット１ " tab.
   bool NetworkOn() override { return On(); }
   bool SetNetwork(bool on) override { return mode_ && mode_->SetNetwork(on); }
   net::NetAdmin& Admin() override { return *admin_; }
   bool CanOpenNetBackup() override { return true; }  // the tab enables it by the access level
-  // Backing up or restoring the shared data holds every other writer off.
   void OpenNetBackup() override {
-    const bool shared = mode_ && On();
-    if (shared && !mode_->TakeServiceLock(true)) return;
-    host_.OpenSharedBackup(GetActiveWindow());
-    if (shared) mode_->TakeServiceLock(false);
+    HoldingOthersOff([this] { host_.OpenSharedBackup(GetActiveWindow()); });
   }
 
  private:
