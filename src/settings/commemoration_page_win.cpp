@@ -9,7 +9,7 @@ enum ControlId : int {
   kShowGroupId = 100, kPanelId, kDaysId, kSchedulesId, kPrecedenceId,
   kImportGroupId, kImportOnId, kInsertBeforeId, kDefaultColourId, kReadColourLabelId, kReadColourBoxId,
   kReadColourId, kImportId,
-  kRemoveGroupId, kRemoveOnId, kCodeLabelId, kCodeId, kRemoveId,
+  kRemoveGroupId, kRemoveOnId, kCodeLabelId, kCodeId = kCommemorationDeleteCodeId, kRemoveId,
   kApplyId, kCancelId,
 };
 
@@ -115,7 +115,10 @@ void CommemorationPanel::AfterRun() {
 void CommemorationPanel::OnCommand(int id, int code) {
   if (refreshing_) return;
   if (id == kCodeId) {
-    if (code == EN_CHANGE) page_.SetDeleteCode(controls_.Text(kCodeId));
+    // Only a change: a refresh on EN_UPDATE would put the old code back
+    // before the change is told.
+    if (code != EN_CHANGE) return;
+    page_.SetDeleteCode(controls_.Text(kCodeId));
   } else if (code != BN_CLICKED) {
     return;
   } else if (id >= kPanelId && id <= kPrecedenceId) {

@@ -18,6 +18,8 @@ namespace settings {
 inline constexpr wchar_t kCommemorationPageClass[] = L"TKinenPage";
 inline constexpr int kCommemorationPageWidth = 560;  // 96-DPI pixels
 inline constexpr int kCommemorationPageHeight = 400;
+// The removal's code box, for tests that type into it.
+inline constexpr int kCommemorationDeleteCodeId = 116;
 
 // What the page needs from the setup window around it.
 class CommemorationPanelHost {

@@ -124,6 +124,26 @@ TEST_F(PagesTest, ImportFromThePageAndTheCloseButtonGoes) {
   EXPECT_TRUE(panel->page().reloadNeeded());
 }
 
+// The code is typed into its box as a user types it, then the imported
+// line goes and the month is as it was before the import.
+TEST_F(PagesTest, RemovalByTheCodeTypedIntoItsBox) {
+  const std::string before = " 0,0,9,2004/ 3 [Data\\Files1\\]\r\n 5,1,,歯医者,,,,,,\r\n";
+  Put("Ca200403.kdf", before + " 3,1,,ひな祭り,,,,,1001,\r\n");
+  auto panel = CreateCommemorationPanel({parent, 0, 0, 2, &fake.services, &folders, &network, {}, &hosts});
+  ASSERT_TRUE(panel);
+  fake.dialogs.Answer(MsgResult::Yes);  // backed up
+  Click(panel->hwnd(), "「削除」をＯＮ");
+  HWND code = GetDlgItem(panel->hwnd(), kCommemorationDeleteCodeId);
+  ASSERT_TRUE(IsWindowEnabled(code));
+  for (wchar_t c : std::wstring(L"1001")) SendMessageW(code, WM_CHAR, c, 1);
+  EXPECT_EQ(platform::WindowTextUtf8(code), "1001");
+  fake.dialogs.Answer(MsgResult::Yes);  // remove code 1001
+  Click(panel->hwnd(), "削除開始");
+  EXPECT_EQ(Get("Ca200403.kdf"), before);
+  EXPECT_EQ(fake.dialogs.Texts().back(), "1 件（ファイル単位）削除しました。");
+  EXPECT_TRUE(IsWindowEnabled(Control(panel->hwnd(), "適用(&W)")));
+}
+
 TEST_F(PagesTest, ExportButtonWritesTheChosenFormat) {
   Put("Ca200403.kdf", " 0,0,9,2004/ 3 [Data\\Files1\\]\r\n 5,1,,歯医者,,,,,,\r\n");
   platform::TempFolder out;

@@ -1095,12 +1095,15 @@ install() {
 
 CMD_COMMEMORATION=1310
 
+# The removal's code box on the commemoration page (settings/commemoration_page_win.cpp).
+ID_DELETE_CODE=116
+
 commemoration() {
   local files1=$prog/Data/Files1
   local june=$files1/Ca203006.kdf cmr=$files1/Ca203006.cmr
   mkdir -p "$files1" "$work/shots"
   sjis "$june" ' 0,0,9,2030/ 6 [Data\Files1\]' '25,1,,既存の予定,,,,,,'
-  sjis "$cmr" ' 0,0,9,2030/ 6 [Data\Files1\]' '21,1,,夏至の日,,,,,1001,'
+  sjis "$cmr" ' 0,0,9,2030/ 6 [Data\Files1\]' '21,1,,夏至の日,clRed,,,,1001,'
   sjis "$files1/CaFromTo.kdf" '***** FromTo予定 [Data\Files1\]'
   cp "$june" "$work/june-before.kdf"
 
@@ -1122,12 +1125,29 @@ commemoration() {
   drv gone TfmSetup 10000 || fail "the page stays"
   drv enter-month 203006 || fail "entry box"
   drv expect-month "2030年6月" || fail "June 2030 not shown after the import"
+  red_drawn 21 || fail "the imported entry is not drawn in its colour"
   shot 2-imported-month
+
+  step "かえで記念機能: the imported entries removed by their code"
+  drv command TfmC21 $CMD_COMMEMORATION || fail "could not open the commemoration page again"
+  drv wait TfmSetup 10000 || fail "no commemoration page"
+  drv click TfmSetup "「削除」をＯＮ" || fail "no removal switch"
+  expect_box "予定データは退避（バックアップ）されましたでしょうか？" yes
+  drv set-text TfmSetup $ID_DELETE_CODE "$(hex 1001)" || fail "no code box"
+  drv click TfmSetup "削除開始" || fail "the removal button is not there or greyed"
+  expect_box "かえで記念日の予定の内、削除コード[1001]を削除しますか？" yes
+  expect_box "1 件（ファイル単位）削除しました。"
+  cmp "$work/june-before.kdf" "$june" || { lines_of "$june"; fail "June is not as it was before the import"; }
+  drv click TfmSetup "適用(&W)" || fail "no apply button"
+  drv gone TfmSetup 10000 || fail "the page stays"
+  drv enter-month 203006 || fail "entry box"
+  drv expect-month "2030年6月" || fail "June 2030 not shown after the removal"
+  red_drawn 21 && fail "the removed entry is still drawn"
+  shot 3-removed-month
 
   drv close TfmC21 30000 || fail "close"
   wait_exit
-  lines_of "$june" | grep -q '^25,1,,既存の予定' || fail "the existing entry is gone"
-  lines_of "$june" | grep -q '^21,.*夏至の日' || fail "the imported entry is gone after the close"
+  cmp "$work/june-before.kdf" "$june" || { lines_of "$june"; fail "June changed at the close"; }
 }
 
 "$scenario"
