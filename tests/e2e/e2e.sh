@@ -41,6 +41,9 @@
 #                copy started (it offers to delete the work folder: No).
 #   high_dpi     the display at 144 DPI: a day written through the day
 #                editor as at 96, with screenshots of the scaled windows.
+#   data_export  データ書出: June as iCalendar and as CSV from the menu
+#                through the save dialog, both read back by python3-icalendar
+#                and Python's csv module.
 #   memo_search  Ctrl+F builds the listing and 検索 finds an entry two years
 #                back; the memo typed, closed and found again after a
 #                restart; the usage guide in the memo window. Screenshots.
@@ -1148,6 +1151,57 @@ commemoration() {
   drv close TfmC21 30000 || fail "close"
   wait_exit
   cmp "$work/june-before.kdf" "$june" || { lines_of "$june"; fail "June changed at the close"; }
+}
+
+CMD_EXPORT=1008
+
+# One export through the menu, the page and the save dialog as proposed:
+# the success box names the file written in the program folder.
+export_as() {  # FORMAT_CAPTION FILE
+  drv command TfmC21 $CMD_EXPORT || fail "could not open the export page"
+  drv wait TfmSetup 10000 || fail "no export page"
+  drv click TfmSetup "$1" || fail "no format $1"
+  drv click TfmSetup "予定データ書出実行" || fail "no export button"
+  drv wait '#32770' 10000 || fail "no save dialog"
+  shot "save-dialog-$(basename "$2")"
+  drv answer ok || fail "the save dialog did not take the proposed file"
+  local text
+  text=$(drv box-text 10000 | tr -d '\r') || fail "no box after the export"
+  [ "$text" = "テキスト(${prog_win}\\$(basename "$2"))を書き出しました。" ] || fail "the export said: $text"
+  drv answer ok
+  [ -s "$2" ] || fail "$2 was not written"
+  drv close TfmSetup 10000 || fail "the export page stays"
+}
+
+data_export() {
+  local files1=$prog/Data/Files1 checks=$work/checks
+  prog_win="Z:${prog//\//\\}"
+  mkdir -p "$files1" "$work/shots" "$checks"
+  sjis "$files1/Ca203006.kdf" ' 0,0,9,2030/ 6 [Data\Files1\]' '12,1,,会議，第二会議室,clRed,,,,,' '14,1,,"引用"付き,,,,,,'
+  sjis "$files1/CaFromTo.kdf" '***** FromTo予定 [Data\Files1\]'
+
+  step "データ書出: June 2030 as iCalendar and as CSV through the save dialog"
+  no_other_velda
+  start_velda
+  show_june
+  export_as "iCalender(Google等互換)" "$prog/Te203006.ics"
+  export_as "ＣＳＶ（カンマ区切り）" "$prog/Te203006.csv"
+  drv close TfmC21 30000 || fail "close"
+  wait_exit
+
+  step "both files read by the libraries other programs use"
+  cp "$prog/Te203006.ics" "$prog/Te203006.csv" "$checks/"
+  printf 'velda2030/06/12_001\t2030-06-12\t2030-06-13\t会議,第二会議室\nvelda2030/06/14_001\t2030-06-14\t2030-06-15\t"引用"付き\n' \
+    > "$checks/Te203006.ics.expect"
+  local day text weekdays=(日 月 火 水 木 金 土)
+  for day in $(seq 1 30); do
+    case $day in 12) text='会議,第二会議室' ;; 14) text='"引用"付き' ;; *) text= ;; esac
+    printf '2030/06/%02d\t(%s)\t%s\n' "$day" "${weekdays[$(date -d "2030-06-$day" +%w)]}" "$text"
+  done > "$checks/Te203006.csv.expect"
+  # The system's Python: the one the Debian packages of the libraries serve.
+  local python=/usr/bin/python3
+  [ -x "$python" ] || python=python3
+  "$python" "$root/src/settings/export_check.py" "$checks" || fail "the libraries read something else"
 }
 
 "$scenario"
