@@ -24,6 +24,8 @@
 //   velda-driver red-pixels DAY                   prints how many red pixels the entry lines
 //                                                 of DAY show on the screen
 //   velda-driver red-point DAY                    prints "X Y" of the first red pixel there
+//   velda-driver green-names DAY                  prints how many green pixels the date band of
+//                                                 DAY shows (commemoration names)
 //   velda-driver clip-set HEX                     puts the UTF-8 text given in hex on the
 //                                                 clipboard as Unicode text, as other programs do
 //   velda-driver clip-get                         prints the clipboard's Unicode text
@@ -321,17 +323,22 @@ int DayPoint(int day, int third) {
   return 0;
 }
 
-struct RedScan {
+struct ColourScan {
   int count = 0;
   POINT first{-1, -1};  // on the screen
 };
 
-// Below the date band, from the screen as the user sees it.
-bool ScanRed(int day, RedScan& scan) {
+bool Reddish(const unsigned char* bgr) { return bgr[2] > 160 && bgr[1] < 90 && bgr[0] < 90; }
+bool Greenish(const unsigned char* bgr) { return bgr[1] > 100 && bgr[2] < 70 && bgr[0] < 70; }
+
+// From the screen as the user sees it: the entry lines below the date
+// band, or the date band itself, where the day's names are.
+bool ScanCell(int day, bool dateBand, bool (*wanted)(const unsigned char*), ColourScan& scan) {
   GridCell cell;
   if (!CellOfDay(day, cell)) return false;
   RECT r = cell.screen;
-  r.top += kWeekdayRowHeight;
+  if (dateBand) r.bottom = r.top + kWeekdayRowHeight;
+  else r.top += kWeekdayRowHeight;
   const int w = r.right - r.left, h = r.bottom - r.top;
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
@@ -343,7 +350,7 @@ bool ScanRed(int day, RedScan& scan) {
   BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
   const auto* pixel = static_cast<const unsigned char*>(bits);  // B, G, R, x
   for (int i = 0; i < w * h; ++i, pixel += 4) {
-    if (!(pixel[2] > 160 && pixel[1] < 90 && pixel[0] < 90)) continue;
+    if (!wanted(pixel)) continue;
     if (scan.count++ == 0) scan.first = {r.left + i % w, r.top + i / w};
   }
   SelectObject(memory, old);
@@ -353,17 +360,17 @@ bool ScanRed(int day, RedScan& scan) {
   return true;
 }
 
-int RedPixels(int day) {
-  RedScan scan;
-  if (!ScanRed(day, scan)) return 1;
+int ColourPixels(int day, bool dateBand, bool (*wanted)(const unsigned char*)) {
+  ColourScan scan;
+  if (!ScanCell(day, dateBand, wanted, scan)) return 1;
   std::printf("%d\n", scan.count);
   std::fflush(stdout);
   return 0;
 }
 
 int RedPoint(int day) {
-  RedScan scan;
-  if (!ScanRed(day, scan) || scan.count == 0) return 1;
+  ColourScan scan;
+  if (!ScanCell(day, false, Reddish, scan) || scan.count == 0) return 1;
   std::printf("%ld %ld\n", scan.first.x, scan.first.y);
   std::fflush(stdout);
   return 0;
@@ -596,7 +603,8 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"box-text") return BoxText(Timeout(argc, argv, 2));
   if (command == L"answer") return Answer(arg);
   if (command == L"day-point" && argc > 2) return DayPoint(_wtoi(arg), argc > 3 ? _wtoi(argv[3]) : 2);
-  if (command == L"red-pixels" && argc > 2) return RedPixels(_wtoi(arg));
+  if (command == L"red-pixels" && argc > 2) return ColourPixels(_wtoi(arg), false, Reddish);
+  if (command == L"green-names" && argc > 2) return ColourPixels(_wtoi(arg), true, Greenish);
   if (command == L"clip-set" && argc > 2) return ClipSet(arg);
   if (command == L"clip-get") return ClipGet();
   if (command == L"text" && argc > 3) return ControlText(arg, _wtoi(argv[3]));

@@ -34,8 +34,9 @@
 #                entry written, the backup restored (the program ends) and
 #                the month file byte for byte the backed-up one.
 #   commemoration かえで記念機能: a commemoration file read into June (the
-#                file then gone), the months read again after 適用, the
-#                entry kept through the close.
+#                file then gone), the months read again after 適用 and the
+#                entry drawn in its colour, then removed by its code; a rule
+#                added in 記念日等一括編集 drawn on the grid.
 #   install      a first start from an unpacked work folder: Yes to the setup
 #                question, a new setup into another folder, the installed
 #                copy started (it offers to delete the work folder: No).
@@ -229,6 +230,15 @@ lines_of() { iconv -f CP932 -t UTF-8 < "$1" | tr -d '\r'; }
 red_drawn() {
   for _ in $(seq 50); do
     [ "$(drv red-pixels "$1" | tr -d '\r')" -gt 20 ] && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+# Green names (commemoration days) in DAY's date band, once painted.
+names_drawn() {
+  for _ in $(seq 50); do
+    [ "$(drv green-names "$1" | tr -d '\r')" -gt 10 ] && return 0
     sleep 0.2
   done
   return 1
@@ -1098,8 +1108,9 @@ install() {
 
 CMD_COMMEMORATION=1310
 
-# The removal's code box on the commemoration page (settings/commemoration_page_win.cpp).
-ID_DELETE_CODE=116
+# The removal's code box on the commemoration page and the entry boxes of
+# the commemoration-day table (settings/*_page_win.cpp).
+ID_DELETE_CODE=116 ID_TABLE_MONTH=108 ID_TABLE_DAY=110 ID_TABLE_TEXT=116 CMD_SPECIAL_DAY_TABLE=1311
 
 commemoration() {
   local files1=$prog/Data/Files1
@@ -1147,6 +1158,23 @@ commemoration() {
   drv expect-month "2030年6月" || fail "June 2030 not shown after the removal"
   red_drawn 21 && fail "the removed entry is still drawn"
   shot 3-removed-month
+
+  step "記念日等一括編集: a rule added in the table is drawn on the grid"
+  drv command TfmC21 $CMD_SPECIAL_DAY_TABLE || fail "could not open the table"
+  drv wait TfmSetup 10000 || fail "no table page"
+  drv click TfmSetup "追加場所検索(&S)" || fail "no button to find a free row"
+  expect_box "形式を指定して、必要事項を記入してください。\r\n「記念日等」は必須です。"
+  drv set-text TfmSetup $ID_TABLE_MONTH "$(hex 6)" || fail "no month box"
+  drv set-text TfmSetup $ID_TABLE_DAY "$(hex 20)" || fail "no day box"
+  drv set-text TfmSetup $ID_TABLE_TEXT "$(hex 夏の記念日)" || fail "no name box"
+  # Clicks are queued: the form, the transfer and the write, in this order.
+  drv click TfmSetup "○月○日" || fail "no form"
+  drv click TfmSetup "↑ 表に転記(&A)" || fail "no transfer button"
+  drv click TfmSetup "書込／閉じる(&W)" || fail "no write button"
+  drv gone TfmSetup 10000 || fail "the table stays"
+  lines_of "$prog/Data/Sday.kdf" | grep -q '夏の記念日' || { lines_of "$prog/Data/Sday.kdf"; fail "the rule is not in Sday.kdf"; }
+  names_drawn 20 || fail "the new commemoration day is not drawn on the 20th"
+  shot 4-table-day
 
   drv close TfmC21 30000 || fail "close"
   wait_exit
