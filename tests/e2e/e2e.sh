@@ -226,23 +226,16 @@ expect_box() {
 
 lines_of() { iconv -f CP932 -t UTF-8 < "$1" | tr -d '\r'; }
 
-# Red entry text on the screen in DAY's cell, once painted.
-red_drawn() {
+# More than MIN pixels the driver's COUNT command finds in DAY's cell, once painted.
+painted() {  # COUNT DAY MIN
   for _ in $(seq 50); do
-    [ "$(drv red-pixels "$1" | tr -d '\r')" -gt 20 ] && return 0
+    [ "$(drv "$1" "$2" | tr -d '\r')" -gt "$3" ] && return 0
     sleep 0.2
   done
   return 1
 }
-
-# Green names (commemoration days) in DAY's date band, once painted.
-names_drawn() {
-  for _ in $(seq 50); do
-    [ "$(drv green-names "$1" | tr -d '\r')" -gt 10 ] && return 0
-    sleep 0.2
-  done
-  return 1
-}
+red_drawn() { painted red-pixels "$1" 20; }        # red entry text
+names_drawn() { painted green-names "$1" 10; }     # green commemoration names
 
 wait_exit() {
   for _ in $(seq 300); do kill -0 "$velda_pid" 2>/dev/null || { velda_pid=; return 0; }; sleep 0.1; done
