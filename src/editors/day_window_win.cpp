@@ -9,13 +9,13 @@
 #include <stdexcept>
 
 #include "calendar/julius.h"
+#include "editors/bounds_win.h"
 #include "editors/day_window_keys.h"
 #include "platform/dialog_helpers.h"
 #include "platform/dpi_win.h"
 #include "platform/fonts_win.h"
 #include "platform/modal_loop_win.h"
 #include "platform/text_win.h"
-#include "platform/window_win.h"
 #include "platform/win_handles_win.h"
 #include "support/cp932.h"
 #include "support/text.h"
@@ -55,16 +55,6 @@ COLORREF ToColorRef(store::Color color) {
   return static_cast<COLORREF>(color & 0xFFFFFF);
 }
 
-Bounds BoundsOf(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
-Bounds WorkArea() {
-  const RECT r = platform::WorkArea();
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
 
 }  // namespace
 
@@ -121,7 +111,7 @@ bool TfmDay::CreateWindowAndControls(const TfmDayArgs& args) {
   Bounds kept{kFormPlace.x, kFormPlace.y, kFormWidth, kFormHeight};
   if (!settingsFile_.empty() && os_) kept = LoadDayWindowBounds(os_->fs, settingsFile_, kept);
   // The size for the DPI of the monitor the window comes up on.
-  const Bounds form = FitIntoWorkArea(BoundsOnScreen(kept, platform::DpiAtPoint({kept.left, kept.top})), WorkArea());
+  const Bounds form = FitIntoWorkArea(BoundsOnScreen(kept, platform::DpiAtPoint({kept.left, kept.top})), WorkAreaBounds());
   w.x = form.left;
   w.y = form.top;
   w.width = form.width;

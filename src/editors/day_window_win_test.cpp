@@ -77,6 +77,17 @@ class TfmDayTest : public testing::Test {
   DayEditorSettings settings;
 };
 
+PeriodPage APeriod(store::PeriodDate start, store::PeriodDate end, store::PeriodDate summary, const char* text,
+                   bool isNew = false) {
+  PeriodPage page;
+  page.isNew = isNew;
+  page.start = start;
+  page.end = end;
+  page.summary = summary;
+  page.text = text;
+  return page;
+}
+
 DayRequest March5(std::vector<store::DayEntry> entries) {
   return {2004, 3, 5, std::move(entries), {{"誕生日", true}, {"祝日", false}}};
 }
@@ -188,12 +199,7 @@ TEST_F(TfmDayTest, MonthMemoHasNoColourCommands) {
 }
 
 TEST_F(TfmDayTest, APeriodSummaryOutsideThePeriodMovesToTheMiddle) {
-  PeriodPage page;
-  page.isNew = false;
-  page.start = {2004, 3, 5};
-  page.end = {2004, 3, 12};
-  page.summary = {2004, 4, 1};
-  page.text = "出張,大阪";
+  const PeriodPage page = APeriod({2004, 3, 5}, {2004, 3, 12}, {2004, 4, 1}, "出張,大阪");
   RECT before{}, during{}, after{};
   GetWindowRect(day.hwnd(), &before);
   host.script = [&] {
@@ -212,12 +218,7 @@ TEST_F(TfmDayTest, APeriodSummaryOutsideThePeriodMovesToTheMiddle) {
 // Refused where it is typed: nothing moves, not even the summary day, and
 // the page stays for the user to mend.
 TEST_F(TfmDayTest, AReversedPeriodIsRefusedWithItsSummaryDayWhereItWas) {
-  PeriodPage page;
-  page.isNew = false;
-  page.start = {2004, 3, 12};
-  page.end = {2004, 3, 5};
-  page.summary = {2004, 4, 1};
-  page.text = "出張";
+  const PeriodPage page = APeriod({2004, 3, 12}, {2004, 3, 5}, {2004, 4, 1}, "出張");
   bool stayed = false;
   host.script = [&] {
     Click(TfmDay::kBtnKakikomi);
@@ -235,11 +236,7 @@ TEST_F(TfmDayTest, AReversedPeriodIsRefusedWithItsSummaryDayWhereItWas) {
 // stands; a new period nobody touched is not one the user asked for.
 TEST_F(TfmDayTest, FinishingAnUntouchedNewPeriodAddsNothing) {
   for (bool touched : {false, true}) {
-    PeriodPage page;
-    page.isNew = true;
-    page.start = {2004, 3, 5};
-    page.end = {2004, 3, 6};
-    page.summary = {2004, 3, 5};
+    const PeriodPage page = APeriod({2004, 3, 5}, {2004, 3, 6}, {2004, 3, 5}, "", true);
     host.script = [&] {
       if (touched) SetWindowTextW(GetDlgItem(day.hwnd(), TfmDay::kSeEdit4), L"研修");
       day.FinishNow();

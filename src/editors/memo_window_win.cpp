@@ -6,6 +6,7 @@
 
 #include <stdexcept>
 
+#include "editors/bounds_win.h"
 #include "editors/search_listing.h"
 #include "editors/text_find.h"
 #include "platform/dialog_helpers.h"
@@ -13,7 +14,6 @@
 #include "platform/fonts_win.h"
 #include "platform/programs.h"
 #include "platform/text_win.h"
-#include "platform/window_win.h"
 #include "support/paths.h"
 #include "support/text.h"
 
@@ -39,16 +39,6 @@ enum Panel { kCaretPanel, kReadOnlyPanel, kInsertPanel, kCapsPanel, kKanaPanel, 
 bool Toggled(int key) { return (GetKeyState(key) & 1) != 0; }
 bool Held(int key) { return GetKeyState(key) < 0; }
 
-Bounds BoundsOf(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
-Bounds WorkArea() {
-  const RECT r = platform::WorkArea();
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
 
 // "テキスト( .txt)|*.txt|..." as the file dialogs want it: pieces ended by
 // NUL, the whole by a second NUL.
@@ -304,7 +294,7 @@ LRESULT CALLBACK MemoWindow::EditorKeys(HWND control, UINT message, WPARAM wPara
 // The kept size is scaled for the window's DPI now; moved to a monitor of
 // another DPI, the window is scaled again by WM_DPICHANGED.
 void MemoWindow::Place() {
-  Bounds b = PlaceMemoWindow(BoundsOnScreen(controller_->SavedBounds(), Dpi()), WorkArea());
+  Bounds b = PlaceMemoWindow(BoundsOnScreen(controller_->SavedBounds(), Dpi()), WorkAreaBounds());
   SetWindowPos(hwnd(), nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
