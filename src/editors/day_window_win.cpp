@@ -55,7 +55,6 @@ COLORREF ToColorRef(store::Color color) {
   return static_cast<COLORREF>(color & 0xFFFFFF);
 }
 
-
 }  // namespace
 
 struct TfmDay::Controls {

@@ -39,7 +39,6 @@ enum Panel { kCaretPanel, kReadOnlyPanel, kInsertPanel, kCapsPanel, kKanaPanel, 
 bool Toggled(int key) { return (GetKeyState(key) & 1) != 0; }
 bool Held(int key) { return GetKeyState(key) < 0; }
 
-
 // "テキスト( .txt)|*.txt|..." as the file dialogs want it: pieces ended by
 // NUL, the whole by a second NUL.
 std::wstring DialogFilter(const std::string& filter) {

@@ -109,10 +109,15 @@ bool NetworkFeature::BackUpDayFirst() {
 }
 
 void NetworkFeature::HoldingOthersOff(const std::function<void()>& work) {
-  const bool shared = On();
-  if (shared && !mode_->TakeServiceLock(true)) return;
+  if (!On()) return work();
+  if (!mode_->TakeServiceLock(true)) return;
+  // Released even when `work` fails: a lock left behind would shut every
+  // other computer out of the shared data.
+  struct Release {
+    net::NetworkMode& mode;
+    ~Release() { mode.TakeServiceLock(false); }
+  } release{*mode_};
   work();
-  if (shared) mode_->TakeServiceLock(false);
 }
 
 }  // namespace shell
