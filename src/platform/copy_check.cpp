@@ -3,6 +3,7 @@
 #include <map>
 #include <vector>
 
+#include "platform/folders.h"
 #include "support/paths.h"
 #include "support/text.h"
 
@@ -13,9 +14,9 @@ using support::EnsureTrailingSeparator;
 
 using EntriesByName = std::map<std::string, DirEntry>;
 
-EntriesByName EntriesOf(FileSystem& fs, const std::string& pattern) {
+EntriesByName EntriesOf(std::vector<DirEntry> listed) {
   EntriesByName entries;
-  for (DirEntry& e : fs.List(pattern)) entries.emplace(e.name, std::move(e));
+  for (DirEntry& e : listed) entries.emplace(e.name, std::move(e));
   return entries;
 }
 
@@ -29,7 +30,7 @@ bool Arrived(const DirEntry& source, const EntriesByName& copied) {
 
 bool SameTree(FileSystem& fs, const std::string& from, const std::string& to) {
   const std::string source = EnsureTrailingSeparator(from), copy = EnsureTrailingSeparator(to);
-  const EntriesByName copied = EntriesOf(fs, copy + "*");
+  const EntriesByName copied = EntriesOf(fs.List(copy + "*"));
   for (const DirEntry& e : fs.List(source + "*")) {
     if (!Arrived(e, copied)) return false;
     if (e.isFolder && !SameTree(fs, source + e.name, copy + e.name)) return false;
@@ -42,8 +43,8 @@ bool SameNamedFiles(FileSystem& fs, const std::string& from, const std::string& 
   const std::string source = EnsureTrailingSeparator(from), copy = EnsureTrailingSeparator(to);
   for (const std::string& pattern : support::Split(patternList, ',')) {
     if (pattern.empty()) continue;
-    const EntriesByName copied = EntriesOf(fs, copy + pattern);
-    for (const DirEntry& e : fs.List(source + pattern))
+    const EntriesByName copied = EntriesOf(ListNamed(fs, copy, pattern));
+    for (const DirEntry& e : ListNamed(fs, source, pattern))
       if (!e.isFolder && !Arrived(e, copied)) return false;
   }
   return true;

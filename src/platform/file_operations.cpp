@@ -1,19 +1,27 @@
 #include "platform/file_operations.h"
 
 #include "platform/dialog_helpers.h"
+#include "platform/folders.h"
 #include "support/paths.h"
 #include "support/text.h"
 
 namespace platform {
 namespace {
 
-// The names of the comma list that exist in `folder`, as full paths.
+// The names of the comma list that exist in `folder`, as full paths; a
+// name with the program's "#" is given to the shell as the names it matches.
 std::vector<std::string> ExistingItems(FileSystem& fs, const std::string& folder,
                                        std::string_view nameList) {
   const std::string base = support::EnsureTrailingSeparator(folder);
   std::vector<std::string> items;
-  for (const auto& name : support::Split(nameList, ','))
-    if (!name.empty() && fs.Exists(base + name)) items.push_back(base + name);
+  for (const auto& name : support::Split(nameList, ',')) {
+    if (name.empty()) continue;
+    if (name.find('#') == std::string::npos) {
+      if (fs.Exists(base + name)) items.push_back(base + name);
+      continue;
+    }
+    for (const DirEntry& e : ListNamed(fs, base, name)) items.push_back(base + e.name);
+  }
   return items;
 }
 
@@ -29,7 +37,7 @@ ShellOpFlags QuietUnlessShown(WindowHandle owner, bool showProgress) {
 bool CopyPattern(FileSystem& fs, const std::string& from, const std::string& to,
                  const std::string& pattern) {
   if (pattern.empty()) return true;
-  for (const auto& entry : fs.List(from + pattern))
+  for (const auto& entry : ListNamed(fs, from, pattern))
     if (!entry.isFolder && !CopyOneFile(fs, from + entry.name, to + entry.name)) return false;
   return true;
 }
@@ -70,6 +78,26 @@ bool DeleteFolderItems(FileSystem& fs, const std::string& folder, std::string_vi
   flags.simpleProgress = true;
   flags.allowUndo = toRecycleBin;
   return fs.ShellDelete(items, flags);
+}
+
+namespace {
+
+bool DeleteBelow(FileSystem& fs, const std::string& folder) {
+  const std::string base = support::EnsureTrailingSeparator(folder);
+  bool all = true;
+  for (const DirEntry& e : fs.List(base + "*"))
+    all = (e.isFolder ? DeleteBelow(fs, base + e.name) : fs.DeleteFile(base + e.name)) && all;
+  return fs.RemoveEmptyFolder(support::RemoveTrailingSeparator(folder)) && all;
+}
+
+}  // namespace
+
+bool DeleteTree(FileSystem& fs, const std::string& folder, WindowHandle owner) {
+  const std::string path = support::RemoveTrailingSeparator(folder);
+  if (!fs.Exists(path)) return true;
+  if (DeleteBelow(fs, path)) return true;
+  DeleteFolderItems(fs, path, "", owner, false, false);
+  return !fs.Exists(path);
 }
 
 bool RenameFolder(FileSystem& fs, Dialogs& dialogs, const std::string& source,

@@ -24,6 +24,11 @@ bool CopyFolderItems(FileSystem& fs, Dialogs& dialogs, const std::string& source
 // exists.
 bool DeleteFolderItems(FileSystem& fs, const std::string& folder, std::string_view nameList,
                        WindowHandle owner, bool toRecycleBin, bool showProgress);
+// Removes `folder` with everything below it through the file system's own
+// calls, falling back to the shell for what they cannot remove (a
+// read-only file). Silent: for the program's own working folders, where the
+// shell would cost milliseconds a file under Wine. True when it is gone.
+bool DeleteTree(FileSystem& fs, const std::string& folder, WindowHandle owner);
 // Renames (moves) the folder `source` to `dest`; never onto an existing
 // name. A missing source changes nothing and, with progress, is told.
 bool RenameFolder(FileSystem& fs, Dialogs& dialogs, const std::string& source,

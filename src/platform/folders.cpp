@@ -23,6 +23,8 @@ bool IsDriveRootName(std::string_view folder) {
          ((folder[0] >= 'A' && folder[0] <= 'Z') || (folder[0] >= 'a' && folder[0] <= 'z'));
 }
 
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 bool CountsAsPresent(FileSystem& fs, const std::string& folder) {
   if (!folder.empty() && fs.Exists(folder)) return true;
   if (!IsDriveRootName(folder)) return false;
@@ -52,10 +54,34 @@ bool PlainFileExists(FileSystem& fs, const std::string& path) {
 
 bool AnyNameExists(FileSystem& fs, const std::string& folder, std::string_view nameList) {
   const std::string base = support::EnsureTrailingSeparator(folder);
-  for (const auto& name : support::Split(nameList, ','))
-    // An empty piece would test the folder itself.
-    if (!name.empty() && PathExists(fs, base + name)) return true;
+  for (const auto& name : support::Split(nameList, ',')) {
+    if (name.empty()) continue;  // it would test the folder itself
+    if (name.find('#') == std::string::npos ? PathExists(fs, base + name) : !ListNamed(fs, base, name).empty())
+      return true;
+  }
   return false;
+}
+
+bool NameMatches(std::string_view pattern, std::string_view name) {
+  if (pattern.empty()) return name.empty();
+  if (pattern[0] == '*')
+    return NameMatches(pattern.substr(1), name) || (!name.empty() && NameMatches(pattern, name.substr(1)));
+  if (name.empty()) return false;
+  const char p = pattern[0], c = name[0];
+  const bool one = p == '?' || (p == '#' ? c >= '0' && c <= '9' : AsciiLower(p) == AsciiLower(c));
+  return one && NameMatches(pattern.substr(1), name.substr(1));
+}
+
+std::vector<DirEntry> ListNamed(FileSystem& fs, const std::string& folder, std::string_view pattern) {
+  const std::string base = support::EnsureTrailingSeparator(folder);
+  std::string system(pattern);
+  if (system.find('#') == std::string::npos) return fs.List(base + system);
+  // The system narrows the listing; the exact test is ours.
+  for (char& c : system)
+    if (c == '#') c = '?';
+  std::vector<DirEntry> entries = fs.List(base + system);
+  std::erase_if(entries, [&](const DirEntry& e) { return !NameMatches(pattern, e.name); });
+  return entries;
 }
 
 bool ForceFolder(FileSystem& fs, Dialogs& dialogs, const std::string& path, bool create,

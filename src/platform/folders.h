@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
@@ -21,6 +22,14 @@ bool PathExists(FileSystem& fs, const std::string& path);
 bool PlainFileExists(FileSystem& fs, const std::string& path);
 // One name of the comma list (wildcards allowed) exists in `folder`.
 bool AnyNameExists(FileSystem& fs, const std::string& folder, std::string_view nameList);
+
+// Name lists may hold, beside the system's "*" and "?", the program's own
+// "#": exactly one digit. "Ca######.kdf" names the month files of every year
+// and nothing else, which no system wildcard can say ("?" may also match no
+// character before the dot, so "Ca??????.kdf" takes "CaMemo.kdf").
+bool NameMatches(std::string_view pattern, std::string_view name);
+// The entries of `folder` one pattern names ("#" allowed), folders included.
+std::vector<DirEntry> ListNamed(FileSystem& fs, const std::string& folder, std::string_view pattern);
 
 // True when the folder exists or was made. A missing folder is made only
 // with `create`; with `ask` the user confirms first and hears of a failure.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "platform/doubles_testutil.h"
@@ -161,6 +162,36 @@ TEST_F(Existence, AnyNameOfTheList) {
   EXPECT_FALSE(AnyNameExists(fs, dir.path(), "CaMe*.kdp,CaMemo.kdf"));
   EXPECT_FALSE(AnyNameExists(fs, dir.path(), ",,"));  // empty pieces never name the folder
   EXPECT_FALSE(AnyNameExists(fs, dir.path(), ""));
+}
+
+// "#" is one digit: the month files of every year and nothing else, which
+// the system's "?" (it may match nothing before the dot) cannot say.
+TEST(NameMatchesTest, DigitsWildcardsAndCase) {
+  struct Case {
+    const char* pattern;
+    const char* name;
+    bool matches;
+  };
+  const Case cases[] = {
+      {"Ca######.kdf", "Ca197701.kdf", true}, {"Ca######.kdf", "ca209912.KDF", true},
+      {"Ca######.kdf", "CaMemo.kdf", false},  {"Ca######.kdf", "CaFromTo.kdf", false},
+      {"Ca######.kdf", "Ca20261.kdf", false}, {"Ca######.kdf", "Ca2026123.kdf", false},
+      {"Ca######.kdf", "Ca202612.kdf.tmp", false}, {"CaFT*.kdp", "CaFT1208.kdp", true},
+      {"CaFT*.kdp", "CaFT.kdp", true},        {"*.k?f", "x.kdf", true},
+      {"*.k?f", "x.kf", false},               {"", "", true},
+  };
+  for (const Case& c : cases) EXPECT_EQ(NameMatches(c.pattern, c.name), c.matches) << c.pattern << " " << c.name;
+}
+
+TEST_F(Existence, ListNamedTestsEveryNameItself) {
+  for (const char* name : {"Ca197701.kdf", "CaMemo.kdf", "CaFromTo.kdf", "Ca20261.kdf"})
+    ASSERT_TRUE(fs.WriteAtomic(dir / name, ""));
+  std::vector<std::string> names;
+  for (const DirEntry& e : ListNamed(fs, dir.path(), "Ca######.kdf")) names.push_back(e.name);
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"Ca197701.kdf", "Ca202612.kdf"}));
+  EXPECT_TRUE(AnyNameExists(fs, dir.path(), "x,Ca######.kdf"));
+  EXPECT_FALSE(AnyNameExists(fs, dir.path(), "Cb######.kdf"));
 }
 
 TEST_F(Existence, FileDateOrNothing) {

@@ -3,7 +3,7 @@
 // from a folder, as the setup window's buttons run them. A backup holds
 // the data in the older one-folder layout:
 //
-//   E:\VeldaBackup\Ca202612.kdf   month files (2000..2099), CaFromTo.kdf, CaFT*.kdp
+//   E:\VeldaBackup\Ca202612.kdf   month files of every year, CaFromTo.kdf, CaFT*.kdp
 //   E:\VeldaBackup\CaMemo.kdf     common files (memo, Sday.kdf, run log ...)
 //   E:\VeldaBackup\Files2\        the sub sets, whole
 //   E:\VeldaBackup\velnet.kdf     with the shared data only

@@ -27,7 +27,10 @@ class BackupRestore : public SetupWorld {
     WriteMonthFiles(fs, files1, 30, 8, 2000);
     Put(files1, "CaFromTo.kdf", "2026/12/01,2026/12/03,出張,,,\r\n");
     Put(files1, "CaFT20261201.kdp", "backup of the periods\r\n");
-    Put(files1, "Ca199912.kdf", "kept apart: before 2000\r\n");
+    // The months of every year are data, whatever century.
+    Put(files1, "Ca197701.kdf", " 0,0,9,1977/ 1 [Data\\Files1\\]\r\n 3,1,,新年会,,,,,,\r\n");
+    Put(files1, "Ca209912.kdf", " 0,0,9,2099/12 [Data\\Files1\\]\r\n");
+    Put(files1, "Ca20261.kdf", "no month file: five digits\r\n");
     Put(files1, "Ca200403.cmr", "a commemoration file\r\n");
     Put(common, "CaMemo.kdf", "memo\r\n");
     Put(common, "Sday.kdf", "1990,,5,14,,,記念日\r\n");
@@ -74,10 +77,12 @@ TEST_F(BackupRestore, ABackupRestoredGivesTheDataBackByteForByte) {
   EXPECT_EQ(keys.lblCopy1, "令和08年12月8日(火) 09:05 退避");
   EXPECT_EQ(keys.lblCopy2, kNotBackedUpText);
   const Tree saved = Saved();
-  EXPECT_EQ(saved.size(), 30u + 2 + 3 + 1);  // months, periods, common files, Files2
+  EXPECT_EQ(saved.size(), 32u + 2 + 3 + 1);  // months, periods, common files, Files2
   EXPECT_EQ(saved.at("Sday.kdf"), before.at("Sday.kdf"));
   EXPECT_EQ(saved.at("Files2/Ca202001.kdf"), "sub set\r\n");
-  EXPECT_FALSE(saved.count("Ca199912.kdf"));
+  EXPECT_EQ(saved.at("Ca197701.kdf"), before.at("Files1/Ca197701.kdf"));
+  EXPECT_EQ(saved.at("Ca209912.kdf"), before.at("Files1/Ca209912.kdf"));
+  EXPECT_FALSE(saved.count("Ca20261.kdf"));
   EXPECT_TRUE(NoWorkFolders(dest));
 
   WorkOn();

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/file_operations.h"
+#include "platform/folders.h"
 #include "support/paths.h"
 #include "support/text.h"
 
@@ -42,7 +43,7 @@ std::vector<std::string> FilesOfKinds(platform::FileSystem& fs, const std::strin
   std::vector<std::string> names;
   for (const std::string& pattern : support::Split(kinds, ','))
     if (!pattern.empty())
-      for (const platform::DirEntry& e : fs.List(folder + pattern))
+      for (const platform::DirEntry& e : platform::ListNamed(fs, folder, pattern))
         if (!e.isFolder) names.push_back(e.name);
   return names;
 }
@@ -94,18 +95,16 @@ ReplaceResult ReplaceWithStaged(platform::FileSystem& fs, const std::vector<Repl
     if (replacement.Group(groups[i], static_cast<int>(i) + 1)) continue;
     const bool putBack = replacement.PutBack();
     result.outcome = putBack ? ReplaceOutcome::PutBack : ReplaceOutcome::Stranded;
-    if (putBack) platform::DeleteFolderItems(fs, result.asideFolder, "", owner, false, false);
+    if (putBack) platform::DeleteTree(fs, result.asideFolder, owner);
     return result;
   }
   result.outcome = ReplaceOutcome::Replaced;
-  platform::DeleteFolderItems(fs, result.asideFolder, "", owner, false, false);
+  platform::DeleteTree(fs, result.asideFolder, owner);
   return result;
 }
 
 bool RemoveLeftoverCopy(platform::FileSystem& fs, const std::string& folder, platform::WindowHandle owner) {
-  if (!fs.Exists(RemoveTrailingSeparator(folder))) return true;
-  platform::DeleteFolderItems(fs, folder, "", owner, false, false);
-  return !fs.Exists(RemoveTrailingSeparator(folder));
+  return platform::DeleteTree(fs, folder, owner);
 }
 
 }  // namespace settings

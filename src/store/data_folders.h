@@ -14,8 +14,10 @@
 
 namespace store {
 
-// Comma lists of names (with wildcards) the conversions copy.
-inline constexpr char kDataFileNames[] = "CaFT*.kdp,Ca20*.kdf,CaFromTo.kdf";
+// Comma lists of names (with wildcards) the conversions copy. The data
+// files: the month files of every year ("#" is one digit,
+// platform/folders.h), the period file and its daily backups.
+inline constexpr char kDataFileNames[] = "CaFT*.kdp,Ca######.kdf,CaFromTo.kdf";
 inline constexpr char kCommonFileNames[] = "CaMe*.kdp,CaMemo.kdf,Cmr.kdf,Sday.kdf,User.kdf,VeldaSte.kdl";
 inline constexpr char kProgramFileNames[] =
     "Velka.exe,Velda.ini,Velclock.exe,CaSima.dat,HelpVelk.chm,Veluser.chm,HDay.dat,Readme.txt";

@@ -186,17 +186,18 @@ class Conversion : public DataFolders {
 };
 
 TEST_F(Conversion, FormatOneToTwoCopiesEachKindToItsPlace) {
-  for (const char* f : {"old\\Ca200403.kdf", "old\\CaFromTo.kdf", "old\\CaFT4031.kdp", "old\\Ca199912.kdf",
-                        "old\\CaMemo.kdf", "old\\Sday.kdf", "old\\CaME4031.kdp", "old\\Velda.ini",
+  for (const char* f : {"old\\Ca200403.kdf", "old\\CaFromTo.kdf", "old\\CaFT4031.kdp", "old\\Ca197701.kdf",
+                        "old\\Ca209912.kdf", "old\\Ca20040.kdf", "old\\CaMemo.kdf", "old\\Sday.kdf", "old\\CaME4031.kdp", "old\\Velda.ini",
                         "old\\Files2\\Ca200501.kdf", "old\\other.txt"})
     PutAt(f);
   MakeFolder("old\\Files3\\");
   EXPECT_TRUE(ConvertToFormat2(fake.services, P("old\\"), P("new\\"), true, false));
   for (const char* f : {"new\\Data\\Files1\\Ca200403.kdf", "new\\Data\\Files1\\CaFromTo.kdf",
+                        "new\\Data\\Files1\\Ca197701.kdf", "new\\Data\\Files1\\Ca209912.kdf",
                         "new\\Data\\Files1\\CaFT4031.kdp", "new\\Data\\CaMemo.kdf", "new\\Data\\Sday.kdf",
                         "new\\Data\\CaME4031.kdp", "new\\Velda.ini", "new\\Data\\Files2\\Ca200501.kdf"})
     EXPECT_TRUE(Exists(f)) << f;
-  for (const char* f : {"new\\Data\\Files1\\Ca199912.kdf", "new\\Data\\Files1\\CaMemo.kdf",
+  for (const char* f : {"new\\Data\\Files1\\Ca20040.kdf", "new\\Data\\Files1\\CaMemo.kdf",
                         "new\\other.txt", "new\\Data\\Files1\\other.txt"})
     EXPECT_FALSE(Exists(f)) << f;
   EXPECT_TRUE(fake.fs.IsFolder(P("new\\Data\\Files3\\")));
@@ -275,7 +276,7 @@ TEST_F(Conversion, FormatTwoToOneCopiesBackAndTellsMissingCommonFiles) {
     PutAt(f);
   EXPECT_TRUE(ConvertToFormat1(fake.services, P("v2\\"), P("v1\\"), true, false));
   EXPECT_TRUE(Exists("v1\\Ca200403.kdf"));
-  EXPECT_FALSE(Exists("v1\\Ca199912.kdf"));
+  EXPECT_TRUE(Exists("v1\\Ca199912.kdf"));
   EXPECT_TRUE(Exists("v1\\Files2\\Ca200501.kdf"));
   EXPECT_TRUE(Exists("v1\\Velda.ini"));
   EXPECT_EQ(Texts(), Lines{"元データに共通データファイルが一つもありません(202)。\r\n"
