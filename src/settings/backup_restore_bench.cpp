@@ -1,4 +1,4 @@
-// Backing up and restoring fifty years of month files: the copy into the
+// Backing up and restoring fifty years of month files (1977-2026): the copy into the
 // staging folder, its check and the moves into place (the shell's copy is
 // the file system's own here; tools under Wine give the figure with it).
 #include <benchmark/benchmark.h>
@@ -6,7 +6,7 @@
 #include "platform/doubles_testutil.h"
 #include "platform/folders.h"
 #include "settings/backup_restore.h"
-#include "settings/generation_backup_testutil.h"
+#include "store/long_history_testutil.h"
 #include "store/data_folders.h"
 #include "support/paths.h"
 
@@ -23,15 +23,24 @@ class QuietHost : public MaintenanceHost {
 struct FiftyYears {
   FiftyYears() {
     const std::string root = support::EnsureTrailingSeparator(support::JoinPath(temp.path(), "Velda"));
-    WriteMonthFiles(fake.fs, store::DataSetFolder(root, 1), 601, 30, 2000);
+    const std::string common = support::JoinPath(root, "Data\\");
+    platform::CreateFolderChain(fake.fs, store::DataSetFolder(root, 1));
+    store::WriteLongHistory(fake.fs, store::DataSetFolder(root, 1), common, {}, written);
     place.programFolder = place.folders.dataRoot = root;
     place.folders.dataFolder = store::DataSetFolder(root, 1);
-    place.folders.commonDataFolder = support::JoinPath(root, "Data\\");
+    place.folders.commonDataFolder = common;
     keys.edtCopy1 = keys.edtCopy3 = support::EnsureTrailingSeparator(support::JoinPath(temp.path(), "Backup"));
     platform::CreateFolderChain(fake.fs, keys.edtCopy1);
   }
+  // Every month of the fifty years arrived.
+  bool Complete(const std::string& folder) {
+    for (const std::string& name : written.monthFileNames)
+      if (!fake.fs.Exists(support::JoinPath(folder, name))) return false;
+    return true;
+  }
   platform::TempFolder temp;
   platform::FakeServices fake;
+  store::LongHistory written;
   QuietHost host;
   DataPlace place;
   SetupWindowKeys keys;
@@ -41,6 +50,7 @@ void BM_BackupFiftyYears(benchmark::State& state) {
   FiftyYears w;
   for (auto _ : state)
     if (BackupData(w.fake.services, w.host, w.place, w.keys, 1) != CopyOutcome::Done) state.SkipWithError("failed");
+  if (!w.Complete(w.keys.edtCopy1)) state.SkipWithError("months missing from the backup");
 }
 BENCHMARK(BM_BackupFiftyYears)->Unit(benchmark::kMillisecond);
 
@@ -51,6 +61,7 @@ void BM_RestoreFiftyYears(benchmark::State& state) {
     w.fake.dialogs.Answer(platform::MsgResult::Yes);
     if (RestoreData(w.fake.services, w.host, w.place, w.keys) != CopyOutcome::Done) state.SkipWithError("failed");
   }
+  if (!w.Complete(w.place.folders.dataFolder)) state.SkipWithError("months missing after the restore");
 }
 BENCHMARK(BM_RestoreFiftyYears)->Unit(benchmark::kMillisecond);
 

@@ -4,6 +4,7 @@
 
 #include "platform/doubles_testutil.h"
 #include "shell/fakes_testutil.h"
+#include "store/long_history_testutil.h"
 #include "support/cp932.h"
 
 namespace shell {
@@ -166,6 +167,23 @@ TEST_F(MonthCycleTest, MovesWithinTheWindowReadAndWriteNoFile) {
   EXPECT_EQ(counting.Reads(), 0);
   EXPECT_EQ(counting.Count("WriteAtomic"), 0);
   EXPECT_EQ(cycle.current(), 1);
+}
+
+// Fifty years on disk cost a start or a jump no more than one month does:
+// the window's months are read, and no listing takes every month file.
+TEST_F(MonthCycleTest, FiftyYearsOnDiskAreReadOnlyWhereTheWindowShowsThem) {
+  store::LongHistory written;
+  ASSERT_TRUE(store::WriteLongHistory(fake.fs, temp.path(), temp.path(), {}, written));
+  ASSERT_EQ(written.monthFileNames.size(), 600u);
+  counting.Reset();
+  Start(2026, 12, 8);
+  const int startLists = counting.Count("List");
+  EXPECT_LE(counting.Count("ReadAll"), 6 + 3);  // the window's months, the period and rule files
+  counting.Reset();
+  cycle.GoToMonth("198506");
+  EXPECT_EQ(cycle.slot(cycle.current()).data.year, 1985);
+  EXPECT_LE(counting.Count("ReadAll"), 6);
+  EXPECT_LE(counting.Count("List"), startLists);
 }
 
 TEST_F(MonthCycleTest, ReloadCreatesTheRunLogWithItsHeader) {

@@ -3,14 +3,17 @@
 # program (one window, a menu, one line of Japanese text), both under Wine
 # in one run, warm (each started once before the timed runs). Prints both
 # medians and their ratio.
-#   tools/startup/measure-start.sh [RUNS] [VELDA_EXE]
+#   tools/startup/measure-start.sh [RUNS] [VELDA_EXE] [YEARS]
 # The default program is the windows preset's build; build it first
-# (cmake --build --preset windows --target Velda velda-driver velda-start-probe).
+# (cmake --build --preset windows --target Velda velda-driver velda-start-probe
+# velda-dataset). With YEARS the data folder holds that many years of a
+# long-time user's months (velda-dataset, from 1977) instead of one year.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$root/build/windows
 runs=${1:-9}
 velda=${2:-$build/src/app/Velda.exe}
+years=${3:-}
 probe=$build/tools/startup/velda-start-probe.exe
 driver=$build/tests/e2e/velda-driver.exe
 wine_run=$root/cmake/wine-run.sh
@@ -30,6 +33,11 @@ for m in $(seq -w 1 12); do
   for d in $(seq 1 28); do printf '%2d,1,,meeting %s,,,,,,\r\n' "$d" "$d" >> "$work/Data/Files1/Ca$(date +%Y)$m.kdf"; done
 done
 printf '***** FromTo\x97\\\x92\xe8 [Data\\Files1\\]\r\n' > "$work/Data/Files1/CaFromTo.kdf"
+if [ -n "$years" ]; then
+  rm -f "$work"/Data/Files1/*
+  "$wine_run" "$build/tools/dataset/velda-dataset.exe" "Z:${work//\//\\}\\Data\\Files1" \
+    "Z:${work//\//\\}\\Data" "$years" 1977 | tr -d '\r'
+fi
 
 drv() { "$wine_run" "$driver" "$@"; }
 # The started program inherits the driver's output: through a pipe the

@@ -5,7 +5,7 @@
 //
 //   setup_preview.exe [backup|export|install|shortcuts|commemoration|days|
 //                      cleanup-file|cleanup-folder] [--seconds n]
-//   setup_preview.exe time [--months n]
+//   setup_preview.exe time [--years n]   (50 years from 1977)
 #include <windows.h>
 #include <commctrl.h>
 
@@ -22,6 +22,7 @@
 #include "platform/text_win.h"
 #include "settings/cleanup_window_win.h"
 #include "settings/generation_backup_testutil.h"
+#include "store/long_history_testutil.h"
 #include "settings/setup_window_win.h"
 #include "store/special_days.h"
 #include "support/cp932.h"
@@ -48,7 +49,7 @@ struct Sample {
   std::string program;  // a program folder with its data below it
 };
 
-Sample MakeSample(platform::FileSystem& fs, int months) {
+Sample MakeSample(platform::FileSystem& fs, int years, int firstYear) {
   wchar_t temp[MAX_PATH]{};
   GetTempPathW(MAX_PATH, temp);
   Sample s;
@@ -58,7 +59,12 @@ Sample MakeSample(platform::FileSystem& fs, int months) {
   Put(fs, s.program, "Velda.exe", "stand-in");
   Put(fs, s.program, "HDay.dat", "1,1,元日\r\n");
   const std::string files1 = JoinPath(s.program, "Data\\Files1\\"), common = JoinPath(s.program, "Data\\");
-  WriteMonthFiles(fs, files1, months, 20, 2000);
+  platform::CreateFolderChain(fs, files1);
+  store::LongHistorySpec spec;
+  spec.years = years;
+  spec.firstYear = firstYear;
+  store::LongHistory written;
+  store::WriteLongHistory(fs, files1, common, spec, written);
   Put(fs, files1, "Ca200403.kdf", " 0,0,9,2004/ 3 [Data\\Files1\\]\r\n 5,1,,朝礼,,,,,,\r\n");
   Put(fs, files1, "Ca200403.cmr", " 0,0,9,2004/ 3 [Data\\Files1\\]\r\n 3,1,,ひな祭り,,,,,1001,\r\n");
   Put(fs, common, "Sday.kdf", "1990,,5,14,,,結婚記念日\r\n,,,,2,2,第二月曜日の集まり\r\n");
@@ -162,9 +168,20 @@ long long Milliseconds(std::chrono::steady_clock::time_point since) {
   return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - since).count();
 }
 
-int TimeCopies(platform::NativeServices& native, int months) {
+// Every month file of the years, byte for byte, in `copy`.
+bool AllMonthsIn(platform::FileSystem& fs, const std::string& data, const std::string& copy) {
+  int months = 0;
+  for (const platform::DirEntry& e : platform::ListNamed(fs, data, "Ca######.kdf")) {
+    if (fs.ReadAll(JoinPath(data, e.name)) != fs.ReadAll(JoinPath(copy, e.name))) return false;
+    ++months;
+  }
+  return months > 0;
+}
+
+int TimeCopies(platform::NativeServices& native, int years) {
   platform::FileSystem& fs = native.services().fs;
-  const Sample sample = MakeSample(fs, months);
+  const Sample sample = MakeSample(fs, years, 1977);
+  const int months = years * 12;
   AnsweringDialogs dialogs;
   platform::Services os{fs, dialogs, native.services().clock, native.services().system, native.services().shell,
                         native.services().clipboard};
@@ -178,8 +195,9 @@ int TimeCopies(platform::NativeServices& native, int months) {
     Pump();
     auto start = std::chrono::steady_clock::now();
     const CopyOutcome backup = BackupData(os, host, place, keys, 1);
-    std::printf("backup %d of %d month files: %s in %lld ms\n", round, months,
-                backup == CopyOutcome::Done ? "done" : "FAILED", Milliseconds(start));
+    std::printf("backup %d of %d month files: %s in %lld ms, %s\n", round, months,
+                backup == CopyOutcome::Done ? "done" : "FAILED", Milliseconds(start),
+                AllMonthsIn(fs, place.folders.dataFolder, keys.edtCopy1) ? "every month in it" : "MONTHS MISSING");
     Pump();
     start = std::chrono::steady_clock::now();
     const CopyOutcome restore = RestoreData(os, host, place, keys);
@@ -197,17 +215,17 @@ int wmain(int argc, wchar_t** argv) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&icc);
   std::string page = "backup";
-  int seconds = 0, months = 601;
+  int seconds = 0, years = 50;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = platform::Narrow(argv[i]);
     if (arg == "--seconds" && i + 1 < argc) seconds = _wtoi(argv[++i]);
-    else if (arg == "--months" && i + 1 < argc) months = _wtoi(argv[++i]);
+    else if (arg == "--years" && i + 1 < argc) years = _wtoi(argv[++i]);
     else page = arg;
   }
   platform::NativeServices native;
-  if (page == "time") return TimeCopies(native, months);
+  if (page == "time") return TimeCopies(native, years);
   if (seconds > 0) SetTimer(nullptr, kCloseAfter, static_cast<UINT>(seconds) * 1000, CloseAfter);
-  const Sample sample = MakeSample(native.services().fs, 24);
+  const Sample sample = MakeSample(native.services().fs, 2, 2025);
   if (page == "cleanup-file" || page == "cleanup-folder") return ShowCleanup(native, sample, page == "cleanup-folder");
   if (!kPages.count(page)) return 1;
   return ShowPage(native, sample, page);
