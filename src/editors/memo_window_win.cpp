@@ -31,6 +31,7 @@ constexpr int kEditorFontHeight = 14;
 constexpr int kUiFontHeight = 12;
 constexpr int kMinTrackWidth = 320;
 constexpr int kMinTrackHeight = 240;
+constexpr int kLongestTextToDelete = 2000;  // lines; quick to delete even in Wine
 constexpr int kPanelWidths[MemoWindow::kStatusPanels] = {120, 70, 40, 40, 40, 40, -1};
 constexpr int kJumpPanelWidth = 44;
 
@@ -235,6 +236,12 @@ void MemoWindow::CreateControls() {
                                0, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBar)),
                                platform::ModuleInstance(), nullptr);
   SendMessageW(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_.get()), FALSE);
+  CreateEditor();
+  CreateExtras();
+  SetStatus(kInsertPanel, "挿入");
+}
+
+void MemoWindow::CreateEditor() {
   editor_ = std::make_unique<TEditor>();
   TEditorArgs e;
   e.parent = hwnd();
@@ -247,8 +254,28 @@ void MemoWindow::CreateControls() {
   editor_->SetScrollBars(ScrollBars::Both);
   SetWindowSubclass(editor_->hwnd(), &MemoWindow::EditorKeys, kKeysSubclass,
                     reinterpret_cast<DWORD_PTR>(this));
-  CreateExtras();
-  SetStatus(kInsertPanel, "挿入");
+}
+
+// Wine's RichEdit deletes a text in time that grows with the square of its
+// paragraphs (each step finds its place from the first paragraph again):
+// replacing the fifty-year listing took minutes. A long text is never
+// deleted; the control holding it makes way for a new, empty one.
+void MemoWindow::SetLines(const std::vector<std::string>& lines) {
+  if (editor_->LineCount() > kLongestTextToDelete) RenewEditor();
+  editor_->SetLines(lines);
+}
+
+void MemoWindow::RenewEditor() {
+  const HWND old = editor_->hwnd();
+  const bool readOnly = editor_->ReadOnly(), focused = GetFocus() == old;
+  RemoveWindowSubclass(old, &MemoWindow::EditorKeys, kKeysSubclass);
+  editor_.reset();
+  DestroyWindow(old);
+  CreateEditor();
+  editor_->SetReadOnly(readOnly);
+  Relayout();
+  if (lastFocus_ == old) lastFocus_ = editor_->hwnd();
+  if (focused) editor_->Focus();
 }
 
 void MemoWindow::CreateMenus() {

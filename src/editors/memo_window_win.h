@@ -129,7 +129,7 @@ class MemoWindow : public platform::Window,
 
   // ---- MemoTextArea over the editor
   const std::string& Text() const override { return editor_->Text(); }
-  void SetLines(const std::vector<std::string>& lines) override { editor_->SetLines(lines); }
+  void SetLines(const std::vector<std::string>& lines) override;
   bool Modified() const override { return editor_->Modified(); }
   void SetModified(bool modified) override { editor_->SetModified(modified); }
   bool ReadOnly() const override { return editor_->ReadOnly(); }
@@ -153,6 +153,8 @@ class MemoWindow : public platform::Window,
 
   // ---- Building
   void CreateControls();
+  void CreateEditor();
+  void RenewEditor();
   void CreateMenus();
   HMENU BuildPopup(int popup);
   static LRESULT CALLBACK EditorKeys(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);

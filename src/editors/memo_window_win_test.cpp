@@ -13,6 +13,7 @@
 #include "platform/doubles_testutil.h"
 #include "platform/native_services.h"
 #include "platform/text_win.h"
+#include "store/long_history_testutil.h"
 #include "support/cp932.h"
 #include "support/paths.h"
 #include "support/utf8.h"
@@ -199,6 +200,40 @@ TEST_F(MemoWindowTest, SearchFindsAWordTwoYearsBack) {
   EXPECT_NE(Bytes(folders.dataFolder + "kensaku.txt").find(support::Utf8ToCp932("2024年12月 3日(火) 歯医者")),
             std::string::npos);
   EXPECT_NE(support::Cp932ToUtf8(Bytes(folders.settingsFile)).find("vItems=車検"), std::string::npos);
+}
+
+// Ten years of months: a listing long enough that the text control is
+// made anew rather than emptied. Every opening of a session shows the same
+// listing once and finds the same entry.
+TEST_F(MemoWindowTest, EveryOpeningOfALongListingFindsTheSameEntry) {
+  store::LongHistorySpec spec;
+  spec.years = 10;
+  spec.firstYear = 1980;
+  store::LongHistory written;
+  ASSERT_TRUE(store::WriteLongHistory(os->fs, folders.dataFolder, folders.commonDataFolder, spec, written));
+  TfmKensaku search;
+  ASSERT_TRUE(search.Create({nullptr, os.get(), folders, &host}));
+  std::vector<int> rows;
+  std::size_t lineCount = 0;
+  for (int round = 0; round < 3; ++round) {
+    search.Open(MemoDoc::Memo);
+    const std::vector<std::string> lines = SplitEditorText(search.editor().Text());
+    if (round == 0) lineCount = lines.size();
+    EXPECT_GT(lines.size(), 2000u);
+    EXPECT_EQ(lines.size(), lineCount) << round;
+    SetWindowTextW(GetDlgItem(search.hwnd(), TfmKensaku::kCbKensaku), L"楓の記念植樹");
+    Click(search, TfmKensaku::kBtnKensaku);
+    const TextPos caret = search.editor().Caret();
+    ASSERT_LT(caret.row, static_cast<int>(lines.size()));
+    EXPECT_NE(lines[caret.row].find("楓の記念植樹"), std::string::npos) << round;
+    EXPECT_EQ(GetFocus(), search.editor().hwnd()) << round;
+    EXPECT_EQ(GetDlgItem(search.hwnd(), MemoWindow::kMemo1), search.editor().hwnd());
+    rows.push_back(caret.row);
+    Click(search, TfmKensaku::kBtnTojiru);
+    EXPECT_FALSE(search.Showing());
+  }
+  EXPECT_EQ(rows, (std::vector<int>{rows[0], rows[0], rows[0]}));
+  EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"検索データが見あたりません。\r\n新しい検索データを作ります。"});
 }
 
 }  // namespace
