@@ -29,9 +29,9 @@ class GuardedRun {
   }
 
   // Skipped (nothing to write) counts as written.
-  store::SaveOutcome Save(const store::MonthSlot& slot) {
+  store::SaveOutcome Save(const store::MonthSlot& slot, store::ShrinkGuard shrink = store::ShrinkGuard::Ask) {
     network_.writePending = true;  // a deliberate write, in network mode too
-    const store::SaveOutcome outcome = store::SaveMonth(env_, slot, network_);
+    const store::SaveOutcome outcome = store::SaveMonth(env_, slot, network_, shrink);
     return outcome == store::SaveOutcome::Skipped ? store::SaveOutcome::Written : outcome;
   }
 
@@ -104,7 +104,8 @@ bool RemoveFromFile(GuardedRun& run, int code, const std::string& name, YearMont
   std::vector<std::string> kept = LinesWithoutCode(slot.lines, code);
   if (kept.size() == slot.lines.size() && !slot.unread) return true;
   slot.lines = std::move(kept);
-  const store::SaveOutcome saved = run.Save(slot);
+  // The user confirmed the removal once for every month it empties.
+  const store::SaveOutcome saved = run.Save(slot, store::ShrinkGuard::Confirmed);
   if (saved == store::SaveOutcome::Failed) return false;
   if (saved == store::SaveOutcome::Written) {
     result.rewrote = true;

@@ -2,6 +2,7 @@
 
 #include "settings/commemoration_import.h"
 #include "settings/commemoration_page.h"
+#include "store/month_file.h"
 #include "store/store_test_fixture.h"
 #include "support/cp932.h"
 #include "support/text.h"
@@ -144,17 +145,31 @@ TEST_F(CommemorationRun, AShortLineEndsTheRunAndEarlierFilesKeepTheirImport) {
   EXPECT_TRUE(Has("Ca200404.cmr"));
 }
 
-TEST_F(CommemorationRun, RemovalRewritesOnlyTheMonthsThatLoseLines) {
+// The user confirmed the removal once: the months it empties or halves are
+// written without the guard's two questions each. A month that could not
+// be read is still never written over.
+TEST_F(CommemorationRun, RemovalOverManyEmptiedMonthsAsksNothingMore) {
   Put("Ca200403.kdf", Sjis(kHeader + "\r\n 1,1,,a,,,,,1000,\r\n 2,1,,b,,,,,1001,\r\n 3,1,,c,,,,,,\r\n"));
   Put("Ca200404.kdf", Sjis(kMarch));
-  Put("Ca200405.kdf", Sjis(kHeader + "\r\n 1,1,,a,,,,,1000,\r\n"));
-  fake.dialogs.Answer(MsgResult::No);  // the guard's question for May, emptied
+  auto header = [](int y, int m) { return store::MonthHeader(y, m, "Data\\Files1\\") + "\r\n"; };
+  for (int year : {1985, 2005})
+    for (int month = 1; month <= 12; ++month)
+      Put(store::MonthFileName(year, month), Sjis(header(year, month) + " 1,1,,a,,,,,1000,\r\n"));
   const MergeRun run = Remove(1000);
   EXPECT_TRUE(run.ok);
-  EXPECT_EQ(run.files, 1);
+  EXPECT_EQ(run.files, 13);  // the months named "Ca2*.kdf" only
+  EXPECT_TRUE(Texts().empty());
   EXPECT_EQ(support::Cp932ToUtf8(Get("Ca200403.kdf")), kHeader + "\r\n 2,1,,b,,,,,1001,\r\n 3,1,,c,,,,,,\r\n");
-  EXPECT_EQ(Get("Ca200405.kdf"), Sjis(kHeader + "\r\n 1,1,,a,,,,,1000,\r\n"));
-  EXPECT_EQ(fake.fs.Calls(Op::WriteAtomic), 1);
+  EXPECT_EQ(Get("Ca200512.kdf"), Sjis(header(2005, 12)));
+  EXPECT_EQ(Get("Ca200404.kdf"), Sjis(kMarch));
+  EXPECT_EQ(fake.fs.Calls(Op::WriteAtomic), 13);
+
+  Put("Ca200406.kdf", Sjis(header(2004, 6) + " 1,1,,a,,,,,1000,\r\n"));
+  fake.fs.Fail(Op::ReadAll, -1);
+  EXPECT_FALSE(Remove(1000).ok);
+  fake.fs.Fail(Op::ReadAll, 0);
+  EXPECT_EQ(Get("Ca200406.kdf"), Sjis(header(2004, 6) + " 1,1,,a,,,,,1000,\r\n"));
+  EXPECT_EQ(fake.fs.Calls(Op::WriteAtomic), 13);
 }
 
 // Import then removal by code gives every month file back byte for byte,

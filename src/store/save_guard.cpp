@@ -58,7 +58,7 @@ SaveOutcome SaveEmptiedMonth(const StoreEnv& env, const MonthSlot& slot, const N
 
 }  // namespace
 
-SaveOutcome SaveMonth(const StoreEnv& env, const MonthSlot& slot, NetworkLink& network) {
+SaveOutcome SaveMonth(const StoreEnv& env, const MonthSlot& slot, NetworkLink& network, ShrinkGuard shrink) {
   if (slot.unread) {
     platform::Inform(env.os.dialogs, YearMonth(slot) + "の予定データが読み込めていないため、\r\n"
                                                        "ファイルを守るためこの月は保存しません。");
@@ -66,6 +66,7 @@ SaveOutcome SaveMonth(const StoreEnv& env, const MonthSlot& slot, NetworkLink& n
   }
   if (!network.TakeWriteTurn()) return SaveOutcome::Skipped;
   int n = static_cast<int>(slot.lines.size());
+  if (shrink == ShrinkGuard::Confirmed && n < slot.loadCount) return WriteAndCount(env, slot, network, "fs05", "fs06");
   if (ShrankTooMuch(n, slot.loadCount)) return SaveShrunkMonth(env, slot, network);
   if (n != 1) return WriteAndCount(env, slot, network, "fs05", "fs06");
   // Only the header is left: an empty month never gets a file of its own.

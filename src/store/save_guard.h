@@ -19,7 +19,13 @@ inline bool ShrankTooMuch(int lines, int loadCount) { return lines < loadCount /
 // protected; both were told.
 enum class SaveOutcome { Written, Skipped, Refused, Failed };
 
-// Failures are told with (fs01)..(fs06).
-SaveOutcome SaveMonth(const StoreEnv& env, const MonthSlot& slot, NetworkLink& network);
+// Whether a shrink is asked about. A removal the user asked for in so many
+// words (a delete code over many months) is a shrink already confirmed.
+enum class ShrinkGuard { Ask, Confirmed };
+
+// Failures are told with (fs01)..(fs06). The unread guard holds whatever
+// the shrink guard says.
+SaveOutcome SaveMonth(const StoreEnv& env, const MonthSlot& slot, NetworkLink& network,
+                      ShrinkGuard shrink = ShrinkGuard::Ask);
 
 }  // namespace store
