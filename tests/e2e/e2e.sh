@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end scenarios of Velda.exe under Wine, driven by velda-driver.exe
 # (and xdotool for Ctrl keys) on a prepared program folder.
-#   e2e.sh SCENARIO VELDA_EXE DRIVER_EXE WORK_DIR
+#   e2e.sh SCENARIO VELDA_EXE DRIVER_EXE WORK_DIR [DATASET_EXE]
 # Scenarios:
 #   main_window  data format 2: today's month, Ctrl+K / Ctrl+J, a far month
 #                through the entry box, a second start that brings the first
@@ -45,12 +45,16 @@
 #   data_export  データ書出: June as iCalendar and as CSV from the menu
 #                through the save dialog, both read back by python3-icalendar
 #                and Python's csv module.
+#   fifty_years  600 month files (1977-2026, velda-dataset): a word found only
+#                in 1985 searched twice in one session, the caret on it both
+#                times; the data backed up (every month file byte for byte)
+#                and restored, which ends the program.
 #   memo_search  Ctrl+F builds the listing and 検索 finds an entry two years
 #                back; the memo typed, closed and found again after a
 #                restart; the usage guide in the memo window. Screenshots.
 # Run it with LANG=ja_JP.UTF-8 as well: Japanese users have code page 932.
 set -euo pipefail
-scenario=$1 velda=$2 driver=$3 work=$4
+scenario=$1 velda=$2 driver=$3 work=$4 dataset=${5:-}
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 wine_run=$root/cmake/wine-run.sh
@@ -1047,6 +1051,74 @@ backup_restore() {
   drv answer ok
   wait_exit
   cmp "$june" "$work/june-before.kdf" || { lines_of "$june"; fail "the month is not the backed-up one"; }
+}
+
+# Ctrl+F, the word typed, 検索: the caret line must hold the word. The
+# listing of fifty years must come well within the wait, the second time
+# in a session as the first.
+search_once() {  # ROUND WORD
+  local started line=
+  focus_velda
+  key ctrl+f
+  [ "$1" = 1 ] && expect_box "検索データが見あたりません。\n新しい検索データを作ります。"
+  drv wait TfmKensaku 30000 || fail "no search window ($1)"
+  drv set-text TfmKensaku $ID_SEARCH_BOX "$(hex "$2")" || fail "could not fill the search box ($1)"
+  started=$(date +%s%N)
+  drv click TfmKensaku "検索" || fail "no 検索 button ($1)"
+  for _ in $(seq 100); do
+    line=$(drv caret-line TfmKensaku $ID_MEMO1 | tr -d '\r')
+    case $line in *"$2"*) break ;; esac
+    sleep 0.2
+  done
+  case $line in *"$2"*) ;; *) fail "round $1: the caret line holds: $line" ;; esac
+  echo "    round $1: caret on the hit $(( ($(date +%s%N) - started) / 1000000 )) ms after 検索"
+  shot "$1-search"
+  drv click TfmKensaku "閉じる" || fail "no 閉じる button ($1)"
+  drv gone TfmKensaku 20000 || fail "the search window stays ($1)"
+}
+
+fifty_years() {
+  local files1=$prog/Data/Files1 backup=$work/backup text name
+  mkdir -p "$files1" "$backup" "$work/shots"
+  [ -n "$dataset" ] || fail "no velda-dataset.exe given"
+  LC_ALL=C.UTF-8 "$wine_run" "$dataset" "Z:${files1//\//\\}" "Z:${prog//\//\\}\\Data" 50 1977 | tr -d '\r' \
+    || fail "the data set was not written"
+  [ "$(ls "$files1" | grep -c '^Ca[0-9]\{6\}\.kdf$')" = 600 ] || fail "not 600 month files"
+  local backup_win="Z:${backup//\//\\}\\"
+  printf '[Setup]\r\nedtCopy1=%s\r\nedtCopy3=%s\r\n' "$backup_win" "$backup_win" > "$prog/Velda.ini"
+  cp -r "$files1" "$work/files1-before"
+
+  step "a word found only in 1985, searched twice in one session"
+  no_other_velda
+  start_velda
+  drv wait-child TfmC21 TSeMCal 60000 || fail "no month grid"
+  search_once 1 楓の記念植樹
+  search_once 2 楓の記念植樹
+
+  step "the backup holds every month of the fifty years byte for byte"
+  drv command TfmC21 $CMD_BACKUP || fail "could not ask for the backup page"
+  drv wait TfmSetup 10000 || fail "no setup window"
+  drv click TfmSetup "← データ退避実行" || fail "no backup button"
+  text=$(drv box-text 120000 | tr -d '\r') || fail "no box after the backup"
+  [ "$text" = "データ退避作業を終了しました。" ] || fail "the backup told: $text"
+  drv answer ok
+  for name in $(cd "$work/files1-before" && ls Ca*.kdf); do
+    cmp -s "$work/files1-before/$name" "$backup/$name" || fail "$name is not in the backup as it was"
+  done
+  cmp -s "$files1/CaFromTo.kdf" "$backup/CaFromTo.kdf" || fail "the period file was not backed up"
+
+  step "回復 from it: the program ends and every month is as it was"
+  drv click TfmSetup "①「データ回復」をオン" || fail "no restore switch"
+  expect_box 'データ回復作業を行いますと、現在のデータは消去されてしまいます。\n\nデータ回復作業を行いますか？' yes
+  drv click TfmSetup "← ②データ回復" || fail "no restore button"
+  expect_box "データ回復を行いますか？" yes
+  text=$(drv box-text 120000 | tr -d '\r') || fail "no box after the restore"
+  case $text in データ回復作業を終了しました。*) ;; *) fail "the restore told: $text" ;; esac
+  drv answer ok
+  wait_exit
+  for name in $(cd "$work/files1-before" && ls Ca*.kdf); do
+    cmp -s "$work/files1-before/$name" "$files1/$name" || fail "$name changed by the restore"
+  done
 }
 
 high_dpi() {
