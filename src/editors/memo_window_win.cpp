@@ -352,6 +352,9 @@ bool MemoWindow::CloseWindow(Page page) {
   closing_ = false;
   if (!closed) return false;
   ShowWindow(hwnd(), SW_HIDE);
+  // Every opening reads its document again; a long text kept out of sight
+  // would hold the control at several times the program's own memory.
+  if (editor_->LineCount() > kLongestTextToDelete) RenewEditor();
   if (owner_ && IsWindowVisible(owner_)) SetActiveWindow(owner_);
   host_->MemoWindowClosed(page);
   return true;

@@ -1077,10 +1077,25 @@ search_once() {  # ROUND WORD
   drv gone TfmKensaku 20000 || fail "the search window stays ($1)"
 }
 
+working_set() { drv memory TfmC21 | tr -d '\r' | sed -n 's/.*working_set_kb=\([0-9]*\).*/\1/p'; }
+
 fifty_years() {
   local files1=$prog/Data/Files1 backup=$work/backup text name
   mkdir -p "$files1" "$backup" "$work/shots"
   [ -n "$dataset" ] || fail "no velda-dataset.exe given"
+  step "the working set with one month of data"
+  sjis "$files1/Ca$ym.kdf" "$(printf ' 0,0,9,%4d/%2d [Data\\Files1\\]' "$year" "$month")" '15,1,,給料日,,,,,,'
+  sjis "$files1/CaFromTo.kdf" '***** FromTo予定 [Data\Files1\]'
+  no_other_velda
+  start_velda
+  drv wait-child TfmC21 TSeMCal 60000 || fail "no month grid"
+  drv idle TfmC21 || fail "the main window does not answer"
+  local one_month
+  one_month=$(working_set)
+  echo "    one month: working set $one_month KB"
+  drv close TfmC21 30000 || fail "close"
+  wait_exit
+  rm -f "$files1"/*
   LC_ALL=C.UTF-8 "$wine_run" "$dataset" "Z:${files1//\//\\}" "Z:${prog//\//\\}\\Data" 50 1977 | tr -d '\r' \
     || fail "the data set was not written"
   [ "$(ls "$files1" | grep -c '^Ca[0-9]\{6\}\.kdf$')" = 600 ] || fail "not 600 month files"
@@ -1092,8 +1107,13 @@ fifty_years() {
   no_other_velda
   start_velda
   drv wait-child TfmC21 TSeMCal 60000 || fail "no month grid"
+  drv idle TfmC21 || fail "the main window does not answer"
+  local loaded searched
+  loaded=$(working_set)
   search_once 1 楓の記念植樹
   search_once 2 楓の記念植樹
+  searched=$(working_set)
+  echo "    fifty years: working set $loaded KB at the start, $searched KB after the searches"
 
   step "the backup holds every month of the fifty years byte for byte"
   drv command TfmC21 $CMD_BACKUP || fail "could not ask for the backup page"

@@ -10,6 +10,7 @@
 // and Data\Files1\ (the month files).
 #include <windows.h>
 #include <commctrl.h>
+#include <psapi.h>
 
 #include <chrono>
 #include <cstdio>
@@ -66,6 +67,13 @@ void Click(MemoWindow& w, int id) {
                reinterpret_cast<LPARAM>(GetDlgItem(w.hwnd(), id)));
 }
 
+unsigned long long WorkingSetKb() {
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof counters;
+  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+  return counters.WorkingSetSize / 1024;
+}
+
 void Pump() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
@@ -78,9 +86,11 @@ void TimeRound(TfmKensaku& window, const std::string& word, int round) {
   SetWindowTextW(GetDlgItem(window.hwnd(), TfmKensaku::kCbKensaku), platform::Widen(word).c_str());
   const double search = Ms([&] { Click(window, TfmKensaku::kBtnKensaku); Pump(); });
   const int row = window.editor().Caret().row;
+  const unsigned long long shownKb = WorkingSetKb();
   const double close = Ms([&] { Click(window, TfmKensaku::kBtnTojiru); Pump(); });
-  std::printf("round %d: open_ms=%.1f search_ms=%.1f close_ms=%.1f caret_row=%d\n", round, open, search,
-              close, row);
+  std::printf("round %d: open_ms=%.1f search_ms=%.1f close_ms=%.1f caret_row=%d working_set_kb=%llu "
+              "(closed %llu)\n",
+              round, open, search, close, row, shownKb, WorkingSetKb());
 }
 
 // The listing under this system: a raw read of the month files, the
@@ -99,8 +109,8 @@ int Time(platform::Services& real, const MemoFolders& folders, const std::string
   TfmKensaku window;
   QuitOnClose host;
   if (!window.Create({nullptr, &os, folders, &host})) return 1;
-  std::printf("files=%zu lines=%zu raw_read_ms=%.1f listing_ms=%.1f (x%.1f)\n", names.size(), lines, raw,
-              listing, listing / raw);
+  std::printf("files=%zu lines=%zu raw_read_ms=%.1f listing_ms=%.1f (x%.1f) working_set_kb=%llu\n",
+              names.size(), lines, raw, listing, listing / raw, WorkingSetKb());
   for (int round = 1; round <= rounds; ++round) TimeRound(window, word, round);
   window.Open(MemoDoc::Memo);
   const double rebuild = Ms([&] { Click(window, TfmKensaku::kBtnSaisakusei); Pump(); });
