@@ -176,8 +176,7 @@ bool AdminSetup::SetRights(AdminDialogPort& dialog, const std::string& netFolder
   }
   const std::string stored = list[1].empty() ? "false" : list[1];
   if (entry->password == stored) {
-    admin_.WriteIdFile(entry->name, entry->password, kAdministrator, admin_.idFilePath());
-    admin_.SetLevel(kAdministrator);
+    if (!WriteRights(entry->name, entry->password, kAdministrator)) return false;
     Tell("管理者権限を設定しました。");
     return true;
   }
@@ -187,8 +186,17 @@ bool AdminSetup::SetRights(AdminDialogPort& dialog, const std::string& netFolder
   }
   if (!platform::AskYesNo(os_.dialogs, std::string(kWrongPassword) + "\r\nこのコンピュータの管理者権限を削除しますか？", false))
     return false;
-  admin_.WriteIdFile(entry->name, "", kParticipant, admin_.idFilePath());
-  admin_.SetLevel(kParticipant);
+  return WriteRights(entry->name, "", kParticipant);
+}
+
+// The rights hold only once the computer's own file holds them: a failed
+// write leaves them as they were and is told with the file.
+bool AdminSetup::WriteRights(const std::string& name, const std::string& password, int level) {
+  if (!admin_.WriteIdFile(name, password, level, admin_.idFilePath())) {
+    Tell("[" + admin_.idFilePath() + "]に書き込めませんでした。\r\n管理者権限は変わっていません。");
+    return false;
+  }
+  admin_.SetLevel(level);
   return true;
 }
 

@@ -84,6 +84,7 @@ class AdminSetup {
   bool ConfirmNewFolder(const std::string& target);
   bool WriteBoth(const std::string& target);
   bool CheckEntry(const AdminEntry& entry, bool& close);
+  bool WriteRights(const std::string& name, const std::string& password, int level);
   void Tell(const std::string& text);
 
   platform::Services& os_;

@@ -195,6 +195,17 @@ TEST_F(RightsDialogTest, AWrongPasswordTakesExistingRightsAwayOnlyWhenAsked) {
             "パスワードが、管理者によって設定されたものと違います。\r\nこのコンピュータの管理者権限を削除しますか？");
 }
 
+// Rights that could not be written are not told as set: the next start
+// would read them back as they were.
+TEST_F(RightsDialogTest, RightsNotWrittenAreToldWithTheFileAndNotSet) {
+  dialog.answer = AdminEntry{"総務", "secret"};
+  fs.Fail(platform::FailingFileSystem::Op::WriteAtomic, -1);
+  EXPECT_FALSE(setup.SetRights(dialog, dir.path()));
+  EXPECT_EQ(admin.level(), kParticipant);
+  EXPECT_EQ(pc.dialogs.Texts(), std::vector<std::string>{"[" + admin.idFilePath() +
+                                                         "]に書き込めませんでした。\r\n管理者権限は変わっていません。"});
+}
+
 TEST_F(RightsDialogTest, TheManagementComputerNeedsNoRights) {
   pc.system.computerName = "PC09";
   dialog.answer = AdminEntry{"PC09", "secret"};

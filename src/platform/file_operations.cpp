@@ -92,6 +92,13 @@ bool DeleteBelow(FileSystem& fs, const std::string& folder) {
 
 }  // namespace
 
+bool DeleteOneFile(FileSystem& fs, const std::string& path, WindowHandle owner, bool toRecycleBin) {
+  if (path.find_first_of("*?") != std::string::npos || !fs.Exists(path) || fs.IsFolder(path)) return false;
+  ShellOpFlags flags = QuietUnlessShown(owner, false);
+  flags.allowUndo = toRecycleBin;
+  return fs.ShellDelete({path}, flags) && !fs.Exists(path);
+}
+
 bool DeleteTree(FileSystem& fs, const std::string& folder, WindowHandle owner) {
   const std::string path = support::RemoveTrailingSeparator(folder);
   if (!fs.Exists(path)) return true;

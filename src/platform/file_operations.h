@@ -24,6 +24,10 @@ bool CopyFolderItems(FileSystem& fs, Dialogs& dialogs, const std::string& source
 // exists.
 bool DeleteFolderItems(FileSystem& fs, const std::string& folder, std::string_view nameList,
                        WindowHandle owner, bool toRecycleBin, bool showProgress);
+// The one file `path` names, taken literally (a comma is part of the name,
+// and a name holding "*" or "?" names no file), to the recycle bin or for
+// good. True when it was a file and is gone.
+bool DeleteOneFile(FileSystem& fs, const std::string& path, WindowHandle owner, bool toRecycleBin);
 // Removes `folder` with everything below it through the file system's own
 // calls, falling back to the shell for what they cannot remove (a
 // read-only file). Silent: for the program's own working folders, where the

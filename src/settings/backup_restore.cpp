@@ -64,18 +64,21 @@ struct PlaceTexts {
   const char* commonFolder;
   const char* dataRoot;
   const char* insideData;
+  const char* holdsData;
 };
 
 constexpr PlaceTexts kBackupTexts{
     "データフォルダはデータの保存先に出来ません。\r\n中止します。",
     "データ共通フォルダはデータの保存先に出来ません。\r\n中止します。",
     "起動フォルダはデータの保存先に出来ません。\r\n中止します。",
-    "退避先がデータフォルダの中にあります。\r\nデータフォルダの外のフォルダを指定してください。\r\n中止します。"};
+    "退避先がデータフォルダの中にあります。\r\nデータフォルダの外のフォルダを指定してください。\r\n中止します。",
+    "退避先の中にデータフォルダか起動フォルダがあります。\r\nそれらの外のフォルダを指定してください。\r\n中止します。"};
 constexpr PlaceTexts kRestoreTexts{
     "データフォルダとデータの保存元が同じです。\r\n中止します。",
     "データ共通フォルダとデータの保存元が同じです。\r\n中止します。",
     "起動フォルダとデータの保存元が同じです。\r\n中止します。",
-    "回復元がデータフォルダの中にあります。\r\nデータフォルダの外のフォルダを指定してください。\r\n中止します。"};
+    "回復元がデータフォルダの中にあります。\r\nデータフォルダの外のフォルダを指定してください。\r\n中止します。",
+    "回復元の中にデータフォルダか起動フォルダがあります。\r\nそれらの外のフォルダを指定してください。\r\n中止します。"};
 
 const char* RefusalFor(platform::FileSystem& fs, const DataPlace& place, const std::string& root,
                        const std::string& folder, const PlaceTexts& texts) {
@@ -87,6 +90,11 @@ const char* RefusalFor(platform::FileSystem& fs, const DataPlace& place, const s
   // A copy into the data would be copied again by the next one, and a
   // restore would move it aside with the old data.
   if (SameFolder(folder, root) || InsideTheData(fs, place, root, folder)) return texts.insideData;
+  // The replacement of its sub-folders would move the live data or the
+  // program aside with them.
+  for (const std::string& kept : {root, f.dataRoot, f.dataFolder, place.programFolder})
+    if (!kept.empty() && FolderInside(kept, folder)) return texts.holdsData;
+  if (!place.programFolder.empty() && FolderInside(folder, place.programFolder)) return texts.holdsData;
   return nullptr;
 }
 

@@ -210,7 +210,10 @@ class BackupRefusals : public BackupRestore, public ::testing::WithParamInterfac
 TEST_P(BackupRefusals, NothingIsCopied) {
   const Refusal& r = GetParam();
   const std::string folder = r.folder;
-  keys.edtCopy1 = folder.empty() ? "C" : folder == "Nowhere" ? support::JoinPath(temp.path(), folder) : Folder(folder);
+  keys.edtCopy1 = folder.empty()        ? "C"
+                  : folder == "Nowhere" ? support::JoinPath(temp.path(), folder)
+                  : folder == "."       ? support::EnsureTrailingSeparator(temp.path())
+                                        : Folder(folder);
   const Tree data = Data();
   EXPECT_EQ(Backup(), CopyOutcome::Refused);
   EXPECT_EQ(Texts(), Lines{r.text});
@@ -231,7 +234,10 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"InsideASubSet", "Velda/Data/Files2/Backup",
                 "退避先がデータフォルダの中にあります。\r\nデータフォルダの外のフォルダを指定してください。\r\n中止します。"},
         Refusal{"InsideTheData", "Velda/Data/Backup",
-                "退避先がデータフォルダの中にあります。\r\nデータフォルダの外のフォルダを指定してください。\r\n中止します。"}),
+                "退避先がデータフォルダの中にあります。\r\nデータフォルダの外のフォルダを指定してください。\r\n中止します。"},
+        // Its "Files2" and "Files3" replaced, the live data would go aside.
+        Refusal{"HoldsTheData", ".",
+                "退避先の中にデータフォルダか起動フォルダがあります。\r\nそれらの外のフォルダを指定してください。\r\n中止します。"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(BackupRestore, FieldRefusalsBeforeTheCopy) {

@@ -28,14 +28,10 @@ bool Protected(const std::string& folder, const CleanupGuard& guard) {
 
 bool DeleteArchive(platform::Services& os, const std::string& path, const CleanupGuard& guard,
                    platform::WindowHandle owner) {
-  const std::string folder = support::ParentPart(path), name = support::LastFolderName(path);
   // An archive never lies among the program's own files or its data.
   const bool ours = (!guard.programFolder.empty() && FolderInside(path, guard.programFolder)) ||
                     (!guard.dataRoot.empty() && FolderInside(path, guard.dataRoot));
-  const bool deleted = !ours && os.fs.Exists(path) &&
-                       platform::DeleteFolderItems(os.fs, support::EnsureTrailingSeparator(folder), name, owner,
-                                                   true, false) &&
-                       !os.fs.Exists(path);
+  const bool deleted = !ours && platform::DeleteOneFile(os.fs, path, owner, true);
   platform::Inform(os.dialogs, "[ " + path + " ]" + (deleted ? "を削除しました。" : "は削除できませんでした。"));
   return deleted;
 }

@@ -71,6 +71,20 @@ TEST_F(CleanupTest, TheArchiveGoesToTheRecycleBin) {
                             "[ " + guard.programFolder + "Velda.exe ]は削除できませんでした。"}));
 }
 
+// The name is the file's, literally: its comma splits nothing and a
+// wildcard in it names no file.
+TEST_F(CleanupTest, OnlyTheOneArchiveNamedIsDeleted) {
+  const std::string downloads = Folder("Downloads");
+  for (const char* name : {"a,b.zip", "a", "b.zip", "c.zip"}) Put(downloads, name, "keep");
+  EXPECT_TRUE(Delete(CleanupMode::ArchiveFile, downloads + "a,b.zip"));
+  EXPECT_FALSE(Exists(downloads + "a,b.zip"));
+  EXPECT_FALSE(Delete(CleanupMode::ArchiveFile, downloads + "*.zip"));
+  EXPECT_FALSE(Delete(CleanupMode::ArchiveFile, downloads + "?.zip"));
+  EXPECT_FALSE(Delete(CleanupMode::ArchiveFile, Folder("Downloads/sub")));  // a folder is no archive
+  for (const char* name : {"a", "b.zip", "c.zip"}) EXPECT_EQ(Read(downloads + name), "keep") << name;
+  EXPECT_EQ(fs.deleteFlags.size(), 1u);
+}
+
 TEST_F(CleanupTest, AFailedDeletionIsTold) {
   const std::string work = Folder("Temp/Work");
   Put(work, "localfol.kdf", "[Set]\r\n");
