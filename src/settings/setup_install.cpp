@@ -275,16 +275,18 @@ class Installer {
     return false;
   }
 
-  // A new setup makes each ticked shortcut; an overwrite refreshes those
-  // the user already has, so that they point at the installed copy.
+  // A new setup makes each ticked shortcut the user does not have yet (one
+  // already there may point at another copy the user keeps); an overwrite
+  // refreshes those the user already has, so that they point at the
+  // installed copy.
   void MakeShortcuts() {
     if (targetDrive_ != "FIXED") return;
     for (const ShortcutGroup& group : ShortcutGroups()) {
       const std::string folder = ShortcutFolder(os_.system, group.kind);
       if (!request_.shortcuts[static_cast<int>(group.kind)] || folder.empty()) continue;
       for (const char* name : {kShortcutFileName, kOldShortcutFileName}) {
-        const bool wanted =
-            overwrite_ ? os_.fs.Exists(folder + name) : std::string_view(name) == kShortcutFileName;
+        const bool present = os_.fs.Exists(folder + name);
+        const bool wanted = overwrite_ ? present : !present && std::string_view(name) == kShortcutFileName;
         if (wanted && !os_.shell.CreateShortcut(ProgramShortcut(folder + name, target_)))
           Inform(os_.dialogs, "ショートカット[" + folder + name + "]を作成できませんでした。");
       }

@@ -80,6 +80,9 @@ class SetupTest : public SetupWorld {
 
 TEST_F(SetupTest, ANewSetupInstallsTheProgramAndItsShortcuts) {
   request.shortcuts = {false, true, false, true};
+  // A shortcut the user has already is left as it is.
+  const std::string desktop = support::EnsureTrailingSeparator(fake.system.specialFolders[2]);
+  Put(desktop, "楓帳.lnk", "D:\\Other\\Velda.exe");
   facts.offerCleanup = true;
   const SetupOutcome out = Run(SetupKind::New, {MsgResult::Yes});
   ASSERT_TRUE(out.installed);
@@ -91,9 +94,9 @@ TEST_F(SetupTest, ANewSetupInstallsTheProgramAndItsShortcuts) {
   EXPECT_FALSE(Exists(target + "localfol.kdf"));  // a fixed drive keeps its settings per user
   for (int set = 1; set <= 3; ++set) EXPECT_TRUE(Exists(store::DataSetFolder(target, set)));
   EXPECT_EQ(Read(fake.system.specialFolders[16] + "楓帳.lnk"), target + "Velda.exe");
-  EXPECT_EQ(Read(fake.system.specialFolders[2] + "楓帳.lnk"), target + "Velda.exe");
+  EXPECT_EQ(Read(fake.system.specialFolders[2] + "楓帳.lnk"), "D:\\Other\\Velda.exe");
   EXPECT_FALSE(Exists(fake.system.specialFolders[7] + "楓帳.lnk"));
-  ASSERT_EQ(shell.shortcuts.size(), 2u);
+  ASSERT_EQ(shell.shortcuts.size(), 1u);
   EXPECT_EQ(shell.shortcuts[0].workingFolder, target);
   EXPECT_EQ(out.commandLine, QuoteArgument(target + "Velda.exe") + " /F /2 " + QuoteArgument("/D3" + source));
   EXPECT_EQ(out.workingFolder, target);
