@@ -178,7 +178,8 @@ void NetworkMode::SwitchOn() {
     Tell("「オプション設定」でネット上のフォルダを先に指定してください。");
     return;
   }
-  host_.SaveAndTidy();
+  // The shared months would replace a local edit that is not on disk.
+  if (!host_.SaveAndTidy()) return;
   const std::string shared = store::DataSetFolder(folders_.netFolder, 1);
   if (!os_.fs.IsFolder(shared)) {
     Tell("ネット上のフォルダを見つけられません。\r\nローカルなフォルダに設置を変更します。");

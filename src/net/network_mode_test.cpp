@@ -12,7 +12,7 @@ class RecordingHost : public NetHost {
   void RereadShownMonth() override { calls.push_back("month"); }
   bool RereadPeriods() override { return calls.push_back("periods"), true; }
   void SaveAndQuit() override { calls.push_back("quit"); }
-  bool SaveAndTidy() override { return calls.push_back("tidy"), true; }
+  bool SaveAndTidy() override { return calls.push_back("tidy"), tidied; }
   void UseSharedData(const std::string& folder) override {
     calls.push_back("shared " + folder);
     if (whileReading) whileReading();
@@ -23,6 +23,7 @@ class RecordingHost : public NetHost {
   std::vector<std::string> calls;
   NetworkControls controls;
   std::function<void()> whileReading;
+  bool tidied = true;  // false: a local edit could not be written
 };
 
 // One computer of the office with the network mode of its main window.
@@ -158,6 +159,16 @@ TEST_F(NetworkModeTest, SwitchingOnSavesTheLocalDataThenUsesTheSharedData) {
   EXPECT_TRUE(desk.host.controls.clearPanel1);
   EXPECT_EQ(desk.host.calls.back(), "follow");
   EXPECT_EQ(desk.host.calls[desk.host.calls.size() - 2], "local");
+}
+
+// The shared months would replace an edit not yet on disk: the switch waits
+// until it can be written (the failure was told by the save).
+TEST_F(NetworkModeTest, SwitchingOnWaitsForALocalEditThatCouldNotBeWritten) {
+  desk.link.on = false;
+  desk.host.tidied = false;
+  EXPECT_FALSE(desk.mode.SetNetwork(true));
+  EXPECT_FALSE(desk.link.on);
+  EXPECT_EQ(desk.host.calls, (std::vector<std::string>{"tidy", "follow"}));
 }
 
 TEST_F(NetworkModeTest, AFolderLostWhileTheMonthsAreReadLeavesTheModeOff) {

@@ -140,6 +140,9 @@ bool EditFlows::LockAndReread(EditLock& lock, int slot, bool monthMemo) {
   if (!lock.Acquire()) return false;
   const int before = static_cast<int>(host_.Month(slot).lines.size());
   host_.RereadMonth(slot);
+  // The read failure was told; an editor on what is left would only lose
+  // what the user types to the save guard. The lock goes with `lock`.
+  if (host_.Month(slot).unread) return false;
   const int after = static_cast<int>(host_.Month(slot).lines.size());
   if (after < before / 2) platform::Inform(os_.dialogs, ShrinkWarning(before - after));
   return lock.Confirm();

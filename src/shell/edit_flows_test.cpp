@@ -170,6 +170,16 @@ TEST_F(EditFlowsTest, ACancelledNetworkEditWritesNothingButReleases) {
   EXPECT_EQ(shared.log.back(), "Release Ca200403.lock");
 }
 
+TEST_F(EditFlowsTest, AMonthThatCannotBeReadAgainOpensNoEditorAndIsReleased) {
+  GoNetwork();
+  host.monthUnreadable = true;
+  editor.Write(std::vector<store::DayEntry>{{"typed", {}}});
+  EXPECT_FALSE(flows.EditDay(DateToJulius(2004, 3, 5)));
+  EXPECT_EQ(editor.shown, 0);
+  EXPECT_EQ(host.log, (Lines{"RereadMonth 1"}));
+  EXPECT_EQ(shared.log.back(), "Release Ca200403.lock");
+}
+
 TEST_F(EditFlowsTest, AFailedReleaseTellsWhatToDo) {
   GoNetwork();
   shared.releaseAnswer = false;

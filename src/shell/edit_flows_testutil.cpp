@@ -37,6 +37,7 @@ bool FakeEditHost::SavePeriods() {
 void FakeEditHost::RereadMonth(int slot) {
   log.push_back("RereadMonth " + std::to_string(slot));
   if (!monthOnDisk.empty()) months.at(slot).lines = monthOnDisk;
+  months.at(slot).unread = monthUnreadable;
 }
 
 store::PeriodReadResult FakeEditHost::RereadPeriods() {

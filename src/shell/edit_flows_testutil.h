@@ -41,6 +41,7 @@ class FakeEditHost : public EditHost {
   int refreshes = 0;
   // What a re-read finds; unset, the lines stay as they are.
   std::vector<std::string> monthOnDisk;
+  bool monthUnreadable = false;  // the re-read fails
   std::vector<std::string> periodsOnDisk;
   bool periodFolderGone = false;
   bool periodsUnreadable = false;
