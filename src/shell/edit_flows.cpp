@@ -109,7 +109,7 @@ bool EditFlows::EditMonthMemo() {
 bool EditFlows::RunMonthEdit(int slot, int day, bool monthMemo, const ShowEditor& show) {
   store::MonthSlot& month = host_.Month(slot);
   EditLock lock(shared_, os_.dialogs, MonthLockPath(folders_, month.year, month.month));
-  if (!LockAndReread(lock, slot, monthMemo)) return false;
+  if (!LockAndReread(lock, slot)) return false;
 
   const int monthAsked = monthMemo ? 0 : month.month;
   const bool networkOn = lock.networkOn();
@@ -133,10 +133,11 @@ bool EditFlows::StoreDayResult(int slot, int day, bool networkOn, const editors:
   return true;
 }
 
-bool EditFlows::LockAndReread(EditLock& lock, int slot, bool monthMemo) {
+bool EditFlows::LockAndReread(EditLock& lock, int slot) {
   if (!lock.networkOn()) return true;
-  // Month-memo edits are held back only by the month's lock.
-  if (!monthMemo && shared_->ServiceLockPresent()) return false;
+  // A maintenance restore may be replacing the month files, the month
+  // memo's among them.
+  if (shared_->ServiceLockPresent()) return false;
   if (!lock.Acquire()) return false;
   const int before = static_cast<int>(host_.Month(slot).lines.size());
   host_.RereadMonth(slot);

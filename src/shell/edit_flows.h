@@ -168,7 +168,7 @@ class EditFlows {
  private:
   using ShowEditor = std::function<editors::DayResult(std::vector<store::DayEntry>)>;
   bool RunMonthEdit(int slot, int day, bool monthMemo, const ShowEditor& show);
-  bool LockAndReread(EditLock& lock, int slot, bool monthMemo);
+  bool LockAndReread(EditLock& lock, int slot);
   // Takes the editor's result into the month; true when it was written back.
   bool StoreDayResult(int slot, int day, bool networkOn, const editors::DayResult& result);
 
