@@ -82,10 +82,15 @@ bool NetworkMode::ServiceLockPresent() {
 }
 
 bool NetworkMode::AcquireLock(const std::string& path) {
-  return locks_.AcquireLock(path, os_.system.ComputerName(), kLockWaitMs, kAcquireTries);
+  const bool held = locks_.AcquireLock(path, os_.system.ComputerName(), kLockWaitMs, kAcquireTries);
+  if (held) heldLocks_.insert(path);
+  else heldLocks_.erase(path);  // a confirmation refused: the edit ends here
+  return held;
 }
 
+// The edit is over whether or not its lock file could be deleted.
 bool NetworkMode::ReleaseLock(const std::string& path) {
+  heldLocks_.erase(path);
   return locks_.ReleaseLock(path, os_.system.ComputerName(), kLockWaitMs, kDataReleaseTries);
 }
 
@@ -100,7 +105,8 @@ bool NetworkMode::CountUpdate() {
 // A change not re-read (maintenance, a re-read already running) stays
 // unseen, so the next poll tries again.
 PollAction NetworkMode::Poll(bool windowVisible, bool editorOpen) {
-  if (!windowVisible || editorOpen || !On() || !os_.fs.IsFolder(folders_.dataFolder)) return PollAction::None;
+  if (!windowVisible || editorOpen || editing() || os_.dialogs.AnyOpen()) return PollAction::None;
+  if (!On() || !os_.fs.IsFolder(folders_.dataFolder)) return PollAction::None;
   counter_.SetPath(NetPath(kCounterFileName));
   const int count = counter_.Read();
   const PollAction action = DecidePoll(count, counter_.remembered());
@@ -164,6 +170,7 @@ bool NetworkMode::SetMode(bool on) {
     on = false;
   }
   link_.on = on;
+  if (!on) heldLocks_.clear();  // locks of a folder no longer in use hold nothing back
   if (on) {
     admin_.SetNetFolder(folders_.netFolder);
     admin_.ReadRights();

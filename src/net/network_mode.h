@@ -12,6 +12,7 @@
 // the poll of the counter and what it leads to, the re-read, the
 // maintenance lock and switching the mode on and off. What it asks of the
 // main window goes through NetHost.
+#include <set>
 #include <string>
 
 #include "net/admin_files.h"
@@ -104,8 +105,12 @@ class NetworkMode {
   // After every network write of a month or of the period file.
   bool CountUpdate();
 
-  // tmNet's tick and the return from residency.
+  // tmNet's tick and the return from residency. Holds back while an edit
+  // holds one of its locks or any question of the program is open: a
+  // re-read then would replace what the user is about to confirm.
   PollAction Poll(bool windowVisible, bool editorOpen);
+  // An edit is between its lock and its release.
+  bool editing() const { return !heldLocks_.empty(); }
   // "ネット読み直し".
   bool NetReload();
 
@@ -143,6 +148,7 @@ class NetworkMode {
   ChangeCounter counter_;
   bool holdsServiceLock_ = false;
   bool reloading_ = false;
+  std::set<std::string> heldLocks_;  // an edit's second acquire names the same
 };
 
 }  // namespace net

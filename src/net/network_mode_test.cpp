@@ -1,6 +1,7 @@
 #include "net/network_mode.h"
 
 #include "net/net_test_fixture.h"
+#include "platform/dialog_helpers.h"
 #include "store/data_folders.h"
 
 namespace net {
@@ -128,6 +129,30 @@ TEST_F(NetworkModeTest, AChangeSeenDuringMaintenanceIsReadAfterwards) {
   EXPECT_TRUE(desk.host.calls.empty());
   EXPECT_TRUE(desk.pc.dialogs.shown.empty());
   platform::RealFileSystem().DeleteFile(P("mente.lock"));
+  EXPECT_EQ(desk.mode.Poll(true, false), PollAction::Reload);
+  EXPECT_EQ(desk.host.calls, (std::vector<std::string>{"month", "periods"}));
+}
+
+// A re-read while an edit holds its lock, or while a question is up (the
+// shrink guard's, whose box runs the timers), would replace what the user
+// is about to confirm: the poll holds back and reads the change afterwards.
+TEST_F(NetworkModeTest, NoPollRereadsWhileAnEditHoldsItsLockOrAQuestionIsOpen) {
+  Put("update.kdf", "7\r\n");  // another computer wrote
+  const std::string lock = Shared("Ca202612.lock");
+  ASSERT_TRUE(desk.mode.AcquireLock(lock));
+  ASSERT_TRUE(desk.mode.AcquireLock(lock));  // the edit's confirmation after its re-read
+  PollAction insideQuestion = PollAction::Reload;
+  desk.pc.dialogs.whileShown = [&] { insideQuestion = desk.mode.Poll(true, false); };
+  EXPECT_FALSE(platform::AskYesNo(desk.pc.dialogs, "この月を保存してもいいですか。", false));
+  EXPECT_EQ(insideQuestion, PollAction::None);
+  EXPECT_EQ(desk.mode.Poll(true, false), PollAction::None);
+  EXPECT_TRUE(desk.mode.ReleaseLock(lock));
+  EXPECT_TRUE(desk.host.calls.empty());
+
+  EXPECT_FALSE(platform::AskYesNo(desk.pc.dialogs, "この月を保存してもいいですか。", false));
+  EXPECT_EQ(insideQuestion, PollAction::None);  // no lock now, but a question
+  EXPECT_TRUE(desk.host.calls.empty());
+  desk.pc.dialogs.whileShown = nullptr;
   EXPECT_EQ(desk.mode.Poll(true, false), PollAction::Reload);
   EXPECT_EQ(desk.host.calls, (std::vector<std::string>{"month", "periods"}));
 }

@@ -10,7 +10,7 @@ namespace {
 
 class ConsoleDialogs : public NativeDialogs {
  public:
-  MsgResult Show(const Message& m) override {
+  MsgResult Ask(const Message& m) override {
     std::fprintf(stderr, "[%s] %s\n", m.caption.c_str(), m.text.c_str());
     return DefaultAnswer(m);
   }

@@ -23,8 +23,24 @@ MsgResult DefaultAnswer(const Message& message);
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
-  virtual MsgResult Show(const Message& message) = 0;
+  // Shows the box and waits for the answer. While a box is up its modal
+  // loop still runs the program's timers: `AnyOpen` lets them hold back.
+  MsgResult Show(const Message& message) {
+    ++open_;
+    struct Closed {
+      int& open;
+      ~Closed() { --open; }
+    } closed{open_};
+    return Ask(message);
+  }
+  bool AnyOpen() const { return open_ > 0; }
   virtual void SetStatusText(const std::string& text) {}
+
+ protected:
+  virtual MsgResult Ask(const Message& message) = 0;
+
+ private:
+  int open_ = 0;
 };
 
 }  // namespace platform

@@ -47,7 +47,7 @@ MsgResult ToResult(int id, MsgButtons buttons) {
 
 class WinDialogs : public NativeDialogs {
  public:
-  MsgResult Show(const Message& m) override {
+  MsgResult Ask(const Message& m) override {
     if (silent()) return DefaultAnswer(m);
     HWND owner = OwnerNow();
     UINT style = ButtonStyle(m.buttons) | IconStyle(m.icon) | DefaultButtonStyle(m.defaultButton);

@@ -8,8 +8,9 @@
 
 namespace platform {
 
-MsgResult ScriptedDialogs::Show(const Message& message) {
+MsgResult ScriptedDialogs::Ask(const Message& message) {
   shown.push_back(message);
+  if (whileShown) whileShown();
   if (!script_.empty()) {
     MsgResult r = script_.front();
     script_.pop_front();

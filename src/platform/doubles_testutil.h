@@ -1,6 +1,7 @@
 #pragma once
 // Test doubles of the operating-system seam.
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -20,7 +21,7 @@ namespace platform {
 // script runs out, a box gets its default button.
 class ScriptedDialogs : public Dialogs {
  public:
-  MsgResult Show(const Message& message) override;
+  MsgResult Ask(const Message& message) override;
   void SetStatusText(const std::string& text) override { statusTexts.push_back(text); }
 
   void Answer(MsgResult result) { script_.push_back(result); }
@@ -28,6 +29,8 @@ class ScriptedDialogs : public Dialogs {
 
   std::vector<Message> shown;
   std::vector<std::string> statusTexts;
+  // Runs while each box is up, as the timers of a real box's modal loop do.
+  std::function<void()> whileShown;
 
  private:
   std::deque<MsgResult> script_;

@@ -24,7 +24,9 @@ void FunctionTick::Tick() {
   ShowClockOrTray();
   WarmUp();
   CheckAlarm();
-  if (port_.RollingOver() || TimeSettingProgramRuns()) return;
+  // A box's modal loop runs this timer: the change of date reloads the
+  // months the question may be about, so it waits for the answer.
+  if (port_.RollingOver() || TimeSettingProgramRuns() || os_.dialogs.AnyOpen()) return;
   FollowDate();
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/dialog_helpers.h"
 #include "platform/doubles_testutil.h"
 #include "shell/instance.h"
 #include "support/paths.h"
@@ -139,6 +140,16 @@ TEST_F(FunctionTickTest, AnOpenSubWindowOrAnotherPageKeepsTheDateWaiting) {
   EXPECT_TRUE(port.rolledTo.empty());
   port.visible = true;
   tick.Tick();  // the editor has closed
+  EXPECT_EQ(port.rolledTo.size(), 1u);
+}
+
+TEST_F(FunctionTickTest, TheDateWaitsForAnOpenQuestion) {
+  CrossMidnight();
+  fake.dialogs.whileShown = [&] { tick.Tick(); };
+  platform::AskYesNo(fake.dialogs, "この月を保存してもいいですか。", false);
+  EXPECT_TRUE(port.rolledTo.empty());
+  fake.dialogs.whileShown = nullptr;
+  tick.Tick();
   EXPECT_EQ(port.rolledTo.size(), 1u);
 }
 

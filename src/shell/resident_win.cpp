@@ -211,6 +211,8 @@ bool ResidentFeature::OnTimer(UINT_PTR id) {
       tick_->Tick();
       return true;
     case kResidencyTimer:
+      // A question's modal loop runs this timer too: residency waits for the answer.
+      if (os_.dialogs.AnyOpen()) return true;
       if (countdown_.Tick()) {
         KillTimer(host_.MainHwnd(), kResidencyTimer);
         residency_->GoResident(ResidencyCaller::Countdown);

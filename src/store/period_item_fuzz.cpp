@@ -13,7 +13,7 @@ namespace {
 
 class SilentDialogs : public platform::Dialogs {
  public:
-  platform::MsgResult Show(const platform::Message&) override { return platform::MsgResult::Ok; }
+  platform::MsgResult Ask(const platform::Message&) override { return platform::MsgResult::Ok; }
 };
 
 }  // namespace

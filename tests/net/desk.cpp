@@ -36,7 +36,7 @@ class NamedSystem : public platform::System {
 // Answers every box with its default button and remembers its text.
 class RememberingDialogs : public platform::Dialogs {
  public:
-  platform::MsgResult Show(const platform::Message& m) override {
+  platform::MsgResult Ask(const platform::Message& m) override {
     texts.push_back(support::ReplaceAll(m.text, "\r\n", "\n"));
     return platform::DefaultAnswer(m);
   }

@@ -38,7 +38,7 @@ class QuitOnClose : public MemoWindowHost {
 // The timing run answers every box with its default button and prints it.
 class DefaultDialogs : public platform::Dialogs {
  public:
-  platform::MsgResult Show(const platform::Message& m) override {
+  platform::MsgResult Ask(const platform::Message& m) override {
     std::printf("box: %s\n", m.text.c_str());
     return platform::DefaultAnswer(m);
   }

@@ -142,7 +142,7 @@ int ShowCleanup(platform::NativeServices& native, const Sample& sample, bool fol
 // Answers every question with its default, or Yes where the restore asks.
 class AnsweringDialogs : public platform::Dialogs {
  public:
-  platform::MsgResult Show(const platform::Message& m) override {
+  platform::MsgResult Ask(const platform::Message& m) override {
     std::printf("  [%s]\n", platform::Narrow(platform::Widen(m.text)).c_str());
     return m.buttons == platform::MsgButtons::YesNo ? platform::MsgResult::Yes : platform::DefaultAnswer(m);
   }
