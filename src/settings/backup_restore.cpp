@@ -155,13 +155,12 @@ std::string BackupKinds(bool net) {
   return net ? kinds + "," + kNetAdminFileName : kinds;
 }
 
-bool CopyThroughStage(platform::Services& os, MaintenanceHost& host, const std::string& into,
-                      const std::vector<ReplaceGroup>& groups, const std::string& stage,
-                      std::string* stranded) {
-  const ReplaceResult r = ReplaceWithStaged(os.fs, groups, JoinPath(into, kAsideFolder), host.ProgressOwner());
+ReplaceResult CopyThroughStage(platform::Services& os, MaintenanceHost& host, const std::string& asideRoot,
+                               const std::vector<ReplaceGroup>& groups, const std::string& stage,
+                               OldFiles old = OldFiles::Remove) {
+  const ReplaceResult r = ReplaceWithStaged(os.fs, groups, asideRoot, host.ProgressOwner(), old);
   RemoveLeftoverCopy(os.fs, stage, host.ProgressOwner());
-  if (r.outcome == ReplaceOutcome::Stranded && stranded) *stranded = r.asideFolder;
-  return r.outcome == ReplaceOutcome::Replaced;
+  return r;
 }
 
 bool CopyBackup(platform::Services& os, MaintenanceHost& host, const DataPlace& place,
@@ -174,8 +173,9 @@ bool CopyBackup(platform::Services& os, MaintenanceHost& host, const DataPlace& 
   }
   std::vector<std::string> sets;
   if (!place.networkDataInUse) sets = {SetName(2), SetName(3)};
-  return CopyThroughStage(os, host, dest, {{dest, stage, BackupKinds(place.networkDataInUse), sets}}, stage,
-                          nullptr);
+  return CopyThroughStage(os, host, JoinPath(dest, kAsideFolder),
+                          {{dest, stage, BackupKinds(place.networkDataInUse), sets}}, stage)
+             .outcome == ReplaceOutcome::Replaced;
 }
 
 // ---- restore --------------------------------------------------------------
@@ -215,23 +215,33 @@ bool RestoreArrived(platform::FileSystem& fs, const std::string& source, const s
   return true;
 }
 
-bool CopyRestore(platform::Services& os, MaintenanceHost& host, const DataPlace& place,
-                 const std::string& source, const std::string& root, std::string* stranded) {
+// Where a restore keeps the files it replaced: "回復前データ20261210_0905"
+// in the data root, on the drive of the data, so that it can be undone.
+std::string KeptFolderName(const std::string& root, const platform::DateTime& now) {
+  char stamp[32];
+  std::snprintf(stamp, sizeof stamp, "%04d%02d%02d_%02d%02d", now.year, now.month, now.day, now.hour, now.minute);
+  return JoinPath(root, std::string("回復前データ") + stamp + "\\");
+}
+
+// What the backup holds replaces the data; every other file stays. The
+// files replaced are kept, never deleted.
+ReplaceResult CopyRestore(platform::Services& os, MaintenanceHost& host, const DataPlace& place,
+                          const std::string& source, const std::string& root) {
   const std::string stage = JoinPath(root, kStageFolder);
   const bool net = place.networkDataInUse;
   const std::vector<std::string> sets = SetsToRestore(os.fs, source, net);
-  if (!RemoveLeftoverCopy(os.fs, stage, host.ProgressOwner())) return false;
+  if (!RemoveLeftoverCopy(os.fs, stage, host.ProgressOwner())) return {};
   const bool staged = store::ConvertToFormat2(os, source, stage, false, net, ProgressOf(host)) &&
                       RestoreArrived(os.fs, source, stage, sets) &&
                       platform::ForceFolder(os.fs, os.dialogs, store::DataSetFolder(root, 1), true, false);
   if (!staged) {
     RemoveLeftoverCopy(os.fs, stage, host.ProgressOwner());
-    return false;
+    return {};
   }
   const std::vector<ReplaceGroup> groups = {
-      {store::DataSetFolder(root, 1), store::DataSetFolder(stage, 1), store::kDataFileNames, {}},
-      {JoinPath(root, "Data\\"), JoinPath(stage, "Data\\"), store::kCommonFileNames, sets}};
-  return CopyThroughStage(os, host, root, groups, stage, stranded);
+      {store::DataSetFolder(root, 1), store::DataSetFolder(stage, 1), store::kDataFileNames, {}, true},
+      {JoinPath(root, "Data\\"), JoinPath(stage, "Data\\"), store::kCommonFileNames, sets, true}};
+  return CopyThroughStage(os, host, KeptFolderName(root, os.clock.Now()), groups, stage, OldFiles::Keep);
 }
 
 void TellRestoreFailure(platform::Dialogs& dialogs, const std::string& stranded) {
@@ -311,12 +321,13 @@ CopyOutcome RestoreData(platform::Services& os, MaintenanceHost& host, const Dat
   RestoreField(keys, net) = *source;
   if (!net) host.SavePendingData();
   host.SaveWindowKeys();
-  std::string stranded;
-  if (!CopyRestore(os, host, place, *source, *root, &stranded)) {
-    TellRestoreFailure(os.dialogs, stranded);
+  const ReplaceResult r = CopyRestore(os, host, place, *source, *root);
+  if (r.outcome != ReplaceOutcome::Replaced) {
+    TellRestoreFailure(os.dialogs, r.outcome == ReplaceOutcome::Stranded ? r.asideFolder : std::string());
     return CopyOutcome::Failed;
   }
-  Inform(os.dialogs, std::string("データ回復作業を終了しました。") + kRestartText);
+  Inform(os.dialogs, "データ回復作業を終了しました。\r\n置き換えた元のデータは、[" + r.asideFolder + "]に残してあります。" +
+                         kRestartText);
   return CopyOutcome::Done;
 }
 

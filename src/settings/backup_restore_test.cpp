@@ -15,8 +15,10 @@ using Lines = std::vector<std::string>;
 
 constexpr char kDone[] = "データ退避作業を終了しました。";
 constexpr char kCopyError[] = "コピー作業中にエラーが生じました。\r\n中止します。";
-constexpr char kRestored[] =
-    "データ回復作業を終了しました。\r\n\r\n一旦、楓帳を終了させます。\r\n楓帳を立ち上げ直して下さい。";
+std::string RestoredText(const std::string& kept) {
+  return "データ回復作業を終了しました。\r\n置き換えた元のデータは、[" + kept +
+         "]に残してあります。\r\n\r\n一旦、楓帳を終了させます。\r\n楓帳を立ち上げ直して下さい。";
+}
 
 class BackupRestore : public SetupWorld {
  protected:
@@ -65,6 +67,8 @@ class BackupRestore : public SetupWorld {
     return true;
   }
 
+  // Where a restore at the fake clock's time keeps what it replaced.
+  std::string Kept() const { return root + "回復前データ20261208_0905" + support::kPathSeparator; }
   std::string root, files1, common, dest;
   DataPlace place;
   SetupWindowKeys keys = Defaults(SetupWindowKeyRows());
@@ -88,11 +92,33 @@ TEST_F(BackupRestore, ABackupRestoredGivesTheDataBackByteForByte) {
   WorkOn();
   fake.dialogs.shown.clear();
   ASSERT_EQ(Restore(), CopyOutcome::Done);
-  EXPECT_EQ(Texts(), (Lines{"データ回復を行いますか？", kRestored}));
-  // The month begun since is gone too: a restore puts back the data as saved.
-  EXPECT_EQ(Data(), before);
+  EXPECT_EQ(Texts(), (Lines{"データ回復を行いますか？", RestoredText(Kept())}));
+  // What the backup holds is back; the month begun since, which it does not
+  // hold, stays; what the restore replaced is kept beside the data.
+  Tree expected = before;
+  expected["Files1/Ca202701.kdf"] = "a month begun after the backup\r\n";
+  EXPECT_EQ(Data(), expected);
+  const Tree kept = TreeOf(fs, Kept());
+  EXPECT_EQ(kept.at("1/Ca200001.kdf"), "changed after the backup\r\n");
+  EXPECT_EQ(kept.at("2/CaMemo.kdf"), "memo changed\r\n");
+  EXPECT_FALSE(kept.count("1/Ca202701.kdf"));
   EXPECT_TRUE(NoWorkFolders(root));
   EXPECT_EQ(host.calls, (Lines{"save data", "save data", "save keys"}));
+}
+
+// A backup holding only some of the data puts back what it holds and
+// nothing else goes: the memo, the special days and the other months stay.
+TEST_F(BackupRestore, ARestoreFromAPartialBackupKeepsWhatItDoesNotHold) {
+  ASSERT_EQ(Backup(), CopyOutcome::Done);
+  for (const char* name : {"CaMemo.kdf", "Sday.kdf", "VeldaSte.kdl", "Ca197701.kdf"})
+    ASSERT_TRUE(fs.DeleteFile(dest + name));
+  WorkOn();
+  const Tree data = Data();
+  ASSERT_EQ(Restore(), CopyOutcome::Done);
+  const Tree now = Data();
+  for (const char* kept : {"CaMemo.kdf", "Sday.kdf", "VeldaSte.kdl", "Files1/Ca197701.kdf", "Files1/Ca202701.kdf"})
+    EXPECT_EQ(now.at(kept), data.at(kept)) << kept;
+  EXPECT_EQ(now.at("Files1/Ca200001.kdf"), Saved().at("Ca200001.kdf"));
 }
 
 // With a window to own it, every copy shows the shell's progress; the
@@ -178,7 +204,9 @@ TEST_P(EveryStep, ARestoreFailingLeavesTheDataAsTheyWere) {
     ASSERT_TRUE(NoWorkFolders(root)) << call;
   });
   EXPECT_GT(calls, Steps());
-  EXPECT_EQ(Data(), before);
+  Tree expected = before;
+  expected["Files1/Ca202701.kdf"] = "a month begun after the backup\r\n";  // not in the backup: kept
+  EXPECT_EQ(Data(), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ops, EveryStep, ::testing::Values(Op::ShellCopy, Op::Rename),
@@ -190,7 +218,7 @@ TEST_F(BackupRestore, WhenPuttingBackFailsTooTheUserIsToldWhereTheOldDataAre) {
   const std::string changed = Read(files1 + "Ca200001.kdf");
   fs.FailCalls(Op::Rename, {40, 41});  // a move in, then the first move back
   EXPECT_EQ(Restore(), CopyOutcome::Failed);
-  const std::string aside = root + "wk_VeldaOld" + support::kPathSeparator;
+  const std::string aside = Kept();
   EXPECT_EQ(Texts().back(), "コピー作業中にエラーが生じました。\r\n元のデータは、[" + aside +
                                 "]に移してあります。\r\n\r\n一旦、楓帳を終了させます。\r\n楓帳を立ち上げ直して下さい。");
   // Every old file is either back or aside: none is lost.

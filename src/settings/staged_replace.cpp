@@ -62,8 +62,10 @@ class Replacement {
   bool Group(const ReplaceGroup& g, int index) {
     const std::string aside = EnsureTrailingSeparator(aside_ + std::to_string(index));
     if (!fs_.CreateFolder(RemoveTrailingSeparator(aside))) return false;
-    for (const std::string& name : FilesOfKinds(fs_, g.target, g.fileKinds))
+    for (const std::string& name : FilesOfKinds(fs_, g.target, g.fileKinds)) {
+      if (g.keepOthers && !fs_.Exists(g.staged + name)) continue;
       if (!journal_.Move(g.target + name, aside + name)) return false;
+    }
     for (const std::string& name : g.folders) {
       if (!fs_.IsFolder(g.staged + name) || !fs_.Exists(g.target + name)) continue;
       if (!journal_.Move(g.target + name, aside + name)) return false;
@@ -86,7 +88,7 @@ class Replacement {
 }  // namespace
 
 ReplaceResult ReplaceWithStaged(platform::FileSystem& fs, const std::vector<ReplaceGroup>& groups,
-                                const std::string& asideRoot, platform::WindowHandle owner) {
+                                const std::string& asideRoot, platform::WindowHandle owner, OldFiles old) {
   ReplaceResult result;
   result.asideFolder = FreeAsideName(fs, asideRoot);
   if (!fs.CreateFolder(RemoveTrailingSeparator(result.asideFolder))) return result;
@@ -99,7 +101,7 @@ ReplaceResult ReplaceWithStaged(platform::FileSystem& fs, const std::vector<Repl
     return result;
   }
   result.outcome = ReplaceOutcome::Replaced;
-  platform::DeleteTree(fs, result.asideFolder, owner);
+  if (old == OldFiles::Remove) platform::DeleteTree(fs, result.asideFolder, owner);
   return result;
 }
 

@@ -22,6 +22,8 @@ struct ReplaceGroup {
   std::string staged;     // with separator: what replaces
   std::string fileKinds;  // comma list of patterns: all such files of target go
   std::vector<std::string> folders;  // sub-folders replaced when staged holds them
+  // Only the files of those kinds that `staged` holds go; the others stay.
+  bool keepOthers = false;
 };
 
 enum class ReplaceOutcome {
@@ -35,11 +37,16 @@ struct ReplaceResult {
   std::string asideFolder;  // where the old files went (kept unless replaced)
 };
 
+enum class OldFiles { Remove, Keep };
+
 // Moves the groups' new files in. `asideRoot` names the folder for the
 // old files (on the drive of the targets); when a folder of that name is
-// left from an earlier run, a free name beside it is used.
+// left from an earlier run, a free name beside it is used. With
+// OldFiles::Keep the old files stay there after a replacement, so that it
+// can be undone.
 ReplaceResult ReplaceWithStaged(platform::FileSystem& fs, const std::vector<ReplaceGroup>& groups,
-                                const std::string& asideRoot, platform::WindowHandle owner);
+                                const std::string& asideRoot, platform::WindowHandle owner,
+                                OldFiles old = OldFiles::Remove);
 
 // A staging folder left by an interrupted run is only a copy: removed.
 // True when `folder` does not exist afterwards.
