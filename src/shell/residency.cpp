@@ -13,11 +13,15 @@ void Residency::GoResident(ResidencyCaller caller) {
   }
   port_.HideMainWindow();
   port_.ClearGridSelection();
+  SaveOpenWork();
+  platform::RetryShellRefusal(os_.clock, [this] { return port_.TryShowTrayIcon(); });
+  port_.AutoBackup();
+}
+
+void Residency::SaveOpenWork() {
   if (port_.MemoWindowOpen()) port_.SaveAndCloseMemoWindow();
   if (port_.SearchWindowOpen()) port_.SaveAndCloseSearchWindow();
   port_.SaveAndTidy();
-  platform::RetryShellRefusal(os_.clock, [this] { return port_.TryShowTrayIcon(); });
-  port_.AutoBackup();
 }
 
 void Residency::Restore(bool moveTopLeft) {
@@ -26,6 +30,7 @@ void Residency::Restore(bool moveTopLeft) {
     if (port_.BringApplicationForward()) return;
     port_.BringMainWindowForward();
     platform::Inform(os_.dialogs, kRestoreErrorText);
+    SaveOpenWork();  // the end comes at once: nothing typed may go with it
     port_.EndApplication();
     return;
   }

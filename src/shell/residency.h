@@ -74,6 +74,9 @@ class Residency {
   void ToggleByHotkey(bool applicationActive);
 
  private:
+  // The memo, search and data saved, as before anything that hides or ends.
+  void SaveOpenWork();
+
   platform::Services& os_;
   ResidencyPort& port_;
   bool closeButtonMode_;

@@ -69,9 +69,13 @@ class ResidentFeature::StayPort : public ResidencyPort {
   bool TryShowTrayIcon() override { return f_.tray_.TryAdd(); }
   void AutoBackup() override { f_.RunAutoBackup(); }
   bool MainWindowVisible() override { return Visible(Main()); }
+  // Found is what counts: Windows refuses the foreground while another
+  // program is in front, and then the taskbar button flashes instead.
   bool BringApplicationForward() override {
     const platform::WindowHandle w = f_.os_.shell.FindTopWindow(kMainWindowClass, kAppTitle);
-    return w && f_.os_.shell.BringToFront(w);
+    if (!w) return false;
+    if (!f_.os_.shell.BringToFront(w)) FlashWindow(reinterpret_cast<HWND>(w), TRUE);
+    return true;
   }
   void BringMainWindowForward() override { SetForegroundWindow(Main()); }
   void EndApplication() override { f_.host_.EndApplication(); }
