@@ -32,6 +32,15 @@ void ClearLines(store::MonthSlot& d) {
   d.originals.Clear();
 }
 
+// A month whose folder is gone: shown empty, never written (the save
+// guard's unread rule).
+void ProtectMissing(store::MonthSlot& d, const std::string& setName) {
+  ClearLines(d);
+  d.lines.assign(1, store::MonthHeader(d.year, d.month, setName));
+  d.loadCount = 1;
+  d.unread = true;
+}
+
 }  // namespace
 
 std::string WindowTabCaption(int month) {
@@ -82,6 +91,22 @@ void MonthCycle::EnsureRunLogFile() {
     Inform(os_.dialogs, "[ " + path + " ]の書込に失敗しました。");
 }
 
+// A data folder that went away (renamed, a drive gone) would show empty
+// months, and the next write would make a fresh empty folder in its place.
+// Said once until it is back; the months read meanwhile are never written.
+bool MonthCycle::LocalDataFolderMissing() {
+  if (network_.on || os_.fs.IsFolder(support::RemoveTrailingSeparator(folders_.dataFolder))) {
+    folderMissingTold_ = false;
+    return false;
+  }
+  if (!folderMissingTold_)
+    Inform(os_.dialogs, "データフォルダ[ " + folders_.dataFolder + " ]が見つかりません。\r\n"
+                        "フォルダが移動または削除されていないか確認してください。\r\n"
+                        "フォルダが戻るまで、予定は表示も保存もできません。");
+  folderMissingTold_ = true;
+  return true;
+}
+
 ReloadResult MonthCycle::ReloadAll() {
   if (network_.on && !os_.fs.IsFolder(folders_.dataFolder)) {
     Inform(os_.dialogs, store::NetworkFolderMissingText(folders_.dataFolder, "[n030]"));
@@ -95,6 +120,13 @@ ReloadResult MonthCycle::ReloadAll() {
   periods_.lines.clear();
   periods_.originals.Clear();
   periodsUnsaved_ = false;
+  if (LocalDataFolderMissing()) {
+    for (int i = 0; i < kWindowSlots; ++i) ProtectMissing(slots_[i].data, folders_.setName);
+    periods_.lines.assign(1, store::PeriodHeader(folders_.setName));
+    periods_.unread = true;
+    view_.Refresh();
+    return ReloadResult::Read;
+  }
   EnsureRunLogFile();
   for (int i = 0; i < kWindowSlots; ++i) store::ReadMonth(env(), slots_[i].data, i, true);
   const auto read = store::ReadPeriods(env(), periods_, network_.on, network_.on, backups_);
@@ -160,7 +192,8 @@ bool MonthCycle::MoveOutside(int year, int month, int day) {
   outside_ = true;
   FillSlot(kExtraSlot, year, month);
   view_.SetTabs({slots_[kExtraSlot].caption, kCurrentMonthTab}, 0);
-  store::ReadMonth(env(), slots_[kExtraSlot].data, kExtraSlot, true);
+  if (LocalDataFolderMissing()) ProtectMissing(slots_[kExtraSlot].data, folders_.setName);
+  else store::ReadMonth(env(), slots_[kExtraSlot].data, kExtraSlot, true);
   current_ = kExtraSlot;
   view_.ShowSlot(kExtraSlot, first + day - 1);
   return true;

@@ -146,6 +146,7 @@ class MonthCycle {
  private:
   store::StoreEnv env() const { return {os_, folders_}; }
   void FillSlot(int i, int year, int month);
+  bool LocalDataFolderMissing();
   void ShowWindowSlot(int i, int day = 1);
   void ShowFiveTabs();
   void LeaveOutside(int day);
@@ -165,6 +166,7 @@ class MonthCycle {
   int returnSlot_ = kCurrentMonthSlot;
   bool outside_ = false;
   bool periodsUnsaved_ = false;
+  bool folderMissingTold_ = false;
   bool periodsWriteFailed_ = false;
   calendar::DayNumber today_ = 0;
   calendar::DayNumber windowFirst_ = 0;

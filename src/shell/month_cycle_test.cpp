@@ -5,6 +5,7 @@
 #include "platform/doubles_testutil.h"
 #include "shell/fakes_testutil.h"
 #include "store/long_history_testutil.h"
+#include "support/paths.h"
 #include "support/cp932.h"
 
 namespace shell {
@@ -184,6 +185,36 @@ TEST_F(MonthCycleTest, FiftyYearsOnDiskAreReadOnlyWhereTheWindowShowsThem) {
   EXPECT_EQ(cycle.slot(cycle.current()).data.year, 1985);
   EXPECT_LE(counting.Count("ReadAll"), 6);
   EXPECT_LE(counting.Count("List"), startLists);
+}
+
+// The data folder gone while the program runs: told once with the folder,
+// nothing written or made in its place, the months back when it is.
+TEST_F(MonthCycleTest, AVanishedDataFolderIsToldOnceAndNeverMadeAfresh) {
+  const std::string data = temp.path() + "Data" + support::kPathSeparator;
+  ASSERT_TRUE(fake.fs.CreateFolder(temp.path() + "Data"));
+  folders.dataFolder = data;
+  fake.fs.WriteAtomic(data + store::MonthFileName(2027, 6), Cp932Lines(MonthLines(2027, 6, 5)));
+  Start(2027, 6, 1);
+  ASSERT_EQ(cycle.slot(cycle.current()).data.lines.size(), 6u);
+  ASSERT_TRUE(fake.fs.Rename(temp.path() + "Data", temp.path() + "Moved"));
+  counting.Reset();
+  cycle.ReloadAll();
+  cycle.GoToMonth("203001");
+  EXPECT_EQ(Texts(), std::vector<std::string>{"データフォルダ[ " + data + " ]が見つかりません。\r\n"
+                                              "フォルダが移動または削除されていないか確認してください。\r\n"
+                                              "フォルダが戻るまで、予定は表示も保存もできません。"});
+  cycle.slot(cycle.current()).data.lines.push_back("12,1,,typed,,,,,,");
+  cycle.NoteEdit(cycle.current());
+  cycle.SaveData();
+  EXPECT_EQ(Texts().back(), "2030年1月の予定データが読み込めていないため、\r\nファイルを守るためこの月は保存しません。");
+  EXPECT_FALSE(fake.fs.Exists(temp.path() + "Data"));
+  EXPECT_EQ(counting.Count("WriteAtomic"), 0);
+  EXPECT_EQ(counting.Count("CreateFolder"), 0);
+  ASSERT_TRUE(fake.fs.Rename(temp.path() + "Moved", temp.path() + "Data"));
+  fake.dialogs.shown.clear();
+  cycle.ReloadAll();
+  cycle.GoToMonth("202706");
+  EXPECT_EQ(cycle.slot(cycle.current()).data.lines.size(), 6u);
 }
 
 TEST_F(MonthCycleTest, ReloadCreatesTheRunLogWithItsHeader) {
