@@ -49,6 +49,9 @@
 #                in 1985 searched twice in one session, the caret on it both
 #                times; the data backed up (every month file byte for byte)
 #                and restored, which ends the program.
+#   vanished_folder  Data\Files1 renamed while the program runs: June 2030
+#                asked for, the program says once that the folder is gone,
+#                shows nothing, makes no new folder; the close writes nothing.
 #   memo_search  Ctrl+F builds the listing and 検索 finds an entry two years
 #                back; the memo typed, closed and found again after a
 #                restart; the usage guide in the memo window. Screenshots.
@@ -1051,6 +1054,33 @@ backup_restore() {
   drv answer ok
   wait_exit
   cmp "$june" "$work/june-before.kdf" || { lines_of "$june"; fail "the month is not the backed-up one"; }
+}
+
+vanished_folder() {
+  local files1=$prog/Data/Files1 text
+  mkdir -p "$files1" "$work/shots"
+  sjis "$files1/Ca203006.kdf" ' 0,0,9,2030/ 6 [Data\Files1\]' '25,1,,既存の予定,,,,,,'
+  sjis "$files1/CaFromTo.kdf" '***** FromTo予定 [Data\Files1\]'
+  cp "$files1/Ca203006.kdf" "$work/june.kdf"
+
+  step "Data\Files1 renamed while the program runs; June 2030 asked for"
+  no_other_velda
+  start_velda
+  drv wait-child TfmC21 TSeMCal 60000 || fail "no month grid"
+  mv "$files1" "$prog/Data/Moved"
+  drv enter-month 203006 || fail "entry box"
+  text=$(drv box-text 20000 | tr -d '\r') || fail "no word of the missing folder"
+  case $text in データフォルダ\[*\]が見つかりません。*) ;; *) fail "the box told: $text" ;; esac
+  shot 1-missing
+  drv answer ok
+  drv expect-month "2030年6月" || fail "June 2030 not shown"
+  [ ! -e "$files1" ] || fail "a fresh data folder was made"
+
+  step "the close writes nothing; the moved folder is as it was"
+  drv close TfmC21 30000 || fail "close"
+  wait_exit
+  [ ! -e "$files1" ] || fail "the close made a fresh data folder"
+  cmp -s "$work/june.kdf" "$prog/Data/Moved/Ca203006.kdf" || fail "the moved month changed"
 }
 
 # Ctrl+F, the word typed, 検索: the caret line must hold the word. The
