@@ -1009,6 +1009,19 @@ network() {
 
 CMD_BACKUP=1007
 
+# The setup window's restore, both questions answered Yes; it ends the program.
+restore_from_page() {  # TIMEOUT_MS
+  local text
+  drv click TfmSetup "①「データ回復」をオン" || fail "no restore switch"
+  expect_box 'データ回復作業を行いますと、現在のデータは消去されてしまいます。\n\nデータ回復作業を行いますか？' yes
+  drv click TfmSetup "← ②データ回復" || fail "no restore button"
+  expect_box "データ回復を行いますか？" yes
+  text=$(drv box-text "$1" | tr -d '\r') || fail "no box after the restore"
+  case $text in データ回復作業を終了しました。*) ;; *) fail "the restore told: $text" ;; esac
+  drv answer ok
+  wait_exit
+}
+
 backup_restore() {
   local files1=$prog/Data/Files1 backup=$work/backup text
   local june=$files1/Ca203006.kdf
@@ -1045,14 +1058,7 @@ backup_restore() {
   step "回復 puts the backed-up month back; the program ends"
   drv command TfmC21 $CMD_BACKUP || fail "could not ask for the backup page again"
   drv wait TfmSetup 10000 || fail "no setup window the second time"
-  drv click TfmSetup "①「データ回復」をオン" || fail "no restore switch"
-  expect_box 'データ回復作業を行いますと、現在のデータは消去されてしまいます。\n\nデータ回復作業を行いますか？' yes
-  drv click TfmSetup "← ②データ回復" || fail "no restore button"
-  expect_box "データ回復を行いますか？" yes
-  text=$(drv box-text 60000 | tr -d '\r') || fail "no box after the restore"
-  case $text in データ回復作業を終了しました。*) ;; *) fail "the restore told: $text" ;; esac
-  drv answer ok
-  wait_exit
+  restore_from_page 60000
   cmp "$june" "$work/june-before.kdf" || { lines_of "$june"; fail "the month is not the backed-up one"; }
 }
 
@@ -1158,14 +1164,7 @@ fifty_years() {
   cmp -s "$files1/CaFromTo.kdf" "$backup/CaFromTo.kdf" || fail "the period file was not backed up"
 
   step "回復 from it: the program ends and every month is as it was"
-  drv click TfmSetup "①「データ回復」をオン" || fail "no restore switch"
-  expect_box 'データ回復作業を行いますと、現在のデータは消去されてしまいます。\n\nデータ回復作業を行いますか？' yes
-  drv click TfmSetup "← ②データ回復" || fail "no restore button"
-  expect_box "データ回復を行いますか？" yes
-  text=$(drv box-text 120000 | tr -d '\r') || fail "no box after the restore"
-  case $text in データ回復作業を終了しました。*) ;; *) fail "the restore told: $text" ;; esac
-  drv answer ok
-  wait_exit
+  restore_from_page 120000
   for name in $(cd "$work/files1-before" && ls Ca*.kdf); do
     cmp -s "$work/files1-before/$name" "$files1/$name" || fail "$name changed by the restore"
   done
