@@ -43,7 +43,9 @@ class FakeShellView : public ShellView {
   void StartFunctionTimer() override { ++functionTimerStarts; }
   void RequestClose() override { ++closeRequests; }
   void EndApplication() override { ++endRequests; }
+  void SaveOpenTexts() override { textsSavedBeforeEnd = endRequests == 0; }
 
+  bool textsSavedBeforeEnd = false;
   int shownSlot = -1;
   calendar::DayNumber shownDay = 0;
   std::vector<std::string> tabs;

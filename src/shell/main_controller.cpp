@@ -308,7 +308,10 @@ bool MainController::SaveAndTidy() {
   return true;
 }
 
+// The stop count: the end passes the close query, so the memo typed and
+// not yet saved is written first.
 void MainController::SaveAndQuit() {
+  view_.SaveOpenTexts();
   SaveAll();
   view_.EndApplication();
 }

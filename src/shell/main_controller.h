@@ -52,6 +52,9 @@ class ShellView : public MonthView {
   // Close through the close query / end at once without it.
   virtual void RequestClose() = 0;
   virtual void EndApplication() = 0;
+  // The memo and search windows' save step (their questions allowed), as
+  // before an end that passes the close query.
+  virtual void SaveOpenTexts() = 0;
 };
 
 // Work of other parts of the program that plugs in here. Each may stay

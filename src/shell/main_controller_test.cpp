@@ -183,6 +183,19 @@ TEST_F(ControllerTest, CloseWritesSettingsAndChangedMonths) {
   EXPECT_EQ(view.captures, 1);
 }
 
+// The stop count ends past the close query: the memo and search windows
+// are saved first, then the months, then the end.
+TEST_F(ControllerTest, TheStopCountSavesTheOpenTextsAndTheMonthsBeforeTheEnd) {
+  Format2();
+  WriteMonth(Folder("Data/Files1"), 2026, 12, 3);
+  Started();
+  AddEntry(1, "忘年会");
+  controller->SaveAndQuit();
+  EXPECT_TRUE(view.textsSavedBeforeEnd);
+  EXPECT_EQ(view.endRequests, 1);
+  EXPECT_NE(MonthFile(Folder("Data/Files1"), 2026, 12)->find(support::Utf8ToCp932("忘年会")), std::string::npos);
+}
+
 TEST_F(ControllerTest, CloseIsRefusedWhileBusyOrWhileTheDateChanges) {
   Started().SetBusy(true);
   EXPECT_FALSE(controller->QueryClose());

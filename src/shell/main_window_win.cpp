@@ -647,6 +647,10 @@ void MainWindow::StartFunctionTimer() { SetTimer(hwnd(), kFunctionTimer, kFuncti
 
 void MainWindow::RequestClose() { PostMessageW(hwnd(), WM_CLOSE, 0, 0); }
 
+void MainWindow::SaveOpenTexts() {
+  if (memos_) memos_->SaveAndCloseBoth();
+}
+
 void MainWindow::EndApplication() {
   ending_ = true;
   PostMessageW(hwnd(), WM_CLOSE, 0, 0);
