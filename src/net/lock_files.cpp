@@ -111,6 +111,19 @@ bool LockFiles::AcquireLock(const std::string& path, const std::string& name, un
   return false;
 }
 
+bool LockFiles::StillOwns(const std::string& path, const std::string& name, unsigned waitMs,
+                          int tries) {
+  for (int i = 0; i <= tries; ++i) {
+    try {
+      if (!os_.fs.Exists(path)) return false;
+      if (const std::optional<std::string> owner = ReadOwner(path)) return *owner == name;
+    } catch (const std::exception&) {
+    }
+    os_.clock.Sleep(waitMs);
+  }
+  return false;
+}
+
 bool LockFiles::ReleaseLock(const std::string& path, const std::string& name, unsigned waitMs,
                             int tries) {
   const std::string display = LockDisplayName(path);

@@ -41,6 +41,11 @@ class LockFiles {
   // owner is refused at once with its name and the lock file's path; the
   // waits and refusals are shown on the status label and in message boxes.
   bool AcquireLock(const std::string& path, const std::string& name, unsigned waitMs, int tries);
+  // The lock file is there and names `name`, read back as TryLock reads it
+  // (a busy file `tries` more times `waitMs` apart). Maintenance may have
+  // removed a held lock meanwhile, and another computer taken it: a write
+  // inside the lock asks this first.
+  bool StillOwns(const std::string& path, const std::string& name, unsigned waitMs, int tries);
   // Deletes the lock file when it names `name`; true when it is gone.
   bool ReleaseLock(const std::string& path, const std::string& name, unsigned waitMs, int tries);
 

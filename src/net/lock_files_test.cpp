@@ -117,6 +117,38 @@ TEST_F(LockFilesTest, ALockObtainedOnTheLastAttemptCountsAsObtained) {
   EXPECT_FALSE(pc.label.visible);
 }
 
+// Just before a write inside the lock: "すべてのロックを解除" may have
+// removed it, and another computer taken it since.
+TEST_F(LockFilesTest, StillOwnsOnlyTheLockFileThatNamesThisComputer) {
+  ASSERT_TRUE(locks01.AcquireLock(lock, "PC01", kLockWaitMs, kAcquireTries));
+  EXPECT_TRUE(locks01.StillOwns(lock, "PC01", kLockWaitMs, kAcquireTries));
+
+  fs.DeleteFile(lock);
+  EXPECT_FALSE(locks01.StillOwns(lock, "PC01", kLockWaitMs, kAcquireTries));
+  EXPECT_FALSE(Has("Ca200403.lock")) << "asking must not take the lock again";
+
+  ASSERT_TRUE(locks02.AcquireLock(lock, "PC02", kLockWaitMs, kAcquireTries));
+  EXPECT_FALSE(locks01.StillOwns(lock, "PC01", kLockWaitMs, kAcquireTries));
+  EXPECT_EQ(Get("Ca200403.lock"), "PC02\r\n");
+  EXPECT_TRUE(pc01.dialogs.shown.empty());
+}
+
+TEST_F(LockFilesTest, StillOwnsWaitsForABusyLockFileAndThenGivesUp) {
+  Put("Ca200403.lock", "PC01\r\n");
+  Computer pc{fs, "PC01"};
+  ClockThatFreesTheLock clock;
+  clock.held = fs.OpenExclusive(lock);
+  clock.freeAfter = 2;
+  platform::Services os{fs, pc.dialogs, clock, pc.system, pc.shell, pc.clipboard};
+  LockFiles locks{os, pc.label};
+  EXPECT_TRUE(locks.StillOwns(lock, "PC01", kLockWaitMs, kAcquireTries));
+  EXPECT_EQ(clock.sleeps.size(), 2u);
+
+  auto busy = fs.OpenExclusive(lock);
+  EXPECT_FALSE(locks.StillOwns(lock, "PC01", kLockWaitMs, kAcquireTries));
+  EXPECT_EQ(clock.sleeps.size(), 2u + kAcquireTries + 1);
+}
+
 TEST_F(LockFilesTest, ALockThisComputerLeftBehindIsTakenOverAtOnce) {
   Put("Ca200403.lock", "PC01\r\n");
   EXPECT_TRUE(locks01.AcquireLock(lock, "PC01", kLockWaitMs, kAcquireTries));

@@ -94,6 +94,10 @@ bool NetworkMode::ReleaseLock(const std::string& path) {
   return locks_.ReleaseLock(path, os_.system.ComputerName(), kLockWaitMs, kDataReleaseTries);
 }
 
+bool NetworkMode::HoldsLock(const std::string& path) {
+  return locks_.StillOwns(path, os_.system.ComputerName(), kLockWaitMs, kAcquireTries);
+}
+
 bool NetworkMode::CountUpdate() {
   if (!On()) return false;
   counter_.SetPath(NetPath(kCounterFileName));

@@ -102,6 +102,8 @@ class NetworkMode {
   bool ServiceLockPresent();  // shows the maintenance text
   bool AcquireLock(const std::string& path);
   bool ReleaseLock(const std::string& path);
+  // The edit's lock is still this computer's, just before its write.
+  bool HoldsLock(const std::string& path);
   // After every network write of a month or of the period file.
   bool CountUpdate();
 

@@ -25,6 +25,18 @@ std::string ShrinkWarning(int lost) {
 
 }  // namespace
 
+std::string LockLostText(const std::string& path) {
+  return "ロックファイル[" + path + "]が、このコンピュータのものではなくなっています。\r\n"
+         "（メンテナンスでロックが解除されたか、他のコンピュータがロックしています。）\r\n"
+         "データは書き込んでいません。";
+}
+
+bool AskToEditAgain(platform::Dialogs& dialogs, const std::string& path) {
+  return platform::AskYesNo(dialogs, LockLostText(path) + "\r\n\r\n"
+                                     "データを読み直して、入力した内容で編集をやり直しますか？",
+                            true);
+}
+
 std::string MonthLockPath(const store::Folders& folders, int year, int month) {
   char name[32];
   std::snprintf(name, sizeof name, "Ca%.4d%.2d.lock", year, month);
@@ -48,6 +60,13 @@ bool EditLock::Acquire() {
   if (!shared_) return true;
   held_ = shared_->AcquireLock(path_);
   return held_;
+}
+
+bool EditLock::StillHeld() {
+  if (!shared_) return true;
+  if (held_ && shared_->HoldsLock(path_)) return true;
+  held_ = false;
+  return false;
 }
 
 bool EditLock::Confirm() {
@@ -105,32 +124,45 @@ bool EditFlows::EditMonthMemo() {
 }
 
 // The editor may be open for a long time; in network mode the month's lock
-// is held meanwhile and the month is written as soon as it closes.
+// is held meanwhile and the month is written as soon as it closes. A lock
+// lost meanwhile refuses the write; the user may edit again with what was
+// typed, on the month as it now stands.
 bool EditFlows::RunMonthEdit(int slot, int day, bool monthMemo, const ShowEditor& show) {
   store::MonthSlot& month = host_.Month(slot);
   EditLock lock(shared_, os_.dialogs, MonthLockPath(folders_, month.year, month.month));
   if (!LockAndReread(lock, slot)) return false;
-
-  const int monthAsked = monthMemo ? 0 : month.month;
-  const bool networkOn = lock.networkOn();
-  bool stored = false;
-  OpenEdit::Scope open(host_.openEdit, [&] {
-    stored = StoreDayResult(slot, day, networkOn, editor_.FinishDay());
-  });
-  const editors::DayResult result = show(store::LinesOfDay(month, monthAsked, day, settings_.cbTukiMemo));
-  if (!open.finished()) stored = StoreDayResult(slot, day, networkOn, result);
-  host_.Refresh();
-  return stored;
+  std::vector<store::DayEntry> entries =
+      store::LinesOfDay(month, monthMemo ? 0 : month.month, day, settings_.cbTukiMemo);
+  for (;;) {
+    editors::DayResult result;
+    EditStored stored = EditStored::No;
+    bool finishedOutside = false;
+    {
+      OpenEdit::Scope open(host_.openEdit, [&] {
+        result = editor_.FinishDay();
+        stored = StoreDayResult(slot, day, lock, result);
+      });
+      const editors::DayResult shown = show(entries);
+      finishedOutside = open.finished();
+      if (!finishedOutside) stored = StoreDayResult(slot, day, lock, result = shown);
+    }
+    host_.Refresh();
+    if (stored != EditStored::LockLost) return stored == EditStored::Yes;
+    if (finishedOutside || !AskToEditAgain(os_.dialogs, lock.path()) || !LockAndReread(lock, slot))
+      return false;
+    entries = result.entries;
+  }
 }
 
-bool EditFlows::StoreDayResult(int slot, int day, bool networkOn, const editors::DayResult& result) {
+EditStored EditFlows::StoreDayResult(int slot, int day, EditLock& lock, const editors::DayResult& result) {
   if (result.clearSelectedPeriod) host_.Periods().selected = 0;
-  if (!result.writeBack) return false;
+  if (!result.writeBack) return EditStored::No;
+  if (!lock.StillHeld()) return EditStored::LockLost;
   store::MonthSlot& month = host_.Month(slot);
   store::ReplaceDay(month, month.month, day, result.entries, settings_.cbTukiMemo);
   host_.CommitMonthEdit(slot);
-  if (networkOn) host_.SaveMonth(slot);
-  return true;
+  if (lock.networkOn()) host_.SaveMonth(slot);
+  return EditStored::Yes;
 }
 
 bool EditFlows::LockAndReread(EditLock& lock, int slot) {

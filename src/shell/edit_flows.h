@@ -117,7 +117,14 @@ class SharedFolder {
   virtual bool AcquireLock(const std::string& path) = 0;
   // 300 ms and 10 tries; false leaves the caller's message to show.
   virtual bool ReleaseLock(const std::string& path) = 0;
+  // Just before the edit's write: the lock file still names this computer.
+  virtual bool HoldsLock(const std::string& path) = 0;
 };
+
+// An edit's lock lost before its write: nothing was written. The question
+// offers the edit again on the data read afresh, with what was typed.
+std::string LockLostText(const std::string& path);
+bool AskToEditAgain(platform::Dialogs& dialogs, const std::string& path);
 
 // "Ca200403.lock" and "CaFromTo.lock" in the data folder.
 std::string MonthLockPath(const store::Folders& folders, int year, int month);
@@ -138,6 +145,10 @@ class EditLock {
   // After the re-read: the same call again. Refused, the lock is left as it
   // is (it may have been taken over meanwhile).
   bool Confirm();
+  // Just before the write: the lock is still this computer's. When it is
+  // not, there is nothing left to release.
+  bool StillHeld();
+  const std::string& path() const { return path_; }
   // The lock file went with its folder: nothing left to release.
   void Abandon() { held_ = false; }
 
@@ -147,6 +158,9 @@ class EditLock {
   std::string path_;
   bool held_ = false;
 };
+
+// What became of an editor's result.
+enum class EditStored { No, Yes, LockLost };
 
 // EditDay and EditMonthMemo of the main window.
 class EditFlows {
@@ -169,8 +183,8 @@ class EditFlows {
   using ShowEditor = std::function<editors::DayResult(std::vector<store::DayEntry>)>;
   bool RunMonthEdit(int slot, int day, bool monthMemo, const ShowEditor& show);
   bool LockAndReread(EditLock& lock, int slot);
-  // Takes the editor's result into the month; true when it was written back.
-  bool StoreDayResult(int slot, int day, bool networkOn, const editors::DayResult& result);
+  // Takes the editor's result into the month.
+  EditStored StoreDayResult(int slot, int day, EditLock& lock, const editors::DayResult& result);
 
   platform::Services& os_;
   const store::Folders& folders_;

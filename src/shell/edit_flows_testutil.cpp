@@ -145,6 +145,13 @@ bool FakeSharedFolder::AcquireLock(const std::string& path) {
   return granted;
 }
 
+bool FakeSharedFolder::HoldsLock(const std::string& path) {
+  const bool held = holdAnswers.empty() || holdAnswers.front();
+  if (!holdAnswers.empty()) holdAnswers.pop_front();
+  log.push_back(std::string(held ? "Holds " : "Lost ") + support::LastFolderName(path));
+  return held;
+}
+
 bool FakeSharedFolder::ReleaseLock(const std::string& path) {
   log.push_back("Release " + support::LastFolderName(path));
   return releaseAnswer;

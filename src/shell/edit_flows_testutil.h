@@ -97,11 +97,13 @@ class FakeSharedFolder : public SharedFolder {
   bool ServiceLockPresent() override;
   bool AcquireLock(const std::string& path) override;
   bool ReleaseLock(const std::string& path) override;
+  bool HoldsLock(const std::string& path) override;
 
   bool on = true;
   bool maintenance = false;
   std::deque<bool> acquireAnswers;  // nothing queued: granted
   bool releaseAnswer = true;
+  std::deque<bool> holdAnswers;  // nothing queued: still held
   std::vector<std::string> log;
 };
 

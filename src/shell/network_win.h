@@ -63,6 +63,7 @@ class NetworkFeature : public SharedFolder,
   bool ServiceLockPresent() override { return mode_ && mode_->ServiceLockPresent(); }
   bool AcquireLock(const std::string& path) override { return mode_ && mode_->AcquireLock(path); }
   bool ReleaseLock(const std::string& path) override { return mode_ && mode_->ReleaseLock(path); }
+  bool HoldsLock(const std::string& path) override { return mode_ && mode_->HoldsLock(path); }
 
   // "ネットＯｎ"/"ネットＯｆｆ" and "ネット読み直し".
   void Toggle();

@@ -46,35 +46,46 @@ bool PeriodEdit::NewPeriod(const PeriodMarks& marks) {
 }
 
 // A change starts from the line as it stands after the re-read, so that the
-// page shows what is stored now.
+// page shows what is stored now. A lock lost meanwhile refuses the write, as
+// a day's edit does.
 bool PeriodEdit::RunPeriodEdit(int index, const store::PeriodItem& newItem, bool isNew) {
   EditLock lock(shared_, os_.dialogs, PeriodLockPath(folders_));
   if (!LockAndReread(lock, index)) return false;
   const store::PeriodItem item =
       isNew ? newItem : store::ParsePeriodItem(host_.Periods().lines[index]);
-  const editors::PeriodPage page =
-      editors::PeriodPageOf(item, isNew, settings_.edtCYotei, settings_.edtKColor);
-  const bool networkOn = lock.networkOn();
-  bool stored = false;
-  OpenEdit::Scope open(host_.openEdit, [&] {
-    stored = StoreResult(index, editor_.FinishPeriod(), item.author, networkOn);
-  });
-  const editors::PeriodResult result = editor_.EditPeriod(page);
-  if (!open.finished()) stored = StoreResult(index, result, item.author, networkOn);
-  host_.Refresh();
-  return stored;
+  editors::PeriodPage page = editors::PeriodPageOf(item, isNew, settings_.edtCYotei, settings_.edtKColor);
+  for (;;) {
+    editors::PeriodResult result;
+    EditStored stored = EditStored::No;
+    bool finishedOutside = false;
+    {
+      OpenEdit::Scope open(host_.openEdit, [&] {
+        result = editor_.FinishPeriod();
+        stored = StoreResult(index, result, item.author, lock);
+      });
+      const editors::PeriodResult shown = editor_.EditPeriod(page);
+      finishedOutside = open.finished();
+      if (!finishedOutside) stored = StoreResult(index, result = shown, item.author, lock);
+    }
+    host_.Refresh();
+    if (stored != EditStored::LockLost) return stored == EditStored::Yes;
+    if (finishedOutside || !AskToEditAgain(os_.dialogs, lock.path()) || !LockAndReread(lock, index))
+      return false;
+    page = result.page;
+  }
 }
 
-bool PeriodEdit::StoreResult(int index, const editors::PeriodResult& result, const std::string& author,
-                             bool networkOn) {
+EditStored PeriodEdit::StoreResult(int index, const editors::PeriodResult& result,
+                                   const std::string& author, EditLock& lock) {
   if (result.clearSelectedPeriod) host_.Periods().selected = 0;
-  if (!result.writeBack) return false;
+  if (!result.writeBack) return EditStored::No;
   const store::PeriodItem item = editors::PeriodItemOf(result.page, author);
-  if (!store::ConfirmPeriodDates(os_.dialogs, item)) return false;
+  if (!store::ConfirmPeriodDates(os_.dialogs, item)) return EditStored::No;
+  if (!lock.StillHeld()) return EditStored::LockLost;
   store::StorePeriodLine(host_.Periods(), index, store::FormatPeriodItem(item));
   host_.CommitPeriodEdit();
-  if (networkOn) host_.SavePeriods();
-  return true;
+  if (lock.networkOn()) host_.SavePeriods();
+  return EditStored::Yes;
 }
 
 bool PeriodEdit::DeletePeriod() {
@@ -83,8 +94,13 @@ bool PeriodEdit::DeletePeriod() {
   EditLock lock(shared_, os_.dialogs, PeriodLockPath(folders_));
   if (!LockAndReread(lock, index)) return false;
   host_.Periods().selected = index;  // the line the user chose, checked above
-  const bool deleted = platform::AskYesNoCaption(os_.dialogs, kDeleteQuestion, "確認", false) &&
-                       store::DeleteSelectedPeriod(host_.Periods());
+  const bool confirmed = platform::AskYesNoCaption(os_.dialogs, kDeleteQuestion, "確認", false);
+  if (confirmed && !lock.StillHeld()) {
+    platform::Inform(os_.dialogs, LockLostText(lock.path()) + "\r\nもう一度、削除からお願いいたします。");
+    host_.Refresh();
+    return false;
+  }
+  const bool deleted = confirmed && store::DeleteSelectedPeriod(host_.Periods());
   host_.Refresh();
   if (deleted) host_.CommitPeriodEdit();
   if (lock.networkOn()) {

@@ -54,9 +54,9 @@ class PeriodEdit {
   // Network mode: maintenance check, lock, re-read, the remembered line
   // compared, lock confirmed. False: stop (the hold releases what it took).
   bool LockAndReread(EditLock& lock, int index);
-  // Takes the editor's result into the list; true when a line was stored.
-  bool StoreResult(int index, const editors::PeriodResult& result, const std::string& author,
-                   bool networkOn);
+  // Takes the editor's result into the list.
+  EditStored StoreResult(int index, const editors::PeriodResult& result, const std::string& author,
+                         EditLock& lock);
 
   platform::Services& os_;
   const store::Folders& folders_;

@@ -194,8 +194,40 @@ TEST_F(PeriodEditTest, NetworkChangeLocksRereadsSavesAndReleases) {
                                      store::kClBlue));
   EXPECT_TRUE(edit.EditPeriod(1));
   EXPECT_EQ(shared.log, (Lines{"ServiceLockPresent", "Acquire CaFromTo.lock", "Acquire CaFromTo.lock",
-                               "Release CaFromTo.lock"}));
+                               "Holds CaFromTo.lock", "Release CaFromTo.lock"}));
   EXPECT_EQ(host.log, (Lines{"RereadPeriods", "CommitPeriods", "SavePeriods"}));
+}
+
+// The lock removed by maintenance (or taken by another computer) while the
+// page showed: the period is not written; asked, the page opens again on the
+// list read afresh with what was typed.
+TEST_F(PeriodEditTest, ALockLostWhileThePageShowedRefusesTheWriteAndOpensThePageAgain) {
+  GoNetwork();
+  shared.holdAnswers = {false};
+  editors::PeriodPage typed = editors::PeriodPageOf(store::ParsePeriodItem(kTrip), false,
+                                                    editors::kDefaultEntryColor, store::kClBlue);
+  typed.text = "出張（延長）";
+  editor.Write(typed);
+  editor.Write(typed);
+  EXPECT_TRUE(edit.EditPeriod(1));
+  ASSERT_EQ(editor.periods.size(), 2u);
+  EXPECT_EQ(editor.periods[1].text, "出張（延長）");
+  EXPECT_EQ(fake.dialogs.shown.size(), 1u);
+  EXPECT_EQ(host.log, (Lines{"RereadPeriods", "RereadPeriods", "CommitPeriods", "SavePeriods"}));
+}
+
+TEST_F(PeriodEditTest, ADeletionWhoseLockWasLostDeletesAndWritesNothing) {
+  GoNetwork();
+  host.periods.selected = 1;
+  shared.holdAnswers = {false};
+  fake.dialogs.Answer(platform::MsgResult::Yes);
+  const Lines before = List();
+  EXPECT_FALSE(edit.DeletePeriod());
+  EXPECT_EQ(host.log, (Lines{"RereadPeriods"}));
+  EXPECT_EQ(List(), before);
+  ASSERT_EQ(fake.dialogs.shown.size(), 2u);
+  EXPECT_NE(fake.dialogs.Texts()[1].find("もう一度、削除からお願いいたします。"), std::string::npos);
+  EXPECT_EQ(shared.log.back(), "Lost CaFromTo.lock");
 }
 
 // A list that could not be read again is no base for a change: it would
