@@ -1,5 +1,6 @@
 #include "shell/edit_flows.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -21,6 +22,23 @@ std::string ReleaseFailure(const std::string& path) {
 std::string ShrinkWarning(int lost) {
   return "データ行数が、[" + std::to_string(lost) + "]行少なくなっています（元の半分以下）。" + "\r\n" +
          "ご注意下さい。" + "\r\n" + "（どなたかがデータを削除されているのであれば、問題はありません。）";
+}
+
+// The user's change of the day (what the editor showed -> what was typed)
+// laid over the day as it now stands, so that what another computer wrote
+// into the same day meanwhile stays.
+std::vector<store::DayEntry> TypedOver(const std::vector<store::DayEntry>& shown,
+                                       std::vector<store::DayEntry> added,
+                                       std::vector<store::DayEntry> now) {
+  for (const store::DayEntry& e : shown) {
+    if (auto kept = std::find(added.begin(), added.end(), e); kept != added.end()) {
+      added.erase(kept);
+    } else if (auto removed = std::find(now.begin(), now.end(), e); removed != now.end()) {
+      now.erase(removed);
+    }
+  }
+  now.insert(now.end(), added.begin(), added.end());
+  return now;
 }
 
 }  // namespace
@@ -131,8 +149,8 @@ bool EditFlows::RunMonthEdit(int slot, int day, bool monthMemo, const ShowEditor
   store::MonthSlot& month = host_.Month(slot);
   EditLock lock(shared_, os_.dialogs, MonthLockPath(folders_, month.year, month.month));
   if (!LockAndReread(lock, slot)) return false;
-  std::vector<store::DayEntry> entries =
-      store::LinesOfDay(month, monthMemo ? 0 : month.month, day, settings_.cbTukiMemo);
+  const int monthAsked = monthMemo ? 0 : month.month;
+  std::vector<store::DayEntry> entries = store::LinesOfDay(month, monthAsked, day, settings_.cbTukiMemo);
   for (;;) {
     editors::DayResult result;
     EditStored stored = EditStored::No;
@@ -150,7 +168,7 @@ bool EditFlows::RunMonthEdit(int slot, int day, bool monthMemo, const ShowEditor
     if (stored != EditStored::LockLost) return stored == EditStored::Yes;
     if (finishedOutside || !AskToEditAgain(os_.dialogs, lock.path()) || !LockAndReread(lock, slot))
       return false;
-    entries = result.entries;
+    entries = TypedOver(entries, result.entries, store::LinesOfDay(month, monthAsked, day, settings_.cbTukiMemo));
   }
 }
 

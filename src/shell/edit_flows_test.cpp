@@ -136,21 +136,22 @@ TEST_F(EditFlowsTest, ALockLostWhileTheEditorShowedRefusesTheWriteAndKeepsTheTex
   GoNetwork();
   shared.holdAnswers = {false};
   editor.Write({Entry("入力した予定")});
-  editor.Write({Entry("入力した予定")});
-  editor.whileShown = [&] { host.monthOnDisk = {host.months[1].lines[0], "12,1,,他の人の予定,,,,,,"}; };
+  editor.Write({Entry("他の人の予定"), Entry("入力した予定")});
+  editor.whileShown = [&] { host.monthOnDisk = {host.months[1].lines[0], " 5,1,,他の人の予定,,,,,,"}; };
   EXPECT_TRUE(flows.EditDay(DateToJulius(2004, 3, 5)));
 
   ASSERT_EQ(fake.dialogs.shown.size(), 1u);
   EXPECT_NE(fake.dialogs.Texts()[0].find("ロックファイル[" + LockPath() + "]が、このコンピュータのものではなくなっています。"),
             std::string::npos);
   ASSERT_EQ(editor.days.size(), 2u);
-  EXPECT_EQ(editor.days[1].entries, (std::vector<store::DayEntry>{Entry("入力した予定")}));
+  // The other computer's entry of the same day stays beside what was typed.
+  EXPECT_EQ(editor.days[1].entries, (std::vector<store::DayEntry>{Entry("他の人の予定"), Entry("入力した予定")}));
   EXPECT_EQ(shared.log, (Lines{"ServiceLockPresent", "Acquire Ca200403.lock", "Acquire Ca200403.lock",
                                "Lost Ca200403.lock", "ServiceLockPresent", "Acquire Ca200403.lock",
                                "Acquire Ca200403.lock", "Holds Ca200403.lock", "Release Ca200403.lock"}));
   EXPECT_EQ(host.log, (Lines{"RereadMonth 1", "RereadMonth 1", "Commit 1", "SaveMonth 1"}));
   EXPECT_EQ(host.months[1].lines,
-            (Lines{host.months[1].lines[0], "12,1,,他の人の予定,,,,,,", " 5,1,,入力した予定,,,,,,"}));
+            (Lines{host.months[1].lines[0], " 5,1,,他の人の予定,,,,,,", " 5,2,,入力した予定,,,,,,"}));
 }
 
 TEST_F(EditFlowsTest, ALostLockNotRetriedWritesNothingAndReleasesNothing) {

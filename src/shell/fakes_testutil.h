@@ -42,10 +42,10 @@ class FakeShellView : public ShellView {
   }
   void StartFunctionTimer() override { ++functionTimerStarts; }
   void RequestClose() override { ++closeRequests; }
-  void EndApplication() override { ++endRequests; }
-  void SaveOpenTexts() override { textsSavedBeforeEnd = endRequests == 0; }
+  void EndApplication() override { steps.push_back("end"); }
+  void FinishOpenWork(bool silent) override { steps.push_back(silent ? "finish silently" : "finish"); }
 
-  bool textsSavedBeforeEnd = false;
+  std::vector<std::string> steps;  // the ends and what came before them
   int shownSlot = -1;
   calendar::DayNumber shownDay = 0;
   std::vector<std::string> tabs;
@@ -72,7 +72,6 @@ class FakeShellView : public ShellView {
   int yearChoice = 0;
   int functionTimerStarts = 0;
   int closeRequests = 0;
-  int endRequests = 0;
 };
 
 // Passes everything to a real file system and counts the calls by name.

@@ -308,12 +308,21 @@ bool MainController::SaveAndTidy() {
   return true;
 }
 
-// The stop count: the end passes the close query, so the memo typed and
-// not yet saved is written first.
-void MainController::SaveAndQuit() {
-  view_.SaveOpenTexts();
-  SaveAll();
+bool MainController::PrepareEnd(Ending how) {
+  if (how != Ending::DiskNewer) {
+    view_.FinishOpenWork(how == Ending::Session);
+    if (!SaveAll() && how == Ending::Saving && !ConfirmCloseUnsaved()) return false;
+    // The run log too was restored: a stop written now would replace it.
+    RecordStop();
+  }
+  ReleaseMaintenanceLock();
+  return true;
+}
+
+bool MainController::EndProgram(Ending how) {
+  if (!PrepareEnd(how)) return false;
   view_.EndApplication();
+  return true;
 }
 
 // Leaving with edits that are not on disk is the user's choice, never a
@@ -332,12 +341,12 @@ void MainController::RecordStop() {
   if (settings_.cbKidouKiroku && later_.recordStop) later_.recordStop();
 }
 
-void MainController::EndSession() {
-  RecordStop();
-  SaveAll();
-  if (network_.on && later_.holdsMaintenanceLock && later_.holdsMaintenanceLock() &&
-      later_.releaseMaintenanceLock)
-    later_.releaseMaintenanceLock();
+// A maintenance lock left behind would stop every computer's edits.
+void MainController::ReleaseMaintenanceLock() {
+  if (!network_.on || !later_.holdsMaintenanceLock || !later_.holdsMaintenanceLock() ||
+      !later_.releaseMaintenanceLock || later_.releaseMaintenanceLock())
+    return;
+  Inform(os_.dialogs, "メンテナンスロックファイルが、削除できません。\r\n管理者にご連絡下さい。");
 }
 
 bool MainController::QueryClose() {
@@ -357,9 +366,7 @@ bool MainController::QueryClose() {
   }
   if (!SaveAll() && !ConfirmCloseUnsaved()) return false;
   RecordStop();
-  if (network_.on && later_.holdsMaintenanceLock && later_.holdsMaintenanceLock() &&
-      later_.releaseMaintenanceLock && !later_.releaseMaintenanceLock())
-    Inform(os_.dialogs, "メンテナンスロックファイルが、削除できません。\r\n管理者にご連絡下さい。");
+  ReleaseMaintenanceLock();
   return true;
 }
 

@@ -52,9 +52,10 @@ class ShellView : public MonthView {
   // Close through the close query / end at once without it.
   virtual void RequestClose() = 0;
   virtual void EndApplication() = 0;
-  // The memo and search windows' save step (their questions allowed), as
-  // before an end that passes the close query.
-  virtual void SaveOpenTexts() = 0;
+  // Before an end that passes the close query: the open edit stored as if
+  // confirmed, and the memo and search windows' save step. `silent`: nothing
+  // may be asked (the session ends).
+  virtual void FinishOpenWork(bool silent) = 0;
 };
 
 // Work of other parts of the program that plugs in here. Each may stay
@@ -91,6 +92,13 @@ struct WindowFacts {
 
 enum class Page { Month, Year };
 
+// The ways the program ends past the close query.
+enum class Ending {
+  Saving,     // the stop count, a window lost at residency, setup's restart
+  Session,    // Windows ends the session: as Saving, nothing asked
+  DiskNewer,  // after a restore: what is on disk is newer than memory
+};
+
 class MainController : private CycleHost {
  public:
   MainController(platform::Services& os, const CommandSwitches& switches, ShellView& view);
@@ -106,14 +114,17 @@ class MainController : private CycleHost {
   void OnActivated();
   // The close query: true lets the window close.
   bool QueryClose();
-  // Windows ends the session: everything saved as by a close, without a
-  // question or a refusal (the caller has made message boxes silent).
-  void EndSession();
+  // Every end past the close query, in one order: the open windows' save
+  // step, the months and settings, the run log's stop, the maintenance
+  // lock, then the window's end. A save that failed while ending Saving asks
+  // as the close does; false: the user keeps the program running.
+  bool EndProgram(Ending how);
+  // All of it but the window's end, for an end that must come later.
+  bool PrepareEnd(Ending how);
   // False when something could not be written; saveFailures() names it.
   bool SaveAll() override;
   const std::vector<std::string>& saveFailures() const { return saveFailures_; }
   bool SaveAndTidy();
-  void SaveAndQuit();
 
   // The change of date the function timer found (function_tick.h).
   void RollOverTo(calendar::DayNumber today);
@@ -166,6 +177,7 @@ class MainController : private CycleHost {
   void SaveSettingsFile();
   bool ConfirmCloseUnsaved();
   void RecordStop();
+  void ReleaseMaintenanceLock();
   void ShowFolderPanel();
   bool ConfirmNetworkFolder();
   void RunCleanupSwitches();

@@ -183,17 +183,53 @@ TEST_F(ControllerTest, CloseWritesSettingsAndChangedMonths) {
   EXPECT_EQ(view.captures, 1);
 }
 
-// The stop count ends past the close query: the memo and search windows
-// are saved first, then the months, then the end.
-TEST_F(ControllerTest, TheStopCountSavesTheOpenTextsAndTheMonthsBeforeTheEnd) {
+struct EndingCase {
+  const char* name;
+  Ending how;
+  std::vector<std::string> steps;
+  bool monthSaved;
+  int stopsRecorded;
+};
+
+class EndingTest : public ControllerTest, public ::testing::WithParamInterface<EndingCase> {};
+
+// Every end past the close query: the open windows' save step first, then
+// the months, then the end; after a restore nothing in memory goes to disk.
+TEST_P(EndingTest, TheOpenWorkTheMonthsAndTheRunLogComeBeforeTheEnd) {
+  const EndingCase& c = GetParam();
   Format2();
   WriteMonth(Folder("Data/Files1"), 2026, 12, 3);
-  Started();
+  int stops = 0;
+  Make().later().recordStop = [&] { ++stops; };
+  ASSERT_TRUE(controller->Create());
+  controller->settings().cbKidouKiroku = true;  // the load read the default
+  fake.dialogs.shown.clear();                    // the new period file's notice
   AddEntry(1, "忘年会");
-  controller->SaveAndQuit();
-  EXPECT_TRUE(view.textsSavedBeforeEnd);
-  EXPECT_EQ(view.endRequests, 1);
-  EXPECT_NE(MonthFile(Folder("Data/Files1"), 2026, 12)->find(support::Utf8ToCp932("忘年会")), std::string::npos);
+  EXPECT_TRUE(controller->EndProgram(c.how));
+  EXPECT_EQ(view.steps, c.steps);
+  EXPECT_EQ(MonthFile(Folder("Data/Files1"), 2026, 12)->find(support::Utf8ToCp932("忘年会")) != std::string::npos,
+            c.monthSaved);
+  EXPECT_EQ(stops, c.stopsRecorded);
+  EXPECT_TRUE(fake.dialogs.shown.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Endings, EndingTest,
+                         ::testing::Values(EndingCase{"StopCount", Ending::Saving, {"finish", "end"}, true, 1},
+                                           EndingCase{"Session", Ending::Session, {"finish silently", "end"}, true, 1},
+                                           EndingCase{"AfterRestore", Ending::DiskNewer, {"end"}, false, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ControllerTest, AnEndWhoseSaveFailedAsksAndNoKeepsTheProgramRunning) {
+  Format2();
+  Started();
+  AddEntry(1, "会議");
+  fake.dialogs.shown.clear();
+  fake.fs.Fail(platform::FailingFileSystem::Op::WriteAtomic, -1);
+  fake.dialogs.Answer(MsgResult::No);
+  EXPECT_FALSE(controller->EndProgram(Ending::Saving));
+  EXPECT_EQ(view.steps, (std::vector<std::string>{"finish"}));
+  ASSERT_FALSE(fake.dialogs.shown.empty());
+  EXPECT_EQ(fake.dialogs.Texts().back().rfind("次のデータを保存できませんでした。", 0), 0u);
 }
 
 TEST_F(ControllerTest, CloseIsRefusedWhileBusyOrWhileTheDateChanges) {
@@ -262,7 +298,7 @@ TEST_F(ControllerTest, TheSessionEndSavesWithoutAsking) {
   ASSERT_TRUE(controller->Create());
   AddEntry(1, "会議");
   controller->SetBusy(true);
-  controller->EndSession();
+  controller->EndProgram(Ending::Session);
   EXPECT_TRUE(fake.dialogs.shown.empty());
   EXPECT_NE(MonthFile(Folder("Data/Files1"), 2026, 12)->find(support::Utf8ToCp932("会議")), std::string::npos);
   EXPECT_TRUE(fake.fs.Exists(program / "Velda.ini"));

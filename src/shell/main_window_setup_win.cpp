@@ -41,11 +41,13 @@ void MainWindow::RunSetupWindow(settings::SetupPage page, const settings::SetupW
   if (!result) return;
   switch (result->ending) {
     case settings::SetupEnding::EndProgram:
-      EndApplication();  // the restored files stand; the months in memory are older
+      controller_.EndProgram(Ending::DiskNewer);
       break;
     case settings::SetupEnding::Restart:
-      // The installed copy starts while this one still runs for a second:
-      // it gets the hot keys (and the tray) free, not a failure to tell.
+      // What this copy holds is on disk before the installed copy reads it;
+      // that copy starts while this one still runs for a second: it gets the
+      // hot keys (and the tray) free, not a failure to tell.
+      if (!controller_.PrepareEnd(Ending::Saving)) break;
       resident_->OnDestroy();
       os_.shell.StartProgram(result->commandLine, result->workingFolder);
       SetTimer(hwnd(), kEndAfterSetupTimer, kEndAfterSetupMs, nullptr);
@@ -129,7 +131,11 @@ void MainWindow::WireSetupWork() {
 
 // ---- SetupMainWindow ----
 
-void MainWindow::SavePendingData() { controller_.SaveAll(); }
+// A backup takes, and a restore keeps aside, the memo typed until now.
+void MainWindow::SavePendingData() {
+  FinishOpenWork(false);
+  controller_.SaveAll();
+}
 bool MainWindow::Busy() { return controller_.busy(); }
 void MainWindow::RecordEnd() { RunLog(os_, RunLogPath()).RecordEnd(); }
 

@@ -647,8 +647,14 @@ void MainWindow::StartFunctionTimer() { SetTimer(hwnd(), kFunctionTimer, kFuncti
 
 void MainWindow::RequestClose() { PostMessageW(hwnd(), WM_CLOSE, 0, 0); }
 
-void MainWindow::SaveOpenTexts() {
-  if (memos_) memos_->SaveAndCloseBoth();
+void MainWindow::FinishOpenWork(bool silent) {
+  if (silent) native_.dialogs().SetSilent(true);
+  if (editing_) editing_->openEdit().Finish();
+  if (!memos_) return;
+  if (silent)
+    memos_->SaveAtSessionEnd();
+  else
+    memos_->SaveAndCloseBoth();
 }
 
 void MainWindow::EndApplication() {
@@ -885,13 +891,7 @@ void MainWindow::OnClose() {
 
 // Nothing may be asked now: the open edit is stored as if confirmed and
 // everything is saved as a close saves it.
-void MainWindow::OnEndSession() {
-  native_.dialogs().SetSilent(true);
-  if (editing_) editing_->openEdit().Finish();
-  memos_->SaveAtSessionEnd();
-  controller_.EndSession();
-  EndApplication();
-}
+void MainWindow::OnEndSession() { controller_.EndProgram(Ending::Session); }
 
 void MainWindow::ShowYourself() {
   ShowWindow(hwnd(), SW_SHOW);

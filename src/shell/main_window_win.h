@@ -81,7 +81,7 @@ class MainWindow : public platform::Window,
   void StartFunctionTimer() override;
   void RequestClose() override;
   void EndApplication() override;
-  void SaveOpenTexts() override;
+  void FinishOpenWork(bool silent) override;
 
   // ---- grid and year page events ----
   void OnDayChange(grid::TCustomCalendarEx& sender, int year, int month, int day) override;

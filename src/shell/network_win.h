@@ -95,7 +95,7 @@ class NetworkFeature : public SharedFolder,
   // net::NetHost
   void RereadShownMonth() override;
   bool RereadPeriods() override;
-  void SaveAndQuit() override { host_.Controller().SaveAndQuit(); }
+  void SaveAndQuit() override { host_.Controller().EndProgram(Ending::Saving); }
   bool SaveAndTidy() override { return host_.Controller().SaveAndTidy(); }
   void UseSharedData(const std::string& dataFolder) override { host_.Controller().UseSharedData(dataFolder); }
   void UseLocalData() override { host_.Controller().UseLocalData(); }

@@ -30,8 +30,7 @@ void Residency::Restore(bool moveTopLeft) {
     if (port_.BringApplicationForward()) return;
     port_.BringMainWindowForward();
     platform::Inform(os_.dialogs, kRestoreErrorText);
-    SaveOpenWork();  // the end comes at once: nothing typed may go with it
-    port_.EndApplication();
+    port_.EndProgram();
     return;
   }
   port_.ShowMainWindow();

@@ -50,7 +50,7 @@ class ResidencyPort {
   virtual bool MainWindowVisible() = 0;
   virtual bool BringApplicationForward() = 0;       // false: its window was not found
   virtual void BringMainWindowForward() = 0;
-  virtual void EndApplication() = 0;                // at once, without the close query
+  virtual void EndProgram() = 0;                    // the ordered end past the close query
   virtual void ShowMainWindow() = 0;
   virtual bool MemoPageActive() = 0;
   virtual void ShowMonthPageAndRefresh() = 0;

@@ -30,7 +30,7 @@ class FakeResidencyPort : public ResidencyPort {
     return applicationFound;
   }
   void BringMainWindowForward() override { steps.push_back("main forward"); }
-  void EndApplication() override { steps.push_back("end"); }
+  void EndProgram() override { steps.push_back("end"); }
   void ShowMainWindow() override { steps.push_back("show"); visible = true; }
   bool MemoPageActive() override { return memoPage; }
   void ShowMonthPageAndRefresh() override { steps.push_back("month page"); }
@@ -111,9 +111,8 @@ TEST_F(ResidencyTest, AVisibleWindowIsBroughtForwardOrTheProgramEnds) {
   EXPECT_EQ(port.steps, (Steps{"application forward"}));
   port.steps.clear();
   port.applicationFound = false;
-  port.memoOpen = true;
   residency.Restore();
-  EXPECT_EQ(port.steps, (Steps{"application forward", "main forward", "memo saved", "save and tidy", "end"}));
+  EXPECT_EQ(port.steps, (Steps{"application forward", "main forward", "end"}));
   EXPECT_EQ(fake.dialogs.Texts(), (Steps{"常駐回復エラー、楓帳を終了させます。"}));
   EXPECT_EQ(fake.dialogs.shown[0].caption, "確認 -楓帳-");
 }

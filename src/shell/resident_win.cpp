@@ -78,7 +78,7 @@ class ResidentFeature::StayPort : public ResidencyPort {
     return true;
   }
   void BringMainWindowForward() override { SetForegroundWindow(Main()); }
-  void EndApplication() override { f_.host_.EndApplication(); }
+  void EndProgram() override { f_.host_.Controller().EndProgram(Ending::Saving); }
   void ShowMainWindow() override {
     ShowWindow(Main(), SW_SHOW);
     SetForegroundWindow(Main());

@@ -54,7 +54,6 @@ class ResidentHost {
   virtual void CheckSharedFolder() = 0;  // the poll, also when it is off
   virtual bool EditorProgramKnown() = 0;
   virtual void ToggleEditorProgram() = 0;  // Ctrl+F11
-  virtual void EndApplication() = 0;       // at once, without the close query
 };
 
 class ResidentFeature {

@@ -1,5 +1,6 @@
 #include "desk.h"
 
+#include <algorithm>
 #include <map>
 
 #include "net/status_label.h"
@@ -33,14 +34,17 @@ class NamedSystem : public platform::System {
   std::string name_;
 };
 
-// Answers every box with its default button and remembers its text.
+// Answers every box with its default button (or Yes to every question)
+// and remembers its text.
 class RememberingDialogs : public platform::Dialogs {
  public:
   platform::MsgResult Ask(const platform::Message& m) override {
     texts.push_back(support::ReplaceAll(m.text, "\r\n", "\n"));
+    if (yesToAll && m.buttons != platform::MsgButtons::Ok) return platform::MsgResult::Yes;
     return platform::DefaultAnswer(m);
   }
   std::vector<std::string> texts;
+  bool yesToAll = false;
 };
 
 // The real clock, with every wait counted by its length.
@@ -110,91 +114,106 @@ Desk::Desk(const std::string& name, const std::string& sharedFolder, const std::
   folders_.dataFolder = store::DataSetFolder(folders_.netFolder, 1);
   folders_.commonDataFolder = folders_.safeGuardFolder = support::EnsureTrailingSeparator(settingsFolder);
   folders_.programFolder = folders_.commonDataFolder;
-  month_.year = kYear;
-  month_.month = kMonth;
   link_.on = true;
   admin_ = std::make_unique<net::NetAdmin>(os_, settingsFolder, false);
   mode_ = std::make_unique<net::NetworkMode>(os_, folders_, link_, parts_->label, *this, *admin_);
-  RereadShownMonth();
-  RereadPeriods();
+  shell::MonthView& view = *this;
+  shell::CycleHost& cycleHost = *this;
+  shell::DayEditorPort& editor = *this;
+  cycle_ = std::make_unique<shell::MonthCycle>(os_, folders_, link_, view, cycleHost);
+  cycle_->BuildWindow({kYear, kMonth, 1});
+  cycle_->ReloadAll();
+  host_ = std::make_unique<shell::CycleEditHost>(os_, folders_, *cycle_, link_, view);
+  flows_ = std::make_unique<shell::EditFlows>(os_, folders_, settings_, *host_, editor, days_);
+  flows_->SetSharedFolder(this);
+  periodEdit_ = std::make_unique<shell::PeriodEdit>(os_, folders_, settings_, *host_, editor);
+  periodEdit_->SetSharedFolder(this);
 }
 
 Desk::~Desk() = default;
 
+void Desk::AgreeToEverything() { parts_->dialogs.yesToAll = true; }
+
 const std::vector<std::string>& Desk::messages() const { return parts_->dialogs.texts; }
 const std::map<unsigned, int>& Desk::waits() const { return parts_->clock.waits; }
 
-void Desk::RereadShownMonth() {
-  month_.lines.clear();
-  month_.originals.Clear();
-  store::ReadMonth(env(), month_, 1, true);
+void Desk::RereadShownMonth() { host_->RereadMonth(cycle_->current()); }
+
+bool Desk::RereadPeriods() { return host_->RereadPeriods() == store::PeriodReadResult::Read; }
+
+bool Desk::AcquireLock(const std::string& path) {
+  const std::uint64_t start = os_.clock.TickMs();
+  const bool held = mode_->AcquireLock(path);
+  longestAcquireMs_ = std::max<unsigned>(longestAcquireMs_, static_cast<unsigned>(os_.clock.TickMs() - start));
+  return held;
 }
 
-bool Desk::RereadPeriods() {
-  periods_.lines.clear();
-  periods_.originals.Clear();
-  return store::ReadPeriods(env(), periods_, true, true, backups_) == store::PeriodReadResult::Read;
+bool Desk::ReleaseLock(const std::string& path) {
+  const bool released = mode_->ReleaseLock(path);
+  if (!released) ++releaseFailures_;
+  return released;
 }
 
-void Desk::SaveAndQuit() { quit_ = true; }
+// The editor stays open while the person types, with the lock held.
+void Desk::Type() {
+  if (++shownEdits_ > 1) ++editsMadeAgain_;
+  os_.clock.Sleep(kTypingMs);
+}
+
+// What the person had typed is shown again after a lost lock: written as
+// it stands, it must not be added twice.
+editors::DayResult Desk::EditDay(const editors::DayRequest& request) {
+  Type();
+  editors::DayResult result{true, false, false, request.entries};
+  std::erase_if(result.entries, [](const store::DayEntry& e) { return e.text.empty(); });
+  if (std::none_of(result.entries.begin(), result.entries.end(),
+                   [&](const store::DayEntry& e) { return e.text == typing_; }))
+    result.entries.push_back({typing_, {}});
+  return result;
+}
+
+editors::PeriodResult Desk::EditPeriod(const editors::PeriodPage& page) {
+  Type();
+  editors::PeriodResult result{true, false, false, page};
+  result.page.text = typing_;
+  return result;
+}
 
 Outcome Desk::Refusal(size_t messagesBefore) const {
   for (size_t i = messagesBefore; i < messages().size(); ++i) {
     const std::string& text = messages()[i];
     if (text.starts_with("他のコンピュータ【")) return Outcome::HeldByOther;
     if (text.find("のロックに失敗しました") != std::string::npos) return Outcome::LockBusy;
+    if (text.find("メンテナンス中") != std::string::npos) return Outcome::Maintenance;
+    if (text.find("このコンピュータのものではなくなっています") != std::string::npos) return Outcome::LostAtConfirm;
   }
   return Outcome::NotWritten;
 }
 
-Outcome Desk::Lock(const std::string& path, size_t messagesBefore) {
-  const std::uint64_t start = os_.clock.TickMs();
-  const bool held = mode_->AcquireLock(path);
-  longestAcquireMs_ = std::max<unsigned>(longestAcquireMs_, static_cast<unsigned>(os_.clock.TickMs() - start));
-  return held ? Outcome::Stored : Refusal(messagesBefore);
-}
-
-void Desk::Release(const std::string& path) {
-  if (!mode_->ReleaseLock(path)) ++releaseFailures_;
-}
-
 Outcome Desk::AddToDay(int day, const std::string& text) {
   const size_t before = messages().size();
-  if (mode_->ServiceLockPresent()) return Outcome::Maintenance;
-  char name[32];
-  std::snprintf(name, sizeof name, "Ca%.4d%.2d.lock", kYear, kMonth);
-  const std::string lock = support::JoinPath(folders_.dataFolder, name);
-  if (Outcome o = Lock(lock, before); o != Outcome::Stored) return o;
-  RereadShownMonth();
-  if (!mode_->AcquireLock(lock)) return Outcome::LostAtConfirm;
-  std::vector<store::DayEntry> entries = store::LinesOfDay(month_, kMonth, day, false);
-  std::erase_if(entries, [](const store::DayEntry& e) { return e.text.empty(); });
-  entries.push_back({text, {}});
-  store::ReplaceDay(month_, kMonth, day, entries, false);
-  link_.writePending = true;
-  const store::SaveOutcome saved = store::SaveMonth(env(), month_, link_);
-  Release(lock);
-  return saved == store::SaveOutcome::Written ? Outcome::Stored : Outcome::NotWritten;
+  typing_ = text;
+  shownEdits_ = 0;
+  if (flows_->EditDay(calendar::DateToJulius(kYear, kMonth, day))) return Outcome::Stored;
+  return Refusal(before);
 }
 
 Outcome Desk::AddPeriod(int day, const std::string& text) {
   const size_t before = messages().size();
-  if (mode_->ServiceLockPresent()) return Outcome::Maintenance;
-  const std::string lock = support::JoinPath(folders_.dataFolder, "CaFromTo.lock");
-  if (Outcome o = Lock(lock, before); o != Outcome::Stored) return o;
-  if (!RereadPeriods()) return Outcome::NotWritten;
-  if (!mode_->AcquireLock(lock)) return Outcome::LostAtConfirm;
+  typing_ = text;
+  shownEdits_ = 0;
   const calendar::DayNumber start = calendar::DateToJulius(kYear, kMonth, day);
-  store::PeriodItem item = store::NewPeriodItem(start, 1, start + 2, 3, 1, "clBlue", os_.system.ComputerName());
-  item.text = text;
-  store::StorePeriodLine(periods_, 0, store::FormatPeriodItem(item));
-  link_.writePending = true;
-  const store::SaveOutcome saved = store::SavePeriods(env(), periods_, link_);
-  Release(lock);
-  return saved == store::SaveOutcome::Written ? Outcome::Stored : Outcome::NotWritten;
+  if (periodEdit_->NewPeriod({{start, 1}, {start + 2, 3}})) return Outcome::Stored;
+  return Refusal(before);
 }
 
-std::string Desk::MonthBytes() const { return store::EncodeLines(month_.lines, &month_.originals); }
-std::string Desk::PeriodBytes() const { return store::EncodeLines(periods_.lines, &periods_.originals); }
+std::string Desk::MonthBytes() const {
+  const store::MonthSlot& month = cycle_->slot(cycle_->current()).data;
+  return store::EncodeLines(month.lines, &month.originals);
+}
+
+std::string Desk::PeriodBytes() const {
+  return store::EncodeLines(cycle_->periods().lines, &cycle_->periods().originals);
+}
 
 }  // namespace proof

@@ -103,16 +103,16 @@ int Occurrences(const std::string& text, const std::string& entry) {
   return n;
 }
 
-void CheckEntries(const Office& office) {
+void CheckEntries(const Office& office, int computers = kComputers, int editsEach = kEditsEach) {
   const std::string month = support::Cp932ToUtf8(ReadBytes(office.Data("Ca202612.kdf")));
   const std::string periods = support::Cp932ToUtf8(ReadBytes(office.Data("CaFromTo.kdf")));
   int once = 0, lost = 0, twice = 0;
-  for (int i = 1; i <= kComputers; ++i)
-    for (int k = 0; k < kEditsEach; ++k) {
+  for (int i = 1; i <= computers; ++i)
+    for (int k = 0; k < editsEach; ++k) {
       const int n = Occurrences(month, EntryText(Name(i), k)) + Occurrences(periods, EntryText(Name(i), k));
       (n == 1 ? once : n == 0 ? lost : twice)++;
     }
-  Check(once == kComputers * kEditsEach && lost == 0 && twice == 0,
+  Check(once == computers * editsEach && lost == 0 && twice == 0,
         std::to_string(once) + " entries present once, " + std::to_string(lost) + " lost, " + std::to_string(twice) +
             " more than once");
 }
@@ -166,6 +166,48 @@ void FourComputersThousandEdits(const std::string& root) {
         Check(false, Name(i) + " was told: " + m);
   }
   PrintFigures(reports);
+}
+
+// The administrator removes every lock while three computers edit: a write
+// whose lock went is refused and told, and the edit made again; nothing is
+// lost or doubled.
+void UnlockAllWhileEditing(const std::string& root) {
+  constexpr int kEditors = 3, kEdits = 100;
+  std::printf("すべてのロックを解除 every 20 ms while %d computers make %d edits each\n", kEditors, kEdits);
+  Office office(root, "unlock");
+  auto unlocker = office.Start("unlocker", "PC09", {"20"});
+  std::vector<std::unique_ptr<ChildProcess>> desks;
+  for (int i = 1; i <= kEditors; ++i)
+    desks.push_back(office.Start("edits", Name(i), {std::to_string(kEdits), std::to_string(2000 + i)}));
+  bool started = AwaitFile(office.Control("started-PC09"), kStartTimeoutMs);
+  for (int i = 1; i <= kEditors; ++i) started = AwaitFile(office.Control("started-" + Name(i)), kStartTimeoutMs) && started;
+  Touch(office.Control("go"));
+  bool done = started;
+  for (int i = 1; i <= kEditors; ++i) done = AwaitFile(office.Control("done-" + Name(i)), kExitTimeoutMs) && done;
+  Touch(office.Control("stop-unlocking"));
+  const bool unlockerEnded = unlocker && unlocker->WaitFor(kExitTimeoutMs) == 0;
+  Check(unlockerEnded, "PC09 removed " + Value(ReadReport(office.Control("report-PC09")), "removed") + " lock files");
+  Touch(office.Control("poll-now"));
+  std::vector<Report> reports;
+  for (int i = 1; i <= kEditors; ++i) {
+    Check(desks[i - 1] && desks[i - 1]->WaitFor(kExitTimeoutMs) == 0, Name(i) + " ended");
+    reports.push_back(ReadReport(office.Control("report-" + Name(i))));
+  }
+  CheckEntries(office, kEditors, kEdits);
+  long stored = 0, lostTold = 0, madeAgain = 0, silent = 0;
+  for (const Report& r : reports) {
+    stored += IntValue(r, "stored");
+    madeAgain += IntValue(r, "made again");
+    silent += IntValue(r, "not written") + IntValue(r, "given up");
+    for (const std::string& m : Values(r, "message"))
+      if (m.find("このコンピュータのものではなくなっています") != std::string::npos) ++lostTold;
+  }
+  Check(lostTold > 0 && madeAgain > 0 && madeAgain <= lostTold,
+        std::to_string(lostTold) + " lost locks told, " + std::to_string(madeAgain) + " edits made again");
+  Check(silent == 0, "no edit refused without a word or given up");
+  Check(ReadBytes(office.Shared("update.kdf")) == std::to_string(stored) + "\r\n",
+        "the change counter counted every write: " + support::Trim(ReadBytes(office.Shared("update.kdf"))));
+  Check(!Present(office.Data("*.lock")), "no lock file left");
 }
 
 void KilledHolder(const std::string& root) {
@@ -243,6 +285,7 @@ int RunAll(unsigned pollMs) {
   const std::uint64_t start = TickMs();
   TwoComputersOneMonth(root);
   FourComputersThousandEdits(root);
+  UnlockAllWhileEditing(root);
   KilledHolder(root);
   UnderMaintenance(root);
   StopCount(root, pollMs);

@@ -3,6 +3,7 @@
 #include <random>
 
 #include "desk.h"
+#include "net/lock_maintenance.h"
 #include "proof_files.h"
 #include "support/paths.h"
 #include "support/text.h"
@@ -72,6 +73,7 @@ int Edits(const RoleArgs& a) {
   report.emplace("longest acquire ms", std::to_string(desk.longestAcquireMs()));
   report.emplace("longest wait ms", std::to_string(longestWaitMs));
   report.emplace("release failures", std::to_string(desk.releaseFailures()));
+  report.emplace("made again", std::to_string(desk.editsMadeAgain()));
   for (const auto& [ms, times] : desk.waits()) report.emplace("waits of " + std::to_string(ms) + " ms", std::to_string(times));
   AddMessages(report, desk);
   WriteReport(Control(a, "report-" + a.computer), report);
@@ -114,6 +116,24 @@ int Maintenance(const RoleArgs& a) {
   return 0;
 }
 
+// The administrator's "すべてのロックを解除" every MS while others edit.
+int Unlocker(const RoleArgs& a) {
+  const unsigned interval = static_cast<unsigned>(std::stoul(a.rest.at(0)));
+  Desk desk(a.computer, a.shared, a.settings);
+  desk.AgreeToEverything();
+  Touch(Control(a, "started-" + a.computer));
+  int removed = 0, rounds = 0;
+  const std::uint64_t end = TickMs() + kSignalTimeoutMs;
+  while (!Present(Control(a, "stop-unlocking")) && TickMs() < end) {
+    SleepMs(interval);
+    removed += net::UnlockAll(desk.os(), a.shared).removed;
+    ++rounds;
+  }
+  WriteReport(Control(a, "report-" + a.computer),
+              {{"removed", std::to_string(removed)}, {"rounds", std::to_string(rounds)}});
+  return TickMs() < end ? 0 : 2;
+}
+
 int Poller(const RoleArgs& a) {
   const unsigned interval = static_cast<unsigned>(std::stoul(a.rest.at(0)));
   Desk desk(a.computer, a.shared, a.settings);
@@ -141,6 +161,7 @@ int RunRole(const std::string& role, const RoleArgs& args) {
   if (role == "once") return Once(args);
   if (role == "maintenance") return Maintenance(args);
   if (role == "poller") return Poller(args);
+  if (role == "unlocker") return Unlocker(args);
   return 64;
 }
 

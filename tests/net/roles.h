@@ -11,6 +11,7 @@
 //   once KIND      one edit of the month or the period file
 //   maintenance    tries what maintenance must refuse
 //   poller MS      polls every MS until told to end
+//   unlocker MS    "すべてのロックを解除" every MS until "stop-unlocking"
 #include <string>
 #include <vector>
 
