@@ -39,6 +39,9 @@ struct DayRequest {
   int day = 0;
   std::vector<store::DayEntry> entries;
   std::vector<calendar::DayName> names;
+  // The entries hold what was typed and not yet written (its write was
+  // refused): closing writes them even when nothing more is typed.
+  bool unwritten = false;
 };
 
 // The month memo (day 77) of a month.
@@ -46,6 +49,7 @@ struct MonthMemoRequest {
   int year = 0;
   int month = 0;
   std::vector<store::DayEntry> entries;
+  bool unwritten = false;  // as for a day
 };
 
 struct DayResult {

@@ -384,6 +384,7 @@ DayResult TfmDay::EditDay(const DayRequest& request, const DayEditorSettings& se
   Prepare(DayEditorMode::Day, settings);
   SetHeader(request.year, request.month, request.day);
   editor_.SetLines(lines_.Load(request.entries));
+  editor_.SetModified(request.unwritten);
   RunModal();
   return DayResultNow();
 }
@@ -421,6 +422,7 @@ DayResult TfmDay::EditMonthMemo(const MonthMemoRequest& request, const DayEditor
   Prepare(DayEditorMode::Day, settings);
   SetMonthMemoHeader(request.year, request.month);
   editor_.SetLines(lines_.Load(request.entries));
+  editor_.SetModified(request.unwritten);
   RunModal();
   monthMemo_ = false;
   return DayResultNow();

@@ -49,10 +49,13 @@ std::string LockLostText(const std::string& path) {
          "データは書き込んでいません。";
 }
 
-bool AskToEditAgain(platform::Dialogs& dialogs, const std::string& path) {
-  return platform::AskYesNo(dialogs, LockLostText(path) + "\r\n\r\n"
-                                     "データを読み直して、入力した内容で編集をやり直しますか？",
-                            true);
+bool RetakeLostLock(platform::Dialogs& dialogs, const std::string& path,
+                    const std::function<bool()>& lockAndReread) {
+  const std::string question =
+      LockLostText(path) + "\r\n\r\nデータを読み直して、入力した内容で編集をやり直しますか？";
+  while (platform::AskYesNo(dialogs, question, true))
+    if (lockAndReread()) return true;
+  return false;
 }
 
 std::string MonthLockPath(const store::Folders& folders, int year, int month) {
@@ -125,9 +128,9 @@ bool EditFlows::EditDay(calendar::DayNumber day) {
   const calendar::Date date = calendar::JuliusToDate(day);
   const store::MonthSlot& month = host_.Month(slot);
   if (month.year != date.year || month.month != date.month) return false;
-  return RunMonthEdit(slot, date.day, false, [&](std::vector<store::DayEntry> entries) {
+  return RunMonthEdit(slot, date.day, false, [&](std::vector<store::DayEntry> entries, bool unwritten) {
     editors::DayRequest request{date.year, date.month, date.day, std::move(entries),
-                                days_.DayNames(date.year, date.month, date.day)};
+                                days_.DayNames(date.year, date.month, date.day), unwritten};
     return editor_.EditDay(request);
   });
 }
@@ -135,9 +138,9 @@ bool EditFlows::EditDay(calendar::DayNumber day) {
 bool EditFlows::EditMonthMemo() {
   if (!settings_.cbTukiMemo) return false;
   const int slot = host_.ShownSlot();
-  return RunMonthEdit(slot, store::kMonthMemoDay, true, [&](std::vector<store::DayEntry> entries) {
+  return RunMonthEdit(slot, store::kMonthMemoDay, true, [&](std::vector<store::DayEntry> entries, bool unwritten) {
     const store::MonthSlot& month = host_.Month(slot);
-    return editor_.EditMonthMemo({month.year, month.month, std::move(entries)});
+    return editor_.EditMonthMemo({month.year, month.month, std::move(entries), unwritten});
   });
 }
 
@@ -151,7 +154,7 @@ bool EditFlows::RunMonthEdit(int slot, int day, bool monthMemo, const ShowEditor
   if (!LockAndReread(lock, slot)) return false;
   const int monthAsked = monthMemo ? 0 : month.month;
   std::vector<store::DayEntry> entries = store::LinesOfDay(month, monthAsked, day, settings_.cbTukiMemo);
-  for (;;) {
+  for (bool madeAgain = false;; madeAgain = true) {
     editors::DayResult result;
     EditStored stored = EditStored::No;
     bool finishedOutside = false;
@@ -160,13 +163,14 @@ bool EditFlows::RunMonthEdit(int slot, int day, bool monthMemo, const ShowEditor
         result = editor_.FinishDay();
         stored = StoreDayResult(slot, day, lock, result);
       });
-      const editors::DayResult shown = show(entries);
+      const editors::DayResult shown = show(entries, madeAgain);
       finishedOutside = open.finished();
       if (!finishedOutside) stored = StoreDayResult(slot, day, lock, result = shown);
     }
     host_.Refresh();
     if (stored != EditStored::LockLost) return stored == EditStored::Yes;
-    if (finishedOutside || !AskToEditAgain(os_.dialogs, lock.path()) || !LockAndReread(lock, slot))
+    if (finishedOutside ||
+        !RetakeLostLock(os_.dialogs, lock.path(), [&] { return LockAndReread(lock, slot); }))
       return false;
     entries = TypedOver(entries, result.entries, store::LinesOfDay(month, monthAsked, day, settings_.cbTukiMemo));
   }

@@ -124,7 +124,10 @@ class SharedFolder {
 // An edit's lock lost before its write: nothing was written. The question
 // offers the edit again on the data read afresh, with what was typed.
 std::string LockLostText(const std::string& path);
-bool AskToEditAgain(platform::Dialogs& dialogs, const std::string& path);
+// Asked until the lock is taken and the data read again (true), or the
+// user gives up (false): the other computer may need a moment.
+bool RetakeLostLock(platform::Dialogs& dialogs, const std::string& path,
+                    const std::function<bool()>& lockAndReread);
 
 // "Ca200403.lock" and "CaFromTo.lock" in the data folder.
 std::string MonthLockPath(const store::Folders& folders, int year, int month);
@@ -180,7 +183,7 @@ class EditFlows {
   bool EditMonthMemo();
 
  private:
-  using ShowEditor = std::function<editors::DayResult(std::vector<store::DayEntry>)>;
+  using ShowEditor = std::function<editors::DayResult(std::vector<store::DayEntry>, bool unwritten)>;
   bool RunMonthEdit(int slot, int day, bool monthMemo, const ShowEditor& show);
   bool LockAndReread(EditLock& lock, int slot);
   // Takes the editor's result into the month.

@@ -144,6 +144,8 @@ TEST_F(EditFlowsTest, ALockLostWhileTheEditorShowedRefusesTheWriteAndKeepsTheTex
   EXPECT_NE(fake.dialogs.Texts()[0].find("ロックファイル[" + LockPath() + "]が、このコンピュータのものではなくなっています。"),
             std::string::npos);
   ASSERT_EQ(editor.days.size(), 2u);
+  EXPECT_FALSE(editor.days[0].unwritten);
+  EXPECT_TRUE(editor.days[1].unwritten) << "confirmed unchanged, the typed text would not be written";
   // The other computer's entry of the same day stays beside what was typed.
   EXPECT_EQ(editor.days[1].entries, (std::vector<store::DayEntry>{Entry("他の人の予定"), Entry("入力した予定")}));
   EXPECT_EQ(shared.log, (Lines{"ServiceLockPresent", "Acquire Ca200403.lock", "Acquire Ca200403.lock",
@@ -164,6 +166,21 @@ TEST_F(EditFlowsTest, ALostLockNotRetriedWritesNothingAndReleasesNothing) {
   EXPECT_EQ(host.log, (Lines{"RereadMonth 1"}));
   EXPECT_EQ(shared.log.back(), "Lost Ca200403.lock");
   EXPECT_EQ(editor.shown, 1);
+  EXPECT_EQ(host.months[1].lines, before);
+}
+
+// The other computer still holds the month: the question comes again until
+// the lock is free or the user gives up.
+TEST_F(EditFlowsTest, ALostLockStillHeldElsewhereIsAskedForAgain) {
+  GoNetwork();
+  shared.holdAnswers = {false};
+  shared.acquireAnswers = {true, true, false, true, true};
+  editor.Write({Entry("入力した予定")});
+  editor.Write({Entry("入力した予定")});
+  EXPECT_TRUE(flows.EditDay(DateToJulius(2004, 3, 5)));
+  EXPECT_EQ(editor.shown, 2);
+  EXPECT_EQ(fake.dialogs.shown.size(), 2u);  // the question twice; AcquireLock tells its own refusal
+  EXPECT_EQ(host.log, (Lines{"RereadMonth 1", "RereadMonth 1", "Commit 1", "SaveMonth 1"}));
 }
 
 struct RefusalCase {

@@ -69,7 +69,8 @@ bool PeriodEdit::RunPeriodEdit(int index, const store::PeriodItem& newItem, bool
     }
     host_.Refresh();
     if (stored != EditStored::LockLost) return stored == EditStored::Yes;
-    if (finishedOutside || !AskToEditAgain(os_.dialogs, lock.path()) || !LockAndReread(lock, index))
+    if (finishedOutside ||
+        !RetakeLostLock(os_.dialogs, lock.path(), [&] { return LockAndReread(lock, index); }))
       return false;
     page = result.page;
   }

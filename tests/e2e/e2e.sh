@@ -27,7 +27,11 @@
 #   network      two computers (two Wine prefixes, VELDA_COMPUTER_NAME) on
 #                one shared folder: the first edits the 10th, the second is
 #                refused with the other computer's name, the first writes and
-#                the second's next poll draws the new entry.
+#                the second's next poll draws the new entry. The month lock
+#                taken away while the first edits: the write is refused and
+#                told, and Yes opens the editor again with the typed text,
+#                which is then written. "999000001" in update.kdf ends the
+#                first with the memo it was typing saved.
 #   options      オプション設定: "月メモをＯｎ" and OK; the month memo drawn at
 #                once, cbTukiMemo=1 in Velda.ini after the close.
 #   backup_restore バックアップ＆リストア: the data backed up to a folder, an
@@ -990,6 +994,47 @@ network() {
   [ "$(lines_of "$june" | grep -c '^10,')" = 1 ] || fail "the 10th is not in the file once"
   [ -z "$(ls "$shared/Data/Files1/"*.lock 2>/dev/null)" ] || fail "a lock file stayed"
   [ "$(tr -d '\r\n' < "$shared/update.kdf")" = 8 ] || fail "the change counter: $(cat "$shared/update.kdf")"
+
+  step "the lock taken away while PCA edits: nothing written, told, the edit made again"
+  local lock=$shared/Data/Files1/Ca203006.lock
+  VELDA_COMPUTER_NAME=PCA start_velda
+  text=$(drv box-text 60000 | tr -d '\r') || fail "no box at the start of PCA"
+  drv answer ok
+  show_june
+  open_day 12
+  [ -e "$lock" ] || fail "no month lock while PCA edits"
+  # すべてのロックを解除 on another computer, which then takes the month.
+  printf 'PCB\r\n' > "$lock"
+  focus_editor
+  type_checked $ID_MEMO2 "Lock test"
+  key ctrl+Return
+  text=$(drv box-text 10000 | tr -d '\r') || fail "PCA wrote without its lock"
+  local lost="ロックファイル[${shared_win}Data\\Files1\\Ca203006.lock]が、このコンピュータのものではなくなっています。"
+  lost+=$'\n（メンテナンスでロックが解除されたか、他のコンピュータがロックしています。）\nデータは書き込んでいません。'
+  [ "$text" = "$lost"$'\n\nデータを読み直して、入力した内容で編集をやり直しますか？' ] || fail "PCA was told: $text"
+  shot 3-lock-lost
+  lines_of "$june" | grep -q 'Lock test' && fail "written over the other computer's lock"
+  rm "$lock"  # the other computer is done
+  drv answer yes || fail "could not answer the question"
+  drv wait TfmDay 10000 || fail "the editor did not open again"
+  holds_text TfmDay $ID_MEMO2 "Lock test" || fail "the typed text is gone: $control"
+  focus_editor
+  key ctrl+Return
+  editor_closed "Ctrl+Enter did not close the editor made again"
+  on_disk "$june" '12,1,,Lock test,,,,,,' || { lines_of "$june"; fail "the edit made again is not in the file"; }
+  [ ! -e "$lock" ] || fail "the month lock stayed after the edit made again"
+
+  step "the stop count ends PCA with the memo it was typing saved"
+  drv command TfmC21 $CMD_MEMO || fail "could not open the memo"
+  drv wait TfmMemo 10000 || fail "no memo window"
+  expect_box "メモファイルが見あたりません。\n新しいメモファイルを作ります。"
+  focus_name 'CaMemo.kdf'
+  type_checked $ID_MEMO1 "Typed before the stop" TfmMemo
+  printf '999000001\r\n' > "$shared/update.kdf"
+  for _ in $(seq 300); do kill -0 "$velda_pid" 2>/dev/null || break; sleep 0.1; done
+  wait_exit
+  lines_of "$prog/Data/CaMemo.kdf" | grep -qx 'Typed before the stop' || fail "the memo typed before the stop is lost"
+  printf '9\r\n' > "$shared/update.kdf"
 
   step "the shared folder missing at start: the waiting window until it is back"
   mv "$shared" "$shared.away"
